@@ -1,0 +1,100 @@
+#include "ratio_reporter.h"
+#include "store/cp932_codec.h"
+#include "store/data_store.h"
+#include "team_file_generator.h"
+
+#include <benchmark/benchmark.h>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// One large team file shared by every case of the run.
+struct LargeFile {
+    LargeFile() {
+        path = folder.filePath(QStringLiteral(u"large.kld"));
+        games = kl::bench::write_large_team_file(path);
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        size = file.size();
+        std::printf("large team file: %d games, %lld bytes\n", games, static_cast<long long>(size));
+    }
+    QTemporaryDir folder;
+    QString path;
+    int games = 0;
+    qint64 size = 0;
+};
+
+LargeFile& large_file() {
+    static LargeFile file;
+    return file;
+}
+
+// Baseline of loading: read the file and convert it from cp932.
+void baseline_read_and_convert(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(large_file().path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(md::decode_cp932(file.readAll()));
+    }
+}
+
+void load_team_data(benchmark::State& state) {
+    for (auto _ : state) {
+        md::DataStore store;
+        benchmark::DoNotOptimize(store.load_team_file(large_file().path));
+    }
+}
+
+md::DataStore loaded_store() {
+    md::DataStore store;
+    store.load_team_file(large_file().path);
+    return store;
+}
+
+// Baseline of saving: convert the file's text to cp932 and write it the way every file is written
+// (replaced atomically).
+void baseline_convert_and_write(benchmark::State& state) {
+    const md::DataStore store = loaded_store();
+    const QString text = store.team_file_lines().join(QStringLiteral(u"\r\n")) + QStringLiteral(u"\r\n");
+    const QString path = large_file().folder.filePath(QStringLiteral(u"baseline.kld"));
+    for (auto _ : state) {
+        QSaveFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(md::encode_cp932(text).value_or(QByteArray()));
+        file.commit();
+    }
+}
+
+void save_team_data(benchmark::State& state) {
+    md::DataStore store = loaded_store();
+    store.data_file_path = large_file().folder.filePath(QStringLiteral(u"saved.kld"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.save_team_data());
+    }
+}
+
+void build_game_index(benchmark::State& state) {
+    md::DataStore store = loaded_store();
+    for (auto _ : state) {
+        store.build_game_index();
+        benchmark::DoNotOptimize(store.game_index.data());
+    }
+}
+
+BENCHMARK(baseline_read_and_convert)->Unit(benchmark::kMillisecond);
+BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
+BENCHMARK(baseline_convert_and_write)->Unit(benchmark::kMillisecond);
+BENCHMARK(save_team_data)->Unit(benchmark::kMillisecond);
+BENCHMARK(build_game_index)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kl::bench::run_with_ratios(argc, argv,
+                                      {{"load_team_data", "baseline_read_and_convert"},
+                                       {"save_team_data", "baseline_convert_and_write"},
+                                       {"build_game_index", "baseline_read_and_convert"}});
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+
+namespace kl {
+
+// Holds the per-user lock that lets only one Kickledger run at a time. A lock left behind by a
+// program that no longer runs is taken over.
+class SingleInstance {
+  public:
+    // False when another instance holds the lock.
+    bool acquire();
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace kl

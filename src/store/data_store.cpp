@@ -1,0 +1,277 @@
+#include "data_store.h"
+
+#include "capacities.h"
+#include "cp932_codec.h"
+#include "game_record.h"
+#include "master_lists.h"
+#include "startup_settings.h"
+#include "vocabulary.h"
+
+#include <QFileInfo>
+
+namespace md {
+namespace {
+
+const QString team_name_header = QStringLiteral(u"[チーム名]");
+const QString member_header = QStringLiteral(u"[メンバー]");
+const QString ground_header = QStringLiteral(u"[グラウンド]");
+const QString opponent_header = QStringLiteral(u"[対戦チーム]");
+const QString recorder_header = QStringLiteral(u"[起票者]");
+const QString formation_header = QStringLiteral(u"[フォーメーション]");
+const QString meeting_header = QStringLiteral(u"[大会]");
+const QString game_header = QStringLiteral(u"[試合データ]");
+
+QString line_reason(int line_number, const QString& what) {
+    return QStringLiteral(u"（") + QString::number(line_number) + QStringLiteral(u"行目：") + what +
+           QStringLiteral(u"）");
+}
+
+// A block section: where its lines go, how many it may hold and what each line must be.
+struct Block {
+    QStringList* table;
+    int capacity;
+    QString too_many;  // reason when the file holds more lines than capacity
+    QString form;      // what is wrong with a line that `fields` refuses
+    // The line's number of fields, or 0 when it is not a line of this block.
+    qsizetype (*fields)(QStringView line, std::vector<QStringView>& scratch);
+    std::vector<qsizetype> field_counts = {};  // per table entry taken from the file
+};
+
+template <int minimum>
+qsizetype at_least(QStringView line, std::vector<QStringView>&) {
+    const qsizetype count = line.count(u',') + 1;
+    return count >= minimum ? count : 0;
+}
+
+// The fields game_fields would hold for the game table: entries read now are counted as they were
+// checked, entries kept from before are counted anew.
+qsizetype game_field_total(const QStringList& game_lines, const std::vector<qsizetype>& counted) {
+    qsizetype total = 0;
+    for (qsizetype j = 0; j < game_lines.size(); ++j) {
+        const bool read_now =
+            j < static_cast<qsizetype>(counted.size()) && counted[static_cast<size_t>(j)] > 0;
+        total += read_now ? counted[static_cast<size_t>(j)] : record_field_count(game_lines[j]);
+    }
+    return total;
+}
+
+// The section walk over the decoded lines of a team data file, into store. Returns an empty reason
+// when every section could be taken.
+QString walk_sections(const QStringList& lines, DataStore& store, bool& team_name_read) {
+    const qsizetype n = lines.size();
+    auto at = [&](qsizetype i) { return i < n ? lines[i] : QString(); };
+    const std::pair<const QString*, QString*> one_line_sections[] = {
+        {&team_name_header, &store.team_name},    {&member_header, &store.member_list},
+        {&ground_header, &store.ground_list},     {&opponent_header, &store.opponent_list},
+        {&recorder_header, &store.recorder_list},
+    };
+    std::pair<const QString*, Block> blocks[] = {
+        {&formation_header,
+         {&store.formation_lines, max_formations,
+          QStringLiteral(u"（フォーメーションが1000件を超えています）"),
+          QStringLiteral(u"フォーメーションの形式が正しくありません"), at_least<formation_field_count>}},
+        {&meeting_header,
+         {&store.meeting_lines, max_meetings, QStringLiteral(u"（大会が166件を超えています）"),
+          QStringLiteral(u"大会の形式が正しくありません"), at_least<meeting_field_count>}},
+        {&game_header,
+         {&store.game_lines, max_game_lines, QStringLiteral(u"（試合データが10001件を超えています）"),
+          QStringLiteral(u"試合データの形式が正しくありません"), readable_game_line_fields}},
+    };
+    std::vector<QStringView> scratch;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString& line = lines[i];
+        team_name_read = team_name_read || line == team_name_header;
+        for (const auto& [header, value] : one_line_sections) {
+            if (line == *header) {
+                *value = at(i + 1);
+            }
+        }
+        for (auto& [header, block] : blocks) {
+            if (line != *header) {
+                continue;
+            }
+            // The block runs to its first empty line; the walk goes on after its last line.
+            block.field_counts.clear();
+            for (qsizetype j = 0; !at(i + 1).isEmpty(); ++j, ++i) {
+                if (j >= block.capacity) {
+                    return block.too_many;
+                }
+                const qsizetype fields = block.fields(lines[i + 1], scratch);
+                if (fields == 0) {
+                    return line_reason(static_cast<int>(i + 2), block.form);
+                }
+                block.field_counts.push_back(fields);
+                if (j < block.table->size()) {
+                    (*block.table)[j] = lines[i + 1];
+                } else {
+                    block.table->append(lines[i + 1]);
+                }
+            }
+            break;
+        }
+    }
+    if (game_field_total(store.game_lines, blocks[2].second.field_counts) > max_game_fields) {
+        return QStringLiteral(u"（試合データの項目が100001個を超えています）");
+    }
+    return {};
+}
+
+}  // namespace
+
+UserMessage LoadResult::message() const {
+    const QString title = QStringLiteral(u"読み込みエラー");
+    if (status == Status::no_file) {
+        return {title, QStringLiteral(u"前回開いたファイルがありません。　「新規作成」　か　「開く」　でファ"
+                                      u"イルを選択して下さい。")};
+    }
+    return {title, QStringLiteral(u"「") + file + QStringLiteral(u"」　を読み込めません。") + reason};
+}
+
+UserMessage SaveResult::message() const {
+    return {QStringLiteral(u"保存エラー"),
+            QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
+}
+
+void DataStore::clear_data_store() {
+    team_name.clear();
+    member_list.clear();
+    ground_list.clear();
+    opponent_list.clear();
+    recorder_list.clear();
+    formation_lines.clear();
+    formation_fields.clear();
+    meeting_lines.clear();
+    meeting_fields.clear();
+    game_lines.clear();
+    game_fields.clear();
+    game_fields_lines_.clear();
+    game_index.clear();
+    verbatim_lines_.clear();
+    data_file_path.clear();
+    start_mode = 0;
+}
+
+LoadResult DataStore::load_team_data() {
+    read_settings();
+    return load_team_file(data_file_path);
+}
+
+LoadResult DataStore::load_team_file(const QString& path) {
+    LoadResult result;
+    result.file = path;
+    const auto fail = [&](LoadResult::Status status, const QString& reason) {
+        data_file_path.clear();
+        result.status = status;
+        result.reason = reason;
+        return result;
+    };
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        return fail(LoadResult::Status::no_file, {});
+    }
+    const std::optional<QByteArray> content = read_whole_file(path);
+    if (!content) {
+        return fail(LoadResult::Status::unreadable, QStringLiteral(u"（ファイルを開けません）"));
+    }
+    DecodedLines decoded = decode_cp932_lines(*content);
+    if (decoded.undecodable_line != 0) {
+        return fail(LoadResult::Status::unreadable,
+                    line_reason(decoded.undecodable_line, QStringLiteral(u"文字コードが正しくありません")));
+    }
+    if (decoded.lines.size() > max_file_lines) {
+        return fail(LoadResult::Status::unreadable, QStringLiteral(u"（行数が10001行を超えています）"));
+    }
+    DataStore staged = *this;
+    const QString reason = walk_sections(decoded.lines, staged, result.team_name_read);
+    if (!reason.isEmpty()) {
+        return fail(LoadResult::Status::unreadable, reason);
+    }
+    staged.verbatim_lines_.insert(decoded.verbatim);
+    staged.data_file_path = path;
+    *this = std::move(staged);
+    return result;
+}
+
+QStringList DataStore::team_file_lines() const {
+    QStringList lines = {team_name_header, team_name,     member_header,   member_list,
+                         ground_header,    ground_list,   opponent_header, opponent_list,
+                         recorder_header,  recorder_list, formation_header};
+    lines += formation_lines;
+    lines += {QString(), meeting_header};
+    lines += meeting_lines;
+    lines += {QString(), game_header};
+    lines += game_lines;
+    return lines;
+}
+
+SaveResult DataStore::save_team_data() const {
+    SaveResult result;
+    result.file = data_file_path;
+    if (data_file_path.isEmpty()) {
+        result.ok = false;
+        result.reason = QStringLiteral(u"（ファイルが開かれていません）");
+        return result;
+    }
+    const WriteResult written = write_cp932_lines(data_file_path, team_file_lines(), verbatim_lines_);
+    result.ok = written.ok;
+    result.reason = written.reason;
+    return result;
+}
+
+void DataStore::read_settings() {
+    const std::optional<QByteArray> content = read_whole_file(settings_file_name);
+    const StartupSettings settings =
+        parse_settings(content ? split_raw_lines(*content) : std::vector<QByteArray>{});
+    // A reload names its file itself, whatever setting.ini holds (or whether it is there at all).
+    if (!reload_path_override.isEmpty()) {
+        data_file_path = reload_path_override;
+        reload_path_override.clear();
+    } else if (settings.file_path) {
+        data_file_path = *settings.file_path;
+        start_file_path = *settings.file_path;
+    }
+    window_placement = settings.window_placement.value_or(window_placement);
+    start_mode = settings.start_mode.value_or(start_mode);
+    keyboard_entry = settings.keyboard_entry.value_or(keyboard_entry);
+    add_typed_names = settings.add_typed_names.value_or(add_typed_names);
+}
+
+SaveResult DataStore::save_settings() const {
+    const QStringList lines = {data_file_path, window_placement, print_form(start_mode),
+                               print_form(keyboard_entry), print_form(add_typed_names)};
+    const WriteResult written = write_cp932_lines(settings_file_name, lines);
+    return {written.ok, settings_file_name, written.reason};
+}
+
+void DataStore::build_game_index() {
+    // A shared copy of the lines keeps the viewed text alive and unchanged whatever later happens
+    // to game_lines.
+    game_fields_lines_ = game_lines;
+    game_fields.clear();
+    game_index.clear();
+    std::vector<int> game_starts;
+    std::vector<QStringView> fields;
+    for (const QString& line : std::as_const(game_fields_lines_)) {
+        game_starts.push_back(static_cast<int>(game_fields.size()));
+        split_record_line(line, fields);
+        game_fields.insert(game_fields.end(), fields.begin(), fields.end());
+        if (fields.back() != words::end_marker) {
+            game_fields.push_back(words::end_marker);
+        }
+    }
+    // Each game is found where its line begins, so a "#" inside a record never starts a game.
+    if (list_target == ListTarget::game_input) {
+        for (const int start : game_starts) {
+            game_index.push_back(start + 2);
+        }
+    }
+}
+
+void DataStore::rebuild_formation_fields() {
+    formation_fields = split_lines_into_fields(formation_lines, formation_field_count);
+}
+
+void DataStore::rebuild_meeting_fields() {
+    meeting_fields = split_lines_into_fields(meeting_lines, meeting_field_count);
+}
+
+}  // namespace md

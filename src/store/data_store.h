@@ -1,0 +1,94 @@
+#pragma once
+
+#include "text_file.h"
+#include "user_message.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace md {
+
+// Which window the fill procedures and build_game_index serve.
+enum class ListTarget : qint16 { game_input = 0, game_delete = 1, setting_input = 2 };
+
+struct LoadResult {
+    enum class Status { loaded, no_file, unreadable };
+    Status status = Status::loaded;
+    QString file;
+    QString reason;               // for unreadable: why, within full-width parentheses
+    bool team_name_read = false;  // the file had a [チーム名] section
+
+    bool ok() const { return status == Status::loaded; }
+    UserMessage message() const;
+};
+
+struct SaveResult {
+    bool ok = true;
+    QString file;
+    QString reason;
+
+    UserMessage message() const;
+};
+
+// Everything the program knows of the open team and its start-up settings. Tables are filled densely
+// from index 0; their capacities are the file's limits (capacities.h).
+class DataStore {
+  public:
+    // The team data file's contents.
+    QString team_name;
+    QString member_list;
+    QString ground_list;
+    QString opponent_list;
+    QString recorder_list;
+    QStringList formation_lines;
+    QStringList meeting_lines;
+    QStringList game_lines;
+
+    // Derived tables.
+    QStringList formation_fields;  // 10 per formation
+    QStringList meeting_fields;    // 6 per meeting
+    // Every game line's fields from "#" to "##", concatenated; views into the lines as they were when
+    // build_game_index ran (kept alive by game_fields_lines_).
+    std::vector<QStringView> game_fields;
+    std::vector<int> game_index;  // per game, the position of its date field in game_fields
+
+    QString data_file_path;
+    QString reload_path_override;
+    ListTarget list_target = ListTarget::game_input;
+    qint16 main_window_ready = 0;
+    qint16 open_for_settings = 0;
+
+    // Start-up settings (setting.ini).
+    QString start_file_path;
+    QString window_placement;
+    qint16 start_mode = 0;
+    qint16 keyboard_entry = 0;
+    qint16 add_typed_names = 0;
+
+    void clear_data_store();
+
+    // Reads setting.ini, then the team data file it names (or reload_path_override).
+    LoadResult load_team_data();
+    // Reads the team data file at path into the tables. A file that cannot be read in full changes
+    // nothing but data_file_path, which becomes empty.
+    LoadResult load_team_file(const QString& path);
+    // Writes the whole team data file to data_file_path; never while no file is open.
+    SaveResult save_team_data() const;
+    QStringList team_file_lines() const;
+
+    void read_settings();
+    SaveResult save_settings() const;
+
+    // Rebuilds game_fields and game_index from game_lines.
+    void build_game_index();
+    // Rebuilds formation_fields and meeting_fields from their lines.
+    void rebuild_formation_fields();
+    void rebuild_meeting_fields();
+
+  private:
+    VerbatimLines verbatim_lines_;
+    QStringList game_fields_lines_;
+};
+
+}  // namespace md

@@ -1,0 +1,20 @@
+#include "name_check.h"
+
+#include "cp932_codec.h"
+
+namespace md {
+
+std::optional<UserMessage> check_name(QStringView name) {
+    if (name.contains(u',')) {
+        return UserMessage{input_error_title,
+                           QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。")};
+    }
+    if (const std::optional<QString> character = first_unencodable_character(name)) {
+        return UserMessage{input_error_title,
+                           QStringLiteral(u"「") + *character +
+                               QStringLiteral(u"」　は保存できない文字です。変更して下さい。")};
+    }
+    return std::nullopt;
+}
+
+}  // namespace md

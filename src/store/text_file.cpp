@@ -1,0 +1,142 @@
+#include "text_file.h"
+
+#include "cp932_codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace md {
+
+namespace {
+
+// Calls on_line(start, length) for each line of text (a QByteArrayView or QStringView): lines end
+// at CR LF, LF or a lone CR. The line ends are found with the views' vectorised searches; each
+// search result is kept until the walk has passed it, so no byte is searched twice.
+template <typename View, typename Unit, typename OnLine>
+void for_each_line(View text, Unit cr, Unit lf, OnLine on_line) {
+    const qsizetype size = text.size();
+    auto next = [&](Unit unit, qsizetype from) {
+        const qsizetype at = text.indexOf(unit, from);
+        return at < 0 ? size : at;
+    };
+    qsizetype next_cr = next(cr, 0);
+    qsizetype next_lf = next(lf, 0);
+    qsizetype start = 0;
+    while (start < size) {
+        next_cr = next_cr < start ? next(cr, start) : next_cr;
+        next_lf = next_lf < start ? next(lf, start) : next_lf;
+        const qsizetype end = std::min(next_cr, next_lf);
+        on_line(start, end - start);
+        start = end + (end == next_cr && next_lf == end + 1 ? 2 : 1);
+    }
+}
+
+bool in_lead_range(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Whether the byte at position is the lead byte of a two-byte character. After any byte outside the
+// lead range a character begins, and from there lead-range bytes pair up as lead and trail.
+bool is_lead_at(const unsigned char* data, qsizetype position) {
+    qsizetype run = 0;
+    while (position - run > 0 && in_lead_range(data[position - run - 1])) {
+        ++run;
+    }
+    return run % 2 == 0;
+}
+
+// Whether bytes hold a character from the rows where cp932 has characters with two codes: those
+// whose lead byte is 0x87, 0xED, 0xEE or 0xFA. The bytes are searched for each value (these also
+// occur as trail bytes), and only the places found are examined.
+bool has_doubled_code_row(QByteArrayView bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (const char doubled : {'\x87', '\xED', '\xEE', '\xFA'}) {
+        for (qsizetype at = bytes.indexOf(doubled); at >= 0; at = bytes.indexOf(doubled, at + 1)) {
+            if (is_lead_at(data, at)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<QByteArray> split_raw_lines(const QByteArray& content) {
+    std::vector<QByteArray> lines;
+    for_each_line(QByteArrayView(content), '\r', '\n',
+                  [&](qsizetype start, qsizetype length) { lines.push_back(content.mid(start, length)); });
+    return lines;
+}
+
+QStringList split_text_lines(const QString& text) {
+    QStringList lines;
+    for_each_line(QStringView(text), u'\r', u'\n',
+                  [&](qsizetype start, qsizetype length) { lines.append(text.mid(start, length)); });
+    return lines;
+}
+
+DecodedLines decode_cp932_lines(const QByteArray& content) {
+    DecodedLines decoded;
+    const std::optional<QString> text = decode_cp932(content);
+    if (!text) {
+        // Only a file that is not cp932 takes the slow way: find its first line that does not decode.
+        const std::vector<QByteArray> raw_lines = split_raw_lines(content);
+        decoded.undecodable_line = static_cast<int>(raw_lines.size());
+        for (size_t i = 0; i < raw_lines.size(); ++i) {
+            if (!decode_cp932(raw_lines[i])) {
+                decoded.undecodable_line = static_cast<int>(i + 1);
+                break;
+            }
+        }
+        return decoded;
+    }
+    decoded.lines = split_text_lines(*text);
+    if (has_doubled_code_row(content)) {
+        const std::vector<QByteArray> raw_lines = split_raw_lines(content);
+        for (size_t i = 0; i < raw_lines.size(); ++i) {
+            const QString& line = decoded.lines[static_cast<qsizetype>(i)];
+            if (has_doubled_code_row(raw_lines[i]) && encode_cp932(line) != raw_lines[i]) {
+                decoded.verbatim.insert(line, raw_lines[i]);
+            }
+        }
+    }
+    return decoded;
+}
+
+std::optional<QByteArray> read_whole_file(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+WriteResult write_cp932_lines(const QString& path, const QStringList& lines, const VerbatimLines& verbatim) {
+    QByteArray content;
+    for (const QString& line : lines) {
+        const auto kept = verbatim.isEmpty() ? verbatim.constEnd() : verbatim.constFind(line);
+        if (kept != verbatim.constEnd()) {
+            content += *kept;
+        } else if (const std::optional<QByteArray> bytes = encode_cp932(line)) {
+            content += *bytes;
+        } else {
+            const QString character = first_unencodable_character(line).value_or(QString());
+            return {false,
+                    QStringLiteral(u"（「") + character + QStringLiteral(u"」　は保存できない文字です）")};
+        }
+        content += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+        return {false, QStringLiteral(u"（ファイルに書き込めません）")};
+    }
+    return {};
+}
+
+}  // namespace md

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace md {
+
+// The lines of a text. Lines end at CR LF, LF or a lone CR; a line end after the last line adds no
+// empty line.
+std::vector<QByteArray> split_raw_lines(const QByteArray& content);
+QStringList split_text_lines(const QString& text);
+
+// Reads a whole file; nullopt when it cannot be opened or read.
+std::optional<QByteArray> read_whole_file(const QString& path);
+
+// Lines whose cp932 bytes differ from what encoding their text gives (cp932 has a few characters
+// with two codes). Saving writes these bytes back, so an unchanged line keeps its exact bytes.
+using VerbatimLines = QHash<QString, QByteArray>;
+
+// A cp932 file's lines as text, with the bytes of its lines that have no canonical encoding.
+struct DecodedLines {
+    QStringList lines;
+    VerbatimLines verbatim;
+    int undecodable_line = 0;  // 1-based number of the first line that is not cp932; 0 when all are
+};
+DecodedLines decode_cp932_lines(const QByteArray& content);
+
+struct WriteResult {
+    bool ok = true;
+    QString reason;  // why not, in Japanese within full-width parentheses
+};
+
+// Writes lines in cp932, each ended by CR LF, replacing the file atomically: on any failure the file
+// on disk is left as it was.
+WriteResult write_cp932_lines(const QString& path, const QStringList& lines,
+                              const VerbatimLines& verbatim = {});
+
+}  // namespace md

@@ -1,0 +1,134 @@
+#include "store/capacities.h"
+#include "store/data_store.h"
+#include "store/game_record.h"
+
+#include <gtest/gtest.h>
+
+namespace md {
+namespace {
+
+// The wizard's working table for a game without events: entries 0-42.
+QStringList fixed_fields(const QString& recorder, const QString& date, const QString& time,
+                         const QString& ground, const QString& opponent) {
+    QStringList fields = {recorder,
+                          date,
+                          time,
+                          ground,
+                          opponent,
+                          QStringLiteral(u"リーグ"),
+                          QStringLiteral(u"90"),
+                          QStringLiteral(u"なし"),
+                          QString(),
+                          QString(),
+                          QStringLiteral(u"なし"),
+                          QStringLiteral(u"4-4-2")};
+    for (int row = 0; row < 11; ++row) {
+        fields += {row == 0 ? QStringLiteral(u"GK") : QStringLiteral(u"CB"),
+                   QStringLiteral(u"選手") + QString::number(row)};
+    }
+    fields += QStringList(9, QString());
+    fields[34] = QStringLiteral(u"控え");
+    return fields;
+}
+
+TEST(GameRecord, AGameWithoutEventsHas45Fields) {
+    const QStringList entries =
+        fixed_fields(QStringLiteral(u"A"), QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"),
+                     QStringLiteral(u"G"), QStringLiteral(u"O"));
+    const QString line = compose_record_line(entries, 0);
+    EXPECT_TRUE(line.startsWith(QStringLiteral(u"#,A,2006/04/01,10:00,G,O,")));
+    EXPECT_TRUE(line.endsWith(QStringLiteral(u",控え,,,,,,,,,##")));
+    EXPECT_EQ(line.split(u',').size(), 45);
+
+    const std::optional<GameRecord> record = GameRecord::parse(line);
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(record->events.empty());
+    EXPECT_EQ(record->reserve(0), QStringLiteral(u"控え"));
+    EXPECT_EQ(record->reserve(1), QString());
+    EXPECT_EQ(record->starting_member(10), QStringLiteral(u"選手10"));
+    EXPECT_EQ(record->field(44), QStringLiteral(u"##"));
+}
+
+TEST(GameRecord, ComposedEventFieldsFollowTheFixedOnes) {
+    QStringList entries = fixed_fields(QStringLiteral(u"A"), QStringLiteral(u"2006/04/01"),
+                                       QStringLiteral(u"10:00"), QStringLiteral(u"G"), QStringLiteral(u"O"));
+    entries += {QStringLiteral(u"30"), QStringLiteral(u"警告・退場"), QStringLiteral(u"警告"),
+                QStringLiteral(u"選手3")};
+    const std::optional<GameRecord> record = GameRecord::parse(compose_record_line(entries, 4));
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->events.size(), 1u);
+    EXPECT_EQ(record->events[0].carded_member(), QStringLiteral(u"選手3"));
+    EXPECT_EQ(record->events[0].minute(), 30);
+}
+
+TEST(GameRecord, PiecesAfterTheEndMarkerAreIgnored) {
+    QString line = compose_record_line(fixed_fields(QStringLiteral(u"A"), {}, {}, {}, {}), 0);
+    EXPECT_EQ(split_record_line(line + QStringLiteral(u",余り,##")).size(), 45u);
+    EXPECT_TRUE(is_readable_game_line(line + QStringLiteral(u",余り")));
+}
+
+TEST(GameIndex, PointsAtEachGamesDateField) {
+    DataStore store;
+    for (const QString& date :
+         {QStringLiteral(u"2006/04/01"), QStringLiteral(u"2006/04/02"), QStringLiteral(u"2006/04/03")}) {
+        store.game_lines.append(
+            compose_record_line(fixed_fields(QStringLiteral(u"#"), date, QStringLiteral(u"10:00"),
+                                             QStringLiteral(u"G"), QStringLiteral(u"O")),
+                                0));
+    }
+    store.build_game_index();
+    // A recorder named "#" does not start a game of its own.
+    ASSERT_EQ(store.game_index, (std::vector<int>{2, 47, 92}));
+    EXPECT_EQ(store.game_fields.size(), 135);
+    EXPECT_EQ(store.game_fields[47], QStringLiteral(u"2006/04/02"));
+    EXPECT_EQ(store.game_fields[92 + 1], QStringLiteral(u"10:00"));
+
+    // The fields stay readable after the lines change, until the index is built again.
+    store.game_lines.clear();
+    EXPECT_EQ(store.game_fields[92], QStringLiteral(u"2006/04/03"));
+
+    store.list_target = ListTarget::game_delete;
+    store.game_lines.append(QString());
+    store.game_lines[0] = compose_record_line(
+        fixed_fields(QStringLiteral(u"A"), QStringLiteral(u"2006/05/01"), QStringLiteral(u"10:00"),
+                     QStringLiteral(u"G"), QStringLiteral(u"O")),
+        0);
+    store.build_game_index();
+    EXPECT_TRUE(store.game_index.empty());
+    EXPECT_EQ(store.game_fields.size(), 45u);
+}
+
+TEST(GameRecord, DeletionTextGivesDateTimeOpponentGround) {
+    EXPECT_EQ(deletion_list_text(QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"),
+                                 QStringLiteral(u"相手チーム"), QStringLiteral(u"市民グラウンド")),
+              QStringLiteral(u"2006/04/01 - 10:00 - 相手チーム - 市民グラウンド"));
+    EXPECT_EQ(game_key(QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00")),
+              QStringLiteral(u"2006/04/01 10:00"));
+}
+
+TEST(GameRecord, SameGameComparesDateTimeGroundAndOpponentOnly) {
+    const GameIdentity a{QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"), QStringLiteral(u"G"),
+                         QStringLiteral(u"O")};
+    GameIdentity b = a;
+    EXPECT_EQ(a, b);
+    b.start_time = QStringLiteral(u"10:05");
+    EXPECT_FALSE(a == b);
+}
+
+TEST(GameLines, SortByUtf16CodeUnitsKeepingEqualLines) {
+    QStringList lines = {QStringLiteral(u"#,鈴木,2006/01/01"),
+                         QStringLiteral(u"#,b"),
+                         QStringLiteral(u"#,a"),
+                         QStringLiteral(u"#,😀"),
+                         QStringLiteral(u"#,a"),
+                         QStringLiteral(u"#,Ｚ"),
+                         QStringLiteral(u"#,B")};
+    sort_game_lines(lines);
+    // By code units a surrogate (U+D83D) sorts before the full-width Ｚ (U+FF3A).
+    EXPECT_EQ(lines, (QStringList{QStringLiteral(u"#,B"), QStringLiteral(u"#,a"), QStringLiteral(u"#,a"),
+                                  QStringLiteral(u"#,b"), QStringLiteral(u"#,鈴木,2006/01/01"),
+                                  QStringLiteral(u"#,😀"), QStringLiteral(u"#,Ｚ")}));
+}
+
+}  // namespace
+}  // namespace md

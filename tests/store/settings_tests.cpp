@@ -1,0 +1,105 @@
+#include "store/data_store.h"
+#include "store/startup_settings.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace md {
+namespace {
+
+using kl::test::cp932_lines;
+using kl::test::read_bytes;
+using kl::test::write_cp932_lines;
+
+class Settings : public kl::test::InTemporaryFolder {
+  protected:
+    DataStore store;
+};
+
+TEST_F(Settings, WritesFiveLinesWithIntegersInPrintForm) {
+    store.data_file_path = QStringLiteral(u"チーム.kld");
+    store.window_placement = QStringLiteral(u"1200,900,10800,9600,2");
+    store.start_mode = 1;
+    store.keyboard_entry = 1;
+    ASSERT_TRUE(store.save_settings().ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"チーム.kld"), QStringLiteral(u"1200,900,10800,9600,2"),
+                           QStringLiteral(u" 1 "), QStringLiteral(u" 1 "), QStringLiteral(u" 0 ")}));
+    EXPECT_EQ(print_form(-3), QStringLiteral(u"-3 "));
+}
+
+TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "), QStringLiteral(u" 1 "),
+                       QStringLiteral(u" 1 ")});
+    store.read_settings();
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"A.kld"));
+    EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
+    EXPECT_EQ(store.start_mode, 1);
+    EXPECT_EQ(store.add_typed_names, 1);
+
+    store.reload_path_override = QStringLiteral(u"B.kld");
+    store.read_settings();
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"B.kld"));
+    EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
+    EXPECT_TRUE(store.reload_path_override.isEmpty());
+}
+
+TEST_F(Settings, AReloadFindsItsFileEvenWithoutSettingsFile) {
+    store.reload_path_override = QStringLiteral(u"B.kld");
+    store.read_settings();
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"B.kld"));
+}
+
+TEST_F(Settings, AOneLineFileLeavesThePreferencesAtZero) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"A.kld")});
+    store.read_settings();
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"A.kld"));
+    EXPECT_TRUE(store.window_placement.isEmpty());
+    EXPECT_EQ(store.start_mode, 0);
+    EXPECT_EQ(store.keyboard_entry, 0);
+}
+
+TEST_F(Settings, BadValuesAreIgnoredAndTheDefaultsKept) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"A.kld"), QStringLiteral(u"1,2,3,4"), QStringLiteral(u"one"),
+                       QStringLiteral(u" 99999 "), QStringLiteral(u"1.5")});
+    store.window_placement = QStringLiteral(u"0,0,100,100,0");
+    store.read_settings();
+    EXPECT_EQ(store.window_placement, QStringLiteral(u"0,0,100,100,0"));
+    EXPECT_EQ(store.start_mode, 0);
+    EXPECT_EQ(store.keyboard_entry, 0);
+    EXPECT_EQ(store.add_typed_names, 0);
+}
+
+TEST(WindowPlacementLine, NeedsFiveNumbers) {
+    const std::optional<WindowPlacement> placement =
+        parse_window_placement(QStringLiteral(u"-120, 60,9000,7000,2"));
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->left, -120);
+    EXPECT_EQ(placement->state, 2);
+    EXPECT_EQ(compose_window_placement(*placement), QStringLiteral(u"-120,60,9000,7000,2"));
+    EXPECT_FALSE(parse_window_placement(QStringLiteral(u"1,2,3,4,x")));
+    EXPECT_FALSE(parse_window_placement(QString()));
+}
+
+TEST(SettingsLines, LinesThatAreNotCp932AreIgnored) {
+    const StartupSettings settings = parse_settings({QByteArray("\x82"), QByteArray(" 1 ")});
+    EXPECT_FALSE(settings.file_path);
+    EXPECT_FALSE(settings.window_placement);
+}
+
+TEST_F(Settings, LoadingReadsTheSettingsThenTheFileTheyName) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"T.kld")});
+    write_cp932_lines(QStringLiteral(u"T.kld"), {QStringLiteral(u"[チーム名]"), QStringLiteral(u"T")});
+    const LoadResult result = store.load_team_data();
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(store.team_name, QStringLiteral(u"T"));
+
+    write_cp932_lines(QStringLiteral(u"setting.ini"), {QString()});
+    store.clear_data_store();
+    EXPECT_EQ(store.load_team_data().status, LoadResult::Status::no_file);
+}
+
+}  // namespace
+}  // namespace md

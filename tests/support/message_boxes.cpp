@@ -1,0 +1,26 @@
+#include "support/message_boxes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace kl::test {
+
+MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswerer::answer_open_box);
+    timer_.start(5);
+}
+
+void MessageBoxAnswerer::answer_open_box() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+        return;
+    }
+    seen_.push_back({box->windowTitle(), box->text()});
+    QAbstractButton* button = box->button(answer_);
+    if (button == nullptr) {
+        button = box->buttons().value(0);
+    }
+    button->click();
+}
+
+}  // namespace kl::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <vector>
+
+namespace kl::test {
+
+struct SeenMessage {
+    QString title;
+    QString text;
+};
+
+// While alive, answers every message box that comes up modally with `answer` and records what it said.
+class MessageBoxAnswerer : public QObject {
+  public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    void set_answer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    const std::vector<SeenMessage>& seen() const { return seen_; }
+    QString last_text() const { return seen_.empty() ? QString() : seen_.back().text; }
+    void clear() { seen_.clear(); }
+
+  private:
+    void answer_open_box();
+
+    QMessageBox::StandardButton answer_;
+    std::vector<SeenMessage> seen_;
+    QTimer timer_;
+};
+
+}  // namespace kl::test

@@ -1,0 +1,87 @@
+#include "store/data_store.h"
+#include "support/message_boxes.h"
+#include "support/test_files.h"
+#include "views/fm_main.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+namespace kl {
+namespace {
+
+using test::cp932_lines;
+using test::read_bytes;
+using test::write_cp932_lines;
+
+class MainWindowStart : public test::InTemporaryFolder {
+  protected:
+    void write_settings(const QString& file, const QString& placement, const QString& mode) {
+        write_cp932_lines(QStringLiteral(u"setting.ini"),
+                          {file, placement, mode, QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")});
+    }
+    QStringList settings_lines() {
+        return QString::fromUtf8(read_bytes(QStringLiteral(u"setting.ini"))).split(QStringLiteral(u"\r\n"));
+    }
+    md::DataStore store;
+};
+
+TEST_F(MainWindowStart, LoadsTheNamedFileAndWritesTheSettingsBackOnClose) {
+    QFile::copy(test::data_file(QStringLiteral(u"rich_team.kld")), QStringLiteral(u"rich.kld"));
+    write_settings(QStringLiteral(u"rich.kld"), QStringLiteral(u"1500,1200,12000,9000,0"),
+                   QStringLiteral(u" 1 "));
+    fm_main window(store);
+    window.start();
+    EXPECT_EQ(window.objectName(), QStringLiteral(u"fm_main"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral(u"Kickledger - テストFC  [試合データ詳細]"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(store.main_window_ready, 1);
+
+    window.close();
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"rich.kld"), QStringLiteral(u"1500,1200,12000,9000,0"),
+                           QStringLiteral(u" 1 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
+}
+
+TEST_F(MainWindowStart, AMissingFileIsReportedAndTheWindowRunsWithoutOne) {
+    write_settings(QStringLiteral(u"gone.kld"), QString(), QStringLiteral(u" 1 "));
+    test::MessageBoxAnswerer answerer;
+    fm_main window(store);
+    window.start();
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"読み込みエラー"));
+    EXPECT_EQ(
+        answerer.last_text(),
+        QStringLiteral(
+            u"前回開いたファイルがありません。　「新規作成」　か　「開く」　でファイルを選択して下さい。"));
+    EXPECT_TRUE(store.data_file_path.isEmpty());
+    window.close();
+    EXPECT_EQ(settings_lines().value(0), QString());
+}
+
+TEST_F(MainWindowStart, AMaximizedWindowKeepsItsNormalBoundsAndStateTwo) {
+    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
+    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1500,1200,12000,9000,2"),
+                   QStringLiteral(u" 0 "));
+    fm_main window(store);
+    window.start();
+    EXPECT_TRUE(window.isMaximized());
+    // In mode 0 the open file is switched meanwhile; closing names the fixed start file again.
+    store.data_file_path = QStringLiteral(u"B.kld");
+    window.close();
+    EXPECT_EQ(settings_lines().mid(0, 2),
+              (QStringList{QStringLiteral(u"A.kld"), QStringLiteral(u"1500,1200,12000,9000,2")}));
+}
+
+TEST_F(MainWindowStart, AMinimizedStateIsNotRestored) {
+    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
+    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1500,1200,12000,9000,1"),
+                   QStringLiteral(u" 0 "));
+    fm_main window(store);
+    window.start();
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_FALSE(window.isMaximized());
+    window.close();
+}
+
+}  // namespace
+}  // namespace kl
