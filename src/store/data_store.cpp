@@ -124,7 +124,12 @@ UserMessage LoadResult::message() const {
         return {title, QStringLiteral(u"前回開いたファイルがありません。　「新規作成」　か　「開く」　でファ"
                                       u"イルを選択して下さい。")};
     }
-    return {title, QStringLiteral(u"「") + file + QStringLiteral(u"」　を読み込めません。") + reason};
+    return {title, refusal_text()};
+}
+
+QString LoadResult::refusal_text() const {
+    const QString why = status == Status::no_file ? QStringLiteral(u"（ファイルがありません）") : reason;
+    return QStringLiteral(u"「") + file + QStringLiteral(u"」　を読み込めません。") + why;
 }
 
 UserMessage SaveResult::message() const {

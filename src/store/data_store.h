@@ -21,6 +21,8 @@ struct LoadResult {
 
     bool ok() const { return status == Status::loaded; }
     UserMessage message() const;
+    // "「file」　を読み込めません。" and the reason, also for a missing file (for reports).
+    QString refusal_text() const;
 };
 
 struct SaveResult {

@@ -170,4 +170,12 @@ std::vector<GameEvent> events_from_spans(const QStringList& record_fields,
     return events;
 }
 
+GameEvent event_from_span(const std::vector<QStringView>& record_fields, const EventSpan& span) {
+    GameEvent event{span.kind, {}};
+    for (int i = span.position; i < span.position + span.count; ++i) {
+        event.fields.append(record_fields[static_cast<size_t>(i)].toString());
+    }
+    return event;
+}
+
 }  // namespace md

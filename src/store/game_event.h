@@ -92,5 +92,7 @@ std::optional<std::vector<EventSpan>> decode_event_spans(const std::vector<QStri
 // The typed events of a record from its fields and decoded spans.
 std::vector<GameEvent> events_from_spans(const QStringList& record_fields,
                                          const std::vector<EventSpan>& spans);
+// One typed event from a record's field views.
+GameEvent event_from_span(const std::vector<QStringView>& record_fields, const EventSpan& span);
 
 }  // namespace md

@@ -1,6 +1,7 @@
 #include "game_record.h"
 
 #include "capacities.h"
+#include "text_order.h"
 #include "vocabulary.h"
 
 #include <algorithm>
@@ -104,8 +105,7 @@ QString compose_record_line(const QStringList& event_fields, int event_field_cou
 }
 
 void sort_game_lines(QStringList& game_lines) {
-    std::stable_sort(game_lines.begin(), game_lines.end(),
-                     [](const QString& a, const QString& b) { return QStringView(a).compare(b) < 0; });
+    sort_texts(game_lines);
 }
 
 }  // namespace md

@@ -1,10 +1,22 @@
 #include "fm_main.h"
 
+#include "game_detail_view.h"
+#include "game_list_view.h"
+#include "statistics_views.h"
 #include "store/startup_settings.h"
+#include "toolbar_icons.h"
+#include "widgets/child_window.h"
+#include "widgets/choice_list.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QStackedLayout>
+#include <QToolBar>
+#include <QTreeWidget>
 
 namespace kl {
 namespace {
@@ -12,16 +24,246 @@ namespace {
 // The window's design placement, used until setting.ini holds one.
 constexpr QRect design_geometry(px(1200), px(900), px(10800), px(9600));
 
+const std::array<QString, 4> view_suffixes = {
+    QStringLiteral(u"  [試合データ一覧]"), QStringLiteral(u"  [試合データ詳細]"),
+    QStringLiteral(u"  [チームデータ]"), QStringLiteral(u"  [個人データ]")};
+
+const QColor file_colour(0x2f, 0x6f, 0xb5);
+const QColor data_colour(0x3a, 0x8f, 0x4e);
+const QColor view_colour(0xd9, 0x7b, 0x1f);
+const QColor setting_colour(0x6b, 0x6b, 0x7a);
+
+int view_index(View view) {
+    return static_cast<int>(view);
+}
+
 }  // namespace
 
-fm_main::fm_main(md::DataStore& store) : store_(store) {
+fm_main::fm_main(md::DataStore& store)
+    : store_(store),
+      period_choices_(new ChoiceList(this)),
+      meeting_choices_(new ChoiceList(this)),
+      member_choices_(new ChoiceList(this)) {
     setObjectName(QStringLiteral(u"fm_main"));
     setWindowTitle(QStringLiteral(u"Kickledger"));
     setGeometry(design_geometry);
+    build_views();
+    build_toolbar();
+    build_menus();
+    build_context_menus();
+    show_view(View::game_list, ViewSwitch::menu);
+    setWindowTitle(QStringLiteral(u"Kickledger"));
+}
+
+void fm_main::build_views() {
+    auto* central = new QWidget(this);
+    views_ = new QStackedLayout(central);
+    game_list_ = new GameListView;
+    game_detail_ = new GameDetailView;
+    team_data_ = new TeamDataView;
+    personal_data_ = new PersonalDataView;
+    for (QWidget* view :
+         std::initializer_list<QWidget*>{game_list_, game_detail_, team_data_, personal_data_}) {
+        views_->addWidget(view);
+    }
+    setCentralWidget(central);
+    for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
+                             personal_data_->cb_date[1]}) {
+        period_choices_->attach(combo);
+    }
+    meeting_choices_->attach(team_data_->cb_meeting);
+    meeting_choices_->attach(personal_data_->cb_player_meeting);
+    member_choices_->attach(personal_data_->cb_player);
+    connect(game_detail_, &GameDetailView::game_chosen, this, &fm_main::show_game_detail);
+    connect(game_list_, &GameListView::context_menu_requested, this,
+            [this](const QPoint& position) { menu_popup_lst->popup(position); });
+    connect(team_data_, &TeamDataView::context_menu_requested, this,
+            [this](const QPoint& position) { menu_popup_team->popup(position); });
+}
+
+void fm_main::build_toolbar() {
+    tb_main = addToolBar(QStringLiteral(u"tb_main"));
+    tb_main->setObjectName(QStringLiteral(u"tb_main"));
+    tb_main->setMovable(false);
+    tb_main->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tb_main->setIconSize(QSize(24, 24));
+    view_buttons_ = new QActionGroup(this);
+    view_buttons_->setExclusive(true);
+    struct Button {
+        int index;
+        const char16_t* caption;
+        const char16_t* tooltip;
+        const char16_t* badge;
+        QColor colour;
+    };
+    const Button buttons[] = {
+        {2, u"新規", u"新規作成", u"新", file_colour},
+        {3, u"開く", u"開く", u"開", file_colour},
+        {5, u"印刷", u"印刷", u"印", file_colour},
+        {7, u"コピー", u"コピー", u"写", file_colour},
+        {9, u"入力", u"試合データ入力", u"入", data_colour},
+        {10, u"削除", u"試合データ削除", u"削", data_colour},
+        {12, u"一覧", u"試合データ一覧", u"一", view_colour},
+        {13, u"試合", u"試合データ詳細", u"試", view_colour},
+        {14, u"チーム", u"チームデータ", u"チ", view_colour},
+        {15, u"個人", u"個人データ", u"個", view_colour},
+        {17, u"項目", u"入力項目設定", u"項", setting_colour},
+        {18, u"環境", u"環境設定", u"環", setting_colour},
+    };
+    const Button* next = std::begin(buttons);
+    for (int index = 1; index <= 18; ++index) {
+        QAction* action = nullptr;
+        if (next != std::end(buttons) && next->index == index) {
+            action = tb_main->addAction(badge_icon(QString::fromUtf16(next->badge), next->colour),
+                                        QString::fromUtf16(next->caption));
+            action->setToolTip(QString::fromUtf16(next->tooltip));
+            ++next;
+        } else {
+            action = tb_main->addSeparator();
+        }
+        action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
+        tb_main_buttons_[static_cast<size_t>(index)] = action;
+    }
+    for (int k = 0; k < 4; ++k) {
+        QAction* button = tb_main_buttons_[static_cast<size_t>(12 + k)];
+        button->setCheckable(true);
+        view_buttons_->addAction(button);
+        connect(button, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::toolbar); });
+    }
+}
+
+void fm_main::build_menus() {
+    auto menu = [this](const char16_t* name, const char16_t* caption) {
+        QMenu* created = menuBar()->addMenu(QString::fromUtf16(caption));
+        created->setObjectName(QString::fromUtf16(name));
+        return created;
+    };
+    auto entry = [this](QMenu* parent, const char16_t* name, const char16_t* caption,
+                        const QKeySequence& keys = {}) {
+        QAction* action = parent->addAction(QString::fromUtf16(caption));
+        action->setObjectName(QString::fromUtf16(name));
+        action->setShortcut(keys);
+        return action;
+    };
+    auto separator = [](QMenu* parent, const char16_t* name) {
+        parent->addSeparator()->setObjectName(QString::fromUtf16(name));
+    };
+
+    QMenu* file = menu(u"menu_file", u"ファイル(&F)");
+    entry(file, u"menu_new", u"新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
+    entry(file, u"menu_open", u"開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
+    separator(file, u"menu_partition1");
+    entry(file, u"menu_sheet", u"スコアシート");
+    entry(file, u"menu_sheet_sample", u"スコアシート（サンプル）");
+    entry(file, u"menu_print", u"印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P))->setVisible(false);
+    separator(file, u"menu_partition2");
+    connect(entry(file, u"menu_end", u"終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
+            this, &QWidget::close);
+
+    QMenu* edit = menu(u"menu_edit", u"編集(&E)");
+    entry(edit, u"menu_copy", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C));
+
+    QMenu* game_edit = menu(u"menu_game_edit", u"データ編集(&G)");
+    entry(game_edit, u"menu_game_input", u"試合データ入力(&I)", QKeySequence(Qt::CTRL | Qt::Key_I));
+    entry(game_edit, u"menu_game_delete", u"試合データ削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    QMenu* reference = menu(u"menu_game_reference", u"データ参照(&R)");
+    const char16_t* captions[] = {u"試合データ一覧", u"試合データ詳細", u"チームデータ", u"個人データ"};
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = reference->addAction(QString::fromUtf16(captions[k]));
+        action->setObjectName(QStringLiteral(u"menu_game_reference") + QString::number(k + 1));
+        action->setShortcut(QKeySequence(Qt::Key_F5 + k));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::menu); });
+        menu_game_reference_[static_cast<size_t>(k)] = action;
+    }
+
+    QMenu* settings = menu(u"menu_set", u"設定(&S)");
+    entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    entry(settings, u"menu_set_environment", u"環境設定(&Z)", QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+    QMenu* help = menu(u"menu_help", u"ヘルプ(&H)");
+    entry(help, u"menu_help_help", u"ヘルプ(&C)", QKeySequence(Qt::Key_F1));
+    separator(help, u"menu_partition3");
+    entry(help, u"menu_help_version", u"バージョン情報(&A)");
+}
+
+void fm_main::build_context_menus() {
+    menu_popup_lst = new QMenu(QStringLiteral(u"ポップアップ(一覧)"), this);
+    menu_popup_lst->setObjectName(QStringLiteral(u"menu_popup_lst"));
+    QAction* detail = menu_popup_lst->addAction(QStringLiteral(u"試合データ詳細"));
+    detail->setObjectName(QStringLiteral(u"menu_popup_lst_game"));
+    connect(detail, &QAction::triggered, this, &fm_main::open_selected_game_detail);
+
+    menu_popup_team = new QMenu(QStringLiteral(u"ポップアップ(チーム)"), this);
+    menu_popup_team->setObjectName(QStringLiteral(u"menu_popup_team"));
+    menu_popup_team->addAction(QStringLiteral(u"個人データ"))
+        ->setObjectName(QStringLiteral(u"menu_popup_team_player"));
 }
 
 void fm_main::set_caption(const QString& suffix) {
     setWindowTitle(QStringLiteral(u"Kickledger - ") + store_.team_name + suffix);
+}
+
+void fm_main::show_view(View view, ViewSwitch how) {
+    const int k = view_index(view);
+    if (how != ViewSwitch::context_menu) {
+        for (int i = 0; i < 4; ++i) {
+            menu_game_reference_[static_cast<size_t>(i)]->setChecked(i == k);
+        }
+    }
+    tb_main_buttons_[static_cast<size_t>(12 + k)]->setChecked(true);
+    views_->setCurrentIndex(k);
+    set_caption(view_suffixes[static_cast<size_t>(k)]);
+}
+
+View fm_main::visible_view() const {
+    return View(views_->currentIndex());
+}
+
+void fm_main::clear_game_views() {
+    game_list_->clear();
+    game_detail_->clear();
+    team_data_->lstv_team->clear();
+    for (ChoiceList* choices : {period_choices_, meeting_choices_, member_choices_}) {
+        choices->set({});
+    }
+}
+
+void fm_main::refresh_game_lists() {
+    clear_game_views();
+    const GameLists lists = build_game_lists(store_);
+    game_list_->show_rows(lists.rows);
+    game_detail_->set_entries(lists.detail_entries);
+    period_choices_->set(lists.period_keys);
+    meeting_choices_->set(lists.meetings);
+    member_choices_->set(lists.members);
+}
+
+void fm_main::show_game_detail(int position) {
+    if (position < 0 || position >= store_.game_lines.size()) {
+        return;
+    }
+    if (const std::optional<md::GameRecord> game = md::GameRecord::parse(store_.game_lines[position])) {
+        game_detail_->show_sheet(compose_game_sheet(*game, store_.team_name));
+    }
+}
+
+// The game list's context menu: the selected row's game opens on the detail sheet, found by the
+// game the row shows rather than by its position, so any order of the stored games is right.
+void fm_main::open_selected_game_detail() {
+    const std::optional<int> game = game_list_->selected_game();
+    if (!game) {
+        return;
+    }
+    game_list_->sort_by(0);
+    show_view(View::game_detail, ViewSwitch::context_menu);
+    game_detail_->cb_game_data->setFocus();
+    game_detail_->cb_game_data->setCurrentIndex(*game);
+}
+
+void fm_main::open_window(QWidget* window) {
+    open_child_window(this, window);
 }
 
 void fm_main::start() {
@@ -30,6 +272,7 @@ void fm_main::start() {
     apply_load_result(store_.load_team_data());
     restore_placement();
     store_.main_window_ready = 1;
+    refresh_game_lists();
 }
 
 void fm_main::apply_load_result(const md::LoadResult& result) {
@@ -38,19 +281,17 @@ void fm_main::apply_load_result(const md::LoadResult& result) {
         return;
     }
     if (result.team_name_read) {
-        set_caption(QStringLiteral(u"  [試合データ詳細]"));
+        set_caption(view_suffixes[view_index(View::game_detail)]);
     }
 }
 
 void fm_main::restore_placement() {
     const std::optional<md::WindowPlacement> placement = md::parse_window_placement(store_.window_placement);
-    if (!placement) {
-        show();
-        return;
+    if (placement) {
+        setGeometry(px(placement->left), px(placement->top), px(placement->width), px(placement->height));
     }
-    setGeometry(px(placement->left), px(placement->top), px(placement->width), px(placement->height));
     // A minimized state is not restored: the window opens normal.
-    if (placement->state == 2) {
+    if (placement && placement->state == 2) {
         showMaximized();
     } else {
         show();

@@ -4,31 +4,82 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QStackedLayout;
+class QToolBar;
 
 namespace kl {
+
+class ChoiceList;
+class GameDetailView;
+class GameListView;
+class PersonalDataView;
+class TeamDataView;
+
+// The four views of the main window, in the order of fr_data.
+enum class View { game_list = 0, game_detail = 1, team_data = 2, personal_data = 3 };
+
+// How a view is switched: the toolbar leaves the toolbar as clicked and sets the menu's check marks;
+// the データ参照 menu sets both; a context menu presses the toolbar button and leaves the check marks.
+enum class ViewSwitch { toolbar, menu, context_menu };
 
 class fm_main : public QMainWindow {
     Q_OBJECT
   public:
     explicit fm_main(md::DataStore& store);
 
-    // The start-up of the window: loads the team data file that setting.ini names and takes the
-    // stored placement. Shows the window.
+    // The start-up of the window: loads the team data file that setting.ini names, takes the stored
+    // placement, fills the views and shows the window.
     void start();
 
     // "Kickledger - " + team name + suffix.
     void set_caption(const QString& suffix);
+    void show_view(View view, ViewSwitch how);
+    View visible_view() const;
+
+    // Rebuilds the game list and every chooser of the other views from the store.
+    void refresh_game_lists();
+    void clear_game_views();
+
+    // Shows window modeless while this window is disabled; it is enabled again when window closes.
+    void open_window(QWidget* window);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void build_views();
+    void build_toolbar();
+    void build_menus();
+    void build_context_menus();
     void apply_load_result(const md::LoadResult& result);
     void restore_placement();
     void record_placement();
+    void show_game_detail(int position);
+    void open_selected_game_detail();
 
     md::DataStore& store_;
     QString help_file_;
+
+    QStackedLayout* views_ = nullptr;
+    GameListView* game_list_ = nullptr;
+    GameDetailView* game_detail_ = nullptr;
+    TeamDataView* team_data_ = nullptr;
+    PersonalDataView* personal_data_ = nullptr;
+
+    QToolBar* tb_main = nullptr;
+    std::array<QAction*, 19> tb_main_buttons_{};  // by button index 1-18
+    QActionGroup* view_buttons_ = nullptr;
+    std::array<QAction*, 4> menu_game_reference_{};
+    ChoiceList* period_choices_;   // cb_date(0..3)
+    ChoiceList* meeting_choices_;  // cb_meeting, cb_player_meeting
+    ChoiceList* member_choices_;   // cb_player
+    QMenu* menu_popup_lst = nullptr;
+    QMenu* menu_popup_team = nullptr;
 };
 
 }  // namespace kl

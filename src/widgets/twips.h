@@ -12,3 +12,13 @@ constexpr int twips(int pixels) {
 }
 
 }  // namespace kl
+
+class QWidget;
+
+namespace kl {
+
+// A column width of the design for widget's font: the design fits a date and time
+// ("2006/04/01 10:00") into 1440 twips; a wider font widens every column in proportion.
+int column_width(const QWidget* widget, int twips);
+
+}  // namespace kl

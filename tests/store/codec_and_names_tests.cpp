@@ -1,6 +1,8 @@
 #include "store/cp932_codec.h"
 #include "store/name_check.h"
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace md {

@@ -1,6 +1,8 @@
 #include "store/event_composer.h"
 #include "store/game_record.h"
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace md {

@@ -2,6 +2,8 @@
 #include "store/data_store.h"
 #include "store/game_record.h"
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace md {

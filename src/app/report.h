@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kl {
+
+// What kickledger-report prints and how it ends.
+struct ReportOutcome {
+    int exit_code = 0;
+    QString out;  // the report, exactly as the clipboard text of the view
+    QString err;  // one line when something went wrong
+};
+
+inline constexpr int report_unreadable = 1;
+inline constexpr int report_usage = 64;
+
+// Runs the report command on its arguments (without the program name). Reads the team data file
+// named in them and nothing else; writes nothing.
+ReportOutcome run_report(const QStringList& arguments);
+
+}  // namespace kl

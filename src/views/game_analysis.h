@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/game_record.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace kl {
+
+// A member who held a starting slot, and the minutes played there.
+struct SlotHolder {
+    QString name;
+    int minutes = 0;
+};
+
+// One of the eleven starting slots and its holders in order (none for a slot without starter).
+struct StartingSlot {
+    QString position;
+    std::vector<SlotHolder> holders;
+};
+
+// Goals by period: index 0 total, 1 first half, 2 second half, 3 extra first half, 4 extra second
+// half, 5 the shoot-out.
+using PeriodGoals = std::array<int, 6>;
+
+// What the detail sheet and its copy text show of one game, computed once for both.
+struct GameAnalysis {
+    PeriodGoals own{};
+    PeriodGoals opponent{};
+    bool ended_in_first_extra_half = false;  // a golden or silver goal in the first half of extra time
+    int game_length = 0;                     // minutes played by a member on the pitch throughout
+    int substitutions = 0;
+    std::vector<StartingSlot> starting_slots;
+};
+
+GameAnalysis analyse_game(const md::GameRecord& game);
+
+// The header line: date, time, ground, meeting and the game's rules.
+QString game_header_line(const md::GameRecord& game);
+
+// " （body , area , action）".
+QString detail_group(const md::GoalDetail& detail);
+
+}  // namespace kl

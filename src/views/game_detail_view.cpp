@@ -1,0 +1,118 @@
+#include "game_detail_view.h"
+
+#include "widgets/choice_list.h"
+#include "widgets/twips.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace kl {
+namespace {
+
+// The sheet's line unit: each added line makes a box 200 twips taller.
+constexpr int line_pixels = 200 / twips_per_pixel;
+
+QTextEdit* make_box(QWidget* parent, int index) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QStringLiteral(u"tx_game_data_") + QString::number(index));
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    // Long lines wrap, as an assisted goal or a conceded goal takes two lines of its box.
+    box->setLineWrapMode(QTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setBackgroundRole(QPalette::Button);
+    box->viewport()->setBackgroundRole(QPalette::Button);
+    box->document()->setDocumentMargin(2);
+    QFont font = box->font();
+    font.setPixelSize(11);
+    box->setFont(font);
+    return box;
+}
+
+}  // namespace
+
+GameDetailView::GameDetailView(QWidget* parent)
+    : QWidget(parent),
+      lb_game_data(new QLabel(QStringLiteral(u"試合データ"), this)),
+      cb_game_data(new QComboBox(this)),
+      pt_game_data(new QScrollArea(this)),
+      fr_game_data(new QWidget),
+      entries_(new ChoiceList(this)) {
+    setObjectName(QStringLiteral(u"fr_data_1"));
+    lb_game_data->setObjectName(QStringLiteral(u"lb_game_data"));
+    cb_game_data->setObjectName(QStringLiteral(u"cb_game_data"));
+    cb_game_data->setMinimumWidth(px(4800));
+    entries_->attach(cb_game_data);
+    pt_game_data->setObjectName(QStringLiteral(u"pt_game_data"));
+    pt_game_data->verticalScrollBar()->setObjectName(QStringLiteral(u"vsb_game_data"));
+    pt_game_data->horizontalScrollBar()->setObjectName(QStringLiteral(u"hsb_game_data"));
+    pt_game_data->setFrameShape(QFrame::NoFrame);
+    pt_game_data->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fr_game_data->setObjectName(QStringLiteral(u"fr_game_data"));
+    for (int i = 0; i < sheet_box_count; ++i) {
+        tx_game_data[static_cast<size_t>(i)] = make_box(fr_game_data, i);
+    }
+    pt_game_data->setWidget(fr_game_data);
+    show_sheet(empty_game_sheet());
+
+    auto* title_row = new QHBoxLayout;
+    title_row->addStretch();
+    title_row->addWidget(lb_game_data);
+    title_row->addSpacing(px(240));
+    title_row->addWidget(cb_game_data);
+    title_row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(px(240), 0, px(240), px(120));
+    layout->addLayout(title_row);
+    layout->addWidget(pt_game_data, 1);
+
+    connect(cb_game_data, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            emit game_chosen(index);
+        }
+    });
+}
+
+void GameDetailView::clear() {
+    entries_->set({});
+    for (int i = 0; i < sheet_box_count; ++i) {
+        set_box_text(i, empty_sheet_texts()[static_cast<size_t>(i)]);
+    }
+}
+
+void GameDetailView::set_entries(const QStringList& entries) {
+    entries_->set(entries);
+}
+
+void GameDetailView::show_sheet(const GameSheet& sheet) {
+    for (int i = 0; i < sheet_box_count; ++i) {
+        const SheetBox& box = sheet.boxes[static_cast<size_t>(i)];
+        tx_game_data[static_cast<size_t>(i)]->setGeometry(px(box.left), px(box.top), px(box.width),
+                                                          px(box.height));
+        set_box_text(i, box.text);
+    }
+    fr_game_data->setFixedSize(px(sheet_width + 120), px(sheet.content_height() + 100));
+    pt_game_data->verticalScrollBar()->setValue(0);
+}
+
+void GameDetailView::set_box_text(int box, const QString& text) {
+    QTextEdit* edit = tx_game_data[static_cast<size_t>(box)];
+    // The text keeps its CR LF line ends; the box shows one line per CR LF, each one line unit high.
+    edit->setPlainText(QString(text).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
+    QTextCursor cursor(edit->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(line_pixels, QTextBlockFormat::FixedHeight);
+    cursor.mergeBlockFormat(format);
+}
+
+}  // namespace kl

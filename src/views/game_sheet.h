@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/game_record.h"
+
+#include <QString>
+#include <array>
+
+namespace kl {
+
+// One text box of the score sheet; geometry in twips.
+struct SheetBox {
+    QString text;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int sheet_box_count = 25;
+inline constexpr int sheet_width = 7575;  // the sheet frame's width in twips
+
+// The score sheet of one game: its 25 boxes and its height.
+struct GameSheet {
+    std::array<SheetBox, sheet_box_count> boxes;
+    int frame_height = 7215;  // fr_game_data, grown with the boxes
+    // The height the scroll range covers: boxes 0, 1, 20, 21, 22 and 24 and a margin of 150.
+    int content_height() const;
+};
+
+// The sheet at its design geometry, every box showing its empty text.
+GameSheet empty_game_sheet();
+
+// The empty texts alone (what clearing the views puts into the boxes; the geometry stays).
+const std::array<QString, sheet_box_count>& empty_sheet_texts();
+
+// The sheet of game, for the team named team_name.
+GameSheet compose_game_sheet(const md::GameRecord& game, const QString& team_name);
+
+}  // namespace kl
