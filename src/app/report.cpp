@@ -1,5 +1,9 @@
 #include "report.h"
 
+#include "stats/list_sorting.h"
+#include "stats/player_stats.h"
+#include "stats/stats_filter.h"
+#include "stats/team_stats.h"
 #include "store/data_store.h"
 #include "views/copy_texts.h"
 #include "views/game_lists.h"
@@ -9,7 +13,10 @@
 namespace kl {
 namespace {
 
-const QString usage_line = QStringLiteral(u"usage: kickledger-report games FILE [--sort C] | detail FILE N");
+const QString usage_line = QStringLiteral(
+    u"usage: kickledger-report games FILE [--sort C] | detail FILE N | team FILE [OPTIONS] | player FILE "
+    u"MEMBER "
+    u"[OPTIONS]   (OPTIONS: --period FROM TO, --meeting NAME, --sort C)");
 
 ReportOutcome usage() {
     return {report_usage, {}, usage_line + u'\n'};
@@ -25,18 +32,30 @@ std::optional<int> ordinal(const QString& text, int limit) {
     return value;
 }
 
-// Named options after the positional arguments: each option and its values.
+// The options after the positional arguments; each may appear once.
 struct Options {
     std::optional<int> sort;
+    StatsFilter filter;
     bool valid = true;
 };
 
-Options parse_options(const QStringList& rest) {
+Options parse_options(const QStringList& rest, int sort_columns, bool filters_allowed) {
     Options options;
-    for (qsizetype i = 0; i < rest.size(); ++i) {
-        if (rest[i] == QStringLiteral(u"--sort") && i + 1 < rest.size() && !options.sort) {
-            options.sort = ordinal(rest[++i], 5);
-            options.valid = options.valid && options.sort.has_value();
+    for (qsizetype i = 0; i < rest.size() && options.valid; ++i) {
+        const QString& option = rest[i];
+        const qsizetype left = rest.size() - i - 1;
+        if (option == QStringLiteral(u"--sort") && left >= 1 && !options.sort) {
+            options.sort = ordinal(rest[++i], sort_columns);
+            options.valid = options.sort.has_value();
+        } else if (filters_allowed && option == QStringLiteral(u"--period") && left >= 2 &&
+                   !options.filter.use_period) {
+            options.filter.use_period = true;
+            options.filter.from_key = rest[++i];
+            options.filter.to_key = rest[++i];
+        } else if (filters_allowed && option == QStringLiteral(u"--meeting") && left >= 1 &&
+                   !options.filter.use_meeting) {
+            options.filter.use_meeting = true;
+            options.filter.meeting_name = rest[++i];
         } else {
             options.valid = false;
         }
@@ -52,8 +71,12 @@ std::optional<ReportOutcome> load(md::DataStore& store, const QString& file) {
     return std::nullopt;
 }
 
+ReportOutcome refused_check(const md::UserMessage& message) {
+    return {report_check_failed, {}, message.text + u'\n'};
+}
+
 ReportOutcome games_report(const QStringList& arguments) {
-    const Options options = parse_options(arguments.mid(2));
+    const Options options = parse_options(arguments.mid(2), 5, false);
     if (arguments.size() < 2 || !options.valid) {
         return usage();
     }
@@ -86,6 +109,70 @@ ReportOutcome detail_report(const QStringList& arguments) {
             {}};
 }
 
+// The filter texts 更新 keeps, from the choosers a refreshed main window holds.
+FilterTexts recorded_texts(const md::DataStore& store, const StatsFilter& filter) {
+    const GameLists lists = build_game_lists(store);
+    return filter_texts(filter, lists.period_keys, lists.meetings, static_cast<int>(store.game_lines.size()))
+        .value_or(FilterTexts{});
+}
+
+// Rows as a click on header column (1-based) orders them after 更新; for the team list, 更新 itself
+// orders them by name.
+void sort_as_clicked(std::vector<StatsRow>& rows, std::optional<int> column, bool team) {
+    const int clicked = column.value_or(1) - 1;
+    if (clicked > 0) {
+        descending_rebuild_sort(rows, clicked);
+    } else if (team) {
+        ascending_text_sort(rows, 0);
+    } else {
+        fixed_position_order(rows);
+    }
+}
+
+ReportOutcome team_report(const QStringList& arguments) {
+    const Options options = parse_options(arguments.mid(2), 6, true);
+    if (arguments.size() < 2 || !options.valid) {
+        return usage();
+    }
+    md::DataStore store;
+    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
+        return *refused;
+    }
+    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, options.filter)) {
+        return refused_check(*refusal);
+    }
+    const FilterTexts texts = recorded_texts(store, options.filter);
+    const TeamStats stats = compute_team_stats(store.game_lines, options.filter);
+    std::vector<StatsRow> rows = team_rows(stats);
+    ascending_text_sort(rows, 0);
+    sort_as_clicked(rows, options.sort, true);
+    const TeamViewContent content{texts.from, texts.to, texts.meeting, team_totals_line(stats.totals), rows};
+    return {0, team_view_copy_text(store.team_name, content), {}};
+}
+
+ReportOutcome player_report(const QStringList& arguments) {
+    const Options options = parse_options(arguments.mid(3), 6, true);
+    if (arguments.size() < 3 || !options.valid) {
+        return usage();
+    }
+    md::DataStore store;
+    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
+        return *refused;
+    }
+    const QString member = arguments[2];
+    if (const std::optional<md::UserMessage> refusal =
+            validate_filter(StatsView::personal, options.filter, member)) {
+        return refused_check(*refusal);
+    }
+    const FilterTexts texts = recorded_texts(store, options.filter);
+    const PersonalStats stats = compute_personal_stats(store.game_lines, options.filter, member);
+    std::vector<StatsRow> rows = personal_rows(stats);
+    sort_as_clicked(rows, options.sort, false);
+    const PersonalViewContent content{member,        texts.from, texts.to,
+                                      texts.meeting, rows,       personal_copy_text(stats)};
+    return {0, personal_view_copy_text(store.team_name, content), {}};
+}
+
 }  // namespace
 
 ReportOutcome run_report(const QStringList& arguments) {
@@ -95,6 +182,12 @@ ReportOutcome run_report(const QStringList& arguments) {
     }
     if (view == QStringLiteral(u"detail")) {
         return detail_report(arguments);
+    }
+    if (view == QStringLiteral(u"team")) {
+        return team_report(arguments);
+    }
+    if (view == QStringLiteral(u"player")) {
+        return player_report(arguments);
     }
     return usage();
 }

@@ -13,6 +13,7 @@ struct ReportOutcome {
 };
 
 inline constexpr int report_unreadable = 1;
+inline constexpr int report_check_failed = 2;
 inline constexpr int report_usage = 64;
 
 // Runs the report command on its arguments (without the program name). Reads the team data file

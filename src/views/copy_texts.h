@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_lists.h"
+#include "stats/list_sorting.h"
 #include "store/game_record.h"
 
 #include <QString>
@@ -15,5 +16,27 @@ QString game_list_copy_text(const QString& team_name, const std::vector<GameList
 
 // The plain-text form of one game's score sheet; empty when no game is chosen.
 QString compose_game_detail_text(const std::optional<md::GameRecord>& game, const QString& team_name);
+
+// What the team data view shows: the filter texts of its last computation, the totals line and the
+// list's rows in their order.
+struct TeamViewContent {
+    QString from;
+    QString to;
+    QString meeting;
+    QString totals_line;
+    std::vector<StatsRow> rows;
+};
+QString team_view_copy_text(const QString& team_name, const TeamViewContent& content);
+
+// What the personal data view shows, and the breakdown table of its member (personal_copy_text).
+struct PersonalViewContent {
+    QString member;
+    QString from;
+    QString to;
+    QString meeting;
+    std::vector<StatsRow> rows;
+    QString breakdown;
+};
+QString personal_view_copy_text(const QString& team_name, const PersonalViewContent& content);
 
 }  // namespace kl

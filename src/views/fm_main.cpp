@@ -1,5 +1,7 @@
 #include "fm_main.h"
 
+#include "copy_texts.h"
+#include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
 #include "statistics_views.h"
@@ -11,12 +13,19 @@
 #include "widgets/twips.h"
 
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStackedLayout>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace kl {
 namespace {
@@ -79,6 +88,9 @@ void fm_main::build_views() {
             [this](const QPoint& position) { menu_popup_lst->popup(position); });
     connect(team_data_, &TeamDataView::context_menu_requested, this,
             [this](const QPoint& position) { menu_popup_team->popup(position); });
+    connect(team_data_->cm_setting, &QPushButton::clicked, this, [this] { team_data_->update(store_); });
+    connect(personal_data_->cm_renew, &QPushButton::clicked, this,
+            [this] { personal_data_->update(store_); });
 }
 
 void fm_main::build_toolbar() {
@@ -130,6 +142,7 @@ void fm_main::build_toolbar() {
         view_buttons_->addAction(button);
         connect(button, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::toolbar); });
     }
+    connect(tb_main_buttons_[7], &QAction::triggered, this, &fm_main::copy_view_text);
 }
 
 void fm_main::build_menus() {
@@ -153,15 +166,18 @@ void fm_main::build_menus() {
     entry(file, u"menu_new", u"新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
     entry(file, u"menu_open", u"開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
     separator(file, u"menu_partition1");
-    entry(file, u"menu_sheet", u"スコアシート");
-    entry(file, u"menu_sheet_sample", u"スコアシート（サンプル）");
+    connect(entry(file, u"menu_sheet", u"スコアシート"), &QAction::triggered, this,
+            [this] { open_document(QStringLiteral(u"score sheet.png")); });
+    connect(entry(file, u"menu_sheet_sample", u"スコアシート（サンプル）"), &QAction::triggered, this,
+            [this] { open_document(QStringLiteral(u"score sheet sample.png")); });
     entry(file, u"menu_print", u"印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P))->setVisible(false);
     separator(file, u"menu_partition2");
     connect(entry(file, u"menu_end", u"終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
             this, &QWidget::close);
 
     QMenu* edit = menu(u"menu_edit", u"編集(&E)");
-    entry(edit, u"menu_copy", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(entry(edit, u"menu_copy", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
+            this, &fm_main::copy_view_text);
 
     QMenu* game_edit = menu(u"menu_game_edit", u"データ編集(&G)");
     entry(game_edit, u"menu_game_input", u"試合データ入力(&I)", QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -183,9 +199,11 @@ void fm_main::build_menus() {
     entry(settings, u"menu_set_environment", u"環境設定(&Z)", QKeySequence(Qt::CTRL | Qt::Key_Z));
 
     QMenu* help = menu(u"menu_help", u"ヘルプ(&H)");
-    entry(help, u"menu_help_help", u"ヘルプ(&C)", QKeySequence(Qt::Key_F1));
+    connect(entry(help, u"menu_help_help", u"ヘルプ(&C)", QKeySequence(Qt::Key_F1)), &QAction::triggered,
+            this, [this] { open_document(help_file_); });
     separator(help, u"menu_partition3");
-    entry(help, u"menu_help_version", u"バージョン情報(&A)");
+    connect(entry(help, u"menu_help_version", u"バージョン情報(&A)"), &QAction::triggered, this,
+            [this] { open_window(new fm_version(this)); });
 }
 
 void fm_main::build_context_menus() {
@@ -197,8 +215,9 @@ void fm_main::build_context_menus() {
 
     menu_popup_team = new QMenu(QStringLiteral(u"ポップアップ(チーム)"), this);
     menu_popup_team->setObjectName(QStringLiteral(u"menu_popup_team"));
-    menu_popup_team->addAction(QStringLiteral(u"個人データ"))
-        ->setObjectName(QStringLiteral(u"menu_popup_team_player"));
+    QAction* personal = menu_popup_team->addAction(QStringLiteral(u"個人データ"));
+    personal->setObjectName(QStringLiteral(u"menu_popup_team_player"));
+    connect(personal, &QAction::triggered, this, &fm_main::jump_to_personal_data);
 }
 
 void fm_main::set_caption(const QString& suffix) {
@@ -262,8 +281,57 @@ void fm_main::open_selected_game_detail() {
     game_detail_->cb_game_data->setCurrentIndex(*game);
 }
 
+// The team list's context menu: the selected member's personal data over the team view's games.
+void fm_main::jump_to_personal_data() {
+    const std::optional<QString> member = team_data_->selected_member();
+    if (team_data_->lstv_team->topLevelItemCount() == 0 || !member) {
+        show_message(
+            {QStringLiteral(u"選択エラー"), QStringLiteral(u"「更新」　をクリックしてから選択して下さい。")});
+        return;
+    }
+    personal_data_->take_filter_and_member(*team_data_, *member);
+    show_view(View::personal_data, ViewSwitch::context_menu);
+    personal_data_->update(store_);
+}
+
 void fm_main::open_window(QWidget* window) {
     open_child_window(this, window);
+}
+
+QString fm_main::view_copy_text() const {
+    switch (visible_view()) {
+        case View::game_list:
+            return game_list_copy_text(store_.team_name, game_list_->rows());
+        case View::game_detail: {
+            const int chosen = game_detail_->cb_game_data->currentIndex();
+            std::optional<md::GameRecord> game;
+            if (chosen >= 0 && chosen < store_.game_lines.size()) {
+                game = md::GameRecord::parse(store_.game_lines[chosen]);
+            }
+            return compose_game_detail_text(game, store_.team_name);
+        }
+        case View::team_data:
+            return team_view_copy_text(store_.team_name, team_data_->content());
+        case View::personal_data:
+            return personal_view_copy_text(store_.team_name, personal_data_->content(store_));
+    }
+    return {};
+}
+
+void fm_main::copy_view_text() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(view_copy_text());
+}
+
+// The score sheets and the help file are files of the working directory, opened with the
+// desktop's viewer; a file that is missing or cannot be opened is reported.
+void fm_main::open_document(const QString& file_name) {
+    const QString path = QDir::current().absoluteFilePath(file_name);
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        show_message({QStringLiteral(u"エラー"),
+                      QStringLiteral(u"「") + file_name + QStringLiteral(u"」　を開けませんでした。")});
+    }
 }
 
 void fm_main::start() {

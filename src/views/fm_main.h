@@ -48,6 +48,10 @@ class fm_main : public QMainWindow {
     // Shows window modeless while this window is disabled; it is enabled again when window closes.
     void open_window(QWidget* window);
 
+    // The text of the visible view, as the copy command puts it on the clipboard.
+    QString view_copy_text() const;
+    void copy_view_text();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -61,6 +65,9 @@ class fm_main : public QMainWindow {
     void record_placement();
     void show_game_detail(int position);
     void open_selected_game_detail();
+    void jump_to_personal_data();
+    // Opens a file of the working directory with the desktop's viewer.
+    void open_document(const QString& file_name);
 
     md::DataStore& store_;
     QString help_file_;

@@ -1,9 +1,12 @@
 #include "statistics_views.h"
 
+#include "stats/team_stats.h"
+#include "widgets/message_box.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,6 +72,105 @@ QHBoxLayout* centred(QWidget* bar) {
     return row;
 }
 
+// A check box enables the controls it governs while ticked.
+void govern(QCheckBox* box, std::initializer_list<QWidget*> governed) {
+    const std::vector<QWidget*> controls(governed);
+    QObject::connect(box, &QCheckBox::toggled, box, [controls](bool checked) {
+        for (QWidget* control : controls) {
+            control->setEnabled(checked);
+        }
+    });
+}
+
+QStringList entries_of(const QComboBox* combo) {
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries.append(combo->itemText(i));
+    }
+    return entries;
+}
+
+StatsFilter filter_of(const QCheckBox* period, const std::array<QComboBox*, 2>& keys,
+                      const QCheckBox* meeting, const QComboBox* meeting_name) {
+    return {period->isChecked(), keys[0]->currentText(), keys[1]->currentText(), meeting->isChecked(),
+            meeting_name->currentText()};
+}
+
+// Keeps the filter texts of a computation for the copy command; without a period the period
+// choosers show the first and last game, without a meeting the meeting chooser its last entry.
+void record_filter_texts(const StatsFilter& filter, const std::array<QComboBox*, 2>& keys, QComboBox* meeting,
+                         const std::array<QLineEdit*, 3>& copy_boxes, int stored_games) {
+    const std::optional<FilterTexts> texts =
+        filter_texts(filter, entries_of(keys[0]), entries_of(meeting), stored_games);
+    if (!texts) {
+        return;
+    }
+    copy_boxes[0]->setText(texts->from);
+    copy_boxes[1]->setText(texts->to);
+    copy_boxes[2]->setText(texts->meeting);
+    if (texts->from_entry) {
+        keys[0]->setCurrentIndex(*texts->from_entry);
+        keys[1]->setCurrentIndex(*texts->to_entry);
+    }
+    if (texts->meeting_entry) {
+        meeting->setCurrentIndex(*texts->meeting_entry);
+    }
+}
+
+std::vector<StatsRow> rows_of(const QTreeWidget* list) {
+    std::vector<StatsRow> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        StatsRow row;
+        for (int column = 0; column < 6; ++column) {
+            row[static_cast<size_t>(column)] = list->topLevelItem(i)->text(column);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void fill_list(QTreeWidget* list, const std::vector<StatsRow>& rows) {
+    list->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const StatsRow& row : rows) {
+        items.append(new QTreeWidgetItem(QStringList(row.begin(), row.end())));
+    }
+    list->addTopLevelItems(items);
+}
+
+// Sizes a list to show its header and rows rows without scrolling.
+void fit_to_rows(QTreeWidget* list, int rows) {
+    int width = 2 * list->frameWidth() + 2;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        width += list->columnWidth(column);
+    }
+    const int row_height = list->fontMetrics().height() + 6;
+    list->setFixedSize(width,
+                       list->header()->sizeHint().height() + rows * row_height + 2 * list->frameWidth() + 2);
+}
+
+// A read-only box of the personal breakdown, tall enough for its lines (a count box has one).
+QTextEdit* breakdown_box(QWidget* parent, int index) {
+    auto* box = named(new QTextEdit(parent), indexed(u"tx_player", index));
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setTabStopDistance(metrics.horizontalAdvance(QStringLiteral(u"　　")));
+    const int lines = index % 4 == 0 ? 1 : 8;
+    const int frame = 2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
+    // Japanese text comes from a fallback font with taller lines than the box's own font.
+    const int line_height = metrics.lineSpacing() * 3 / 2;
+    box->setFixedSize(index % 4 == 0 ? px(3000) : px(2900), lines * line_height + frame + 2);
+    return box;
+}
+
+void select_text(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(combo->findText(text));
+}
+
 }  // namespace
 
 TeamDataView::TeamDataView(QWidget* parent)
@@ -92,6 +194,9 @@ TeamDataView::TeamDataView(QWidget* parent)
                                                            ck_meeting, cb_meeting, cm_setting}) {
         bar->addWidget(widget);
     }
+    govern(ck_date, {cb_date[0], cb_date[1], lb_date});
+    govern(ck_meeting, {cb_meeting});
+    connect(lstv_team->header(), &QHeaderView::sectionClicked, this, &TeamDataView::sort_by_column);
     lstv_team->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstv_team, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         emit context_menu_requested(lstv_team->viewport()->mapToGlobal(position));
@@ -148,25 +253,27 @@ PersonalDataView::PersonalDataView(QWidget* parent)
 
     // The list and the breakdown boxes scroll together inside pt_player.
     auto* content = new QWidget;
-    content->setFixedSize(px(9615), px(5895));
     lstv_player = statistics_list(content, QStringLiteral(u"lstv_player"), QStringLiteral(u"ポジション"));
-    lstv_player->setGeometry(px(120), 0, px(6000) + 4, px(2520) - 8);
+    fit_to_rows(lstv_player, position_row_count);
     fr_player->setParent(content);
-    fr_player->setGeometry(0, px(2520), px(9495), px(5895 - 2520));
-    const QRect boxes[8] = {{120, 0, 2700, 300},      {120, 330, 2000, 1300},  {2200, 330, 2900, 1300},
-                            {5180, 330, 2600, 1300},  {120, 1700, 2700, 300},  {120, 2030, 2000, 1300},
-                            {2200, 2030, 2900, 1300}, {5180, 2030, 2600, 1300}};
+    auto* boxes = new QGridLayout(fr_player);
+    boxes->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 8; ++i) {
-        auto* box = named(new QTextEdit(fr_player), indexed(u"tx_player", i));
-        box->setReadOnly(true);
-        box->setAcceptRichText(false);
-        box->setLineWrapMode(QTextEdit::NoWrap);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        const QRect& r = boxes[i];
-        box->setGeometry(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
+        QTextEdit* box = breakdown_box(fr_player, i);
+        const int group_row = i < 4 ? 0 : 2;  // goals, then assists
+        if (i % 4 == 0) {
+            boxes->addWidget(box, group_row, 0, 1, 3, Qt::AlignLeft);
+        } else {
+            boxes->addWidget(box, group_row + 1, i % 4 - 1);
+        }
         tx_player[static_cast<size_t>(i)] = box;
     }
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(px(120), 0, 0, 0);
+    column->addWidget(lstv_player, 0, Qt::AlignLeft);
+    column->addSpacing(px(240));
+    column->addWidget(fr_player);
+    content->adjustSize();
     pt_player->setWidget(content);
     pt_player->setFrameShape(QFrame::NoFrame);
     pt_player->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -177,6 +284,119 @@ PersonalDataView::PersonalDataView(QWidget* parent)
     layout->setContentsMargins(px(120), 0, px(120), px(120));
     layout->addLayout(centred(fr_player_setting));
     layout->addWidget(pt_player, 1);
+
+    govern(ck_player_date, {cb_date[0], cb_date[1], lb_player[0]});
+    govern(ck_player_meeting, {cb_player_meeting});
+    connect(lstv_player->header(), &QHeaderView::sectionClicked, this, &PersonalDataView::sort_by_column);
+}
+
+StatsFilter TeamDataView::filter() const {
+    return filter_of(ck_date, cb_date, ck_meeting, cb_meeting);
+}
+
+void TeamDataView::update(const md::DataStore& store) {
+    const StatsFilter chosen = filter();
+    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, chosen)) {
+        show_message(*refusal);
+        return;
+    }
+    record_filter_texts(chosen, cb_date, cb_meeting, tx_copy, static_cast<int>(store.game_lines.size()));
+    const TeamStats stats = compute_team_stats(store.game_lines, chosen);
+    std::vector<StatsRow> rows = team_rows(stats);
+    // The list's own sorting: ascending by the text of its sort column.
+    ascending_text_sort(rows, sort_column_);
+    show_rows(rows);
+    lb_game->setText(team_totals_line(stats.totals));
+}
+
+void TeamDataView::sort_by_column(int column) {
+    sort_column_ = column;
+    std::vector<StatsRow> sorted = rows();
+    if (column == 0) {
+        ascending_text_sort(sorted, 0);
+    } else {
+        descending_rebuild_sort(sorted, column);
+    }
+    show_rows(sorted);
+}
+
+std::vector<StatsRow> TeamDataView::rows() const {
+    return rows_of(lstv_team);
+}
+
+void TeamDataView::show_rows(const std::vector<StatsRow>& rows) {
+    fill_list(lstv_team, rows);
+}
+
+std::optional<QString> TeamDataView::selected_member() const {
+    const QList<QTreeWidgetItem*> selected = lstv_team->selectedItems();
+    return selected.isEmpty() ? std::nullopt : std::optional<QString>(selected.front()->text(0));
+}
+
+TeamViewContent TeamDataView::content() const {
+    return {tx_copy[0]->text(), tx_copy[1]->text(), tx_copy[2]->text(), lb_game->text(), rows()};
+}
+
+StatsFilter PersonalDataView::filter() const {
+    return filter_of(ck_player_date, cb_date, ck_player_meeting, cb_player_meeting);
+}
+
+QString PersonalDataView::member() const {
+    return cb_player->currentText();
+}
+
+void PersonalDataView::update(const md::DataStore& store) {
+    const StatsFilter chosen = filter();
+    if (const std::optional<md::UserMessage> refusal =
+            validate_filter(StatsView::personal, chosen, member())) {
+        show_message(*refusal);
+        return;
+    }
+    record_filter_texts(chosen, cb_date, cb_player_meeting, tx_copy,
+                        static_cast<int>(store.game_lines.size()));
+    const PersonalStats stats = compute_personal_stats(store.game_lines, chosen, member());
+    show_rows(personal_rows(stats));
+    const std::array<QString, 8> texts = personal_box_texts(stats);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        tx_player[i]->setPlainText(QString(texts[i]).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
+    }
+}
+
+void PersonalDataView::sort_by_column(int column) {
+    std::vector<StatsRow> sorted = rows();
+    if (column == 0) {
+        fixed_position_order(sorted);
+    } else {
+        descending_rebuild_sort(sorted, column);
+    }
+    show_rows(sorted);
+}
+
+std::vector<StatsRow> PersonalDataView::rows() const {
+    return rows_of(lstv_player);
+}
+
+void PersonalDataView::show_rows(const std::vector<StatsRow>& rows) {
+    fill_list(lstv_player, rows);
+}
+
+PersonalViewContent PersonalDataView::content(const md::DataStore& store) const {
+    const PersonalStats breakdown = compute_personal_stats(store.game_lines, filter(), member());
+    return {member(), tx_copy[0]->text(),           tx_copy[1]->text(), tx_copy[2]->text(),
+            rows(),   personal_copy_text(breakdown)};
+}
+
+void PersonalDataView::take_filter_and_member(const TeamDataView& team, const QString& name) {
+    ck_player_date->setChecked(team.ck_date->isChecked());
+    if (ck_player_date->isChecked()) {
+        select_text(cb_date[0], team.cb_date[0]->currentText());
+        select_text(cb_date[1], team.cb_date[1]->currentText());
+    }
+    ck_player_meeting->setChecked(team.ck_meeting->isChecked());
+    if (ck_player_meeting->isChecked()) {
+        select_text(cb_player_meeting, team.cb_meeting->currentText());
+    }
+    select_text(cb_player, name);
 }
 
 }  // namespace kl

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "copy_texts.h"
+#include "stats/player_stats.h"
+#include "stats/stats_filter.h"
+#include "store/data_store.h"
+
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -20,6 +27,16 @@ class TeamDataView : public QWidget {
   public:
     explicit TeamDataView(QWidget* parent = nullptr);
 
+    StatsFilter filter() const;
+    // 更新: checks the filter (showing the first failure), then computes and shows the team data.
+    void update(const md::DataStore& store);
+    // A click on the header of column (0-based).
+    void sort_by_column(int column);
+    std::vector<StatsRow> rows() const;
+    // The name in the selected row, if a row is selected.
+    std::optional<QString> selected_member() const;
+    TeamViewContent content() const;
+
     QWidget* fr_setting;
     QCheckBox* ck_date;
     std::array<QComboBox*, 2> cb_date;  // cb_date(0), cb_date(1)
@@ -33,6 +50,11 @@ class TeamDataView : public QWidget {
 
   Q_SIGNALS:
     void context_menu_requested(const QPoint& global_position);
+
+  private:
+    void show_rows(const std::vector<StatsRow>& rows);
+
+    int sort_column_ = 0;
 };
 
 // View 3 of the main window: one member's figures by position and the breakdowns of goals and assists.
@@ -40,6 +62,19 @@ class PersonalDataView : public QWidget {
     Q_OBJECT
   public:
     explicit PersonalDataView(QWidget* parent = nullptr);
+
+    StatsFilter filter() const;
+    QString member() const;
+    // 更新: checks the member and the filter (showing the first failure), then computes and shows.
+    void update(const md::DataStore& store);
+    // A click on the header of column (0-based).
+    void sort_by_column(int column);
+    std::vector<StatsRow> rows() const;
+    // The view's content for the copy command; the breakdown is computed afresh for the member and
+    // filter the controls now show.
+    PersonalViewContent content(const md::DataStore& store) const;
+    // Takes over the team view's filter (check boxes and texts) and selects member.
+    void take_filter_and_member(const TeamDataView& team, const QString& member);
 
     QWidget* fr_player_setting;
     std::array<QLabel*, 2> lb_player;  // lb_player(0) "～", lb_player(1) "メンバー"
@@ -54,6 +89,9 @@ class PersonalDataView : public QWidget {
     QWidget* fr_player;
     std::array<QTextEdit*, 8> tx_player;
     std::array<QLineEdit*, 3> tx_copy;  // tx_copy(3..5), hidden
+
+  private:
+    void show_rows(const std::vector<StatsRow>& rows);
 };
 
 }  // namespace kl

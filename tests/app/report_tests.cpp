@@ -65,6 +65,52 @@ TEST_F(Report, AFileThatCannotBeReadEndsWithOneLineAndCodeOne) {
         QStringLiteral(u"「bad.kld」　を読み込めません。（2行目：試合データの形式が正しくありません）\n"));
 }
 
+TEST_F(Report, TeamPrintsTheTeamViewAfterUpdateWithItsFilter) {
+    const ReportOutcome all = run_report({QStringLiteral(u"team"), QStringLiteral(u"team.kld")});
+    EXPECT_EQ(all.exit_code, 0);
+    EXPECT_TRUE(all.out.startsWith(
+        QStringLiteral(u"テストFC\r\n\r\n期間\t2006/05/01 10:00\t2006/04/01 10:00\t\r\n"
+                       u"大会名\tリーグ戦\t\r\n全 2 試合 (180 分)  1 勝 0 敗 1 分  1 得点 0 アシスト 0 "
+                       u"失点\r\n\r\n名前\t出場時間\t得点\tアシスト\t警告\t退場\t\r\nR1\t0\t")));
+    const ReportOutcome period =
+        run_report({QStringLiteral(u"team"), QStringLiteral(u"team.kld"), QStringLiteral(u"--period"),
+                    QStringLiteral(u"2006/05/01 10:00"), QStringLiteral(u"2006/05/01 10:00"),
+                    QStringLiteral(u"--meeting"), QStringLiteral(u"リーグ戦"), QStringLiteral(u"--sort"),
+                    QStringLiteral(u"3")});
+    EXPECT_TRUE(period.out.contains(
+        QStringLiteral(u"期間\t2006/05/01 10:00\t2006/05/01 10:00\t\r\n大会名\tリーグ戦\t\r\n"
+                       u"全 1 試合 (90 分)  1 勝 0 敗 0 分")));
+    EXPECT_TRUE(period.out.contains(QStringLiteral(u"退場\t\r\nS9\t90\t1\t")));
+}
+
+TEST_F(Report, PlayerPrintsThePersonalViewForAnyMember) {
+    const ReportOutcome player =
+        run_report({QStringLiteral(u"player"), QStringLiteral(u"team.kld"), QStringLiteral(u"S9")});
+    EXPECT_EQ(player.exit_code, 0);
+    EXPECT_TRUE(player.out.startsWith(QStringLiteral(u"テストFC\r\n\r\nメンバー\tS9\r\n")));
+    EXPECT_TRUE(player.out.contains(QStringLiteral(u"合計\t180\t1\t0\t0\t0\t\r\nCF\t0\t")));
+    const ReportOutcome nobody =
+        run_report({QStringLiteral(u"player"), QStringLiteral(u"team.kld"), QStringLiteral(u"誰か")});
+    EXPECT_TRUE(nobody.out.contains(QStringLiteral(u"合計\t0\t0\t0\t0\t0\t\r\n")));
+}
+
+TEST_F(Report, AFailedCheckOfTheViewEndsWithCodeTwo) {
+    const ReportOutcome reversed =
+        run_report({QStringLiteral(u"team"), QStringLiteral(u"team.kld"), QStringLiteral(u"--period"),
+                    QStringLiteral(u"2006/05/01 10:00"), QStringLiteral(u"2006/04/01 10:00")});
+    EXPECT_EQ(reversed.exit_code, 2);
+    EXPECT_EQ(reversed.out, QString());
+    EXPECT_EQ(reversed.err, QStringLiteral(u"左ボックスは右ボックスより前の日付を選択して下さい。。\n"));
+    const ReportOutcome no_member =
+        run_report({QStringLiteral(u"player"), QStringLiteral(u"team.kld"), QString()});
+    EXPECT_EQ(no_member.exit_code, 2);
+    EXPECT_EQ(no_member.err, QStringLiteral(u"「メンバー」　を選択して下さい。\n"));
+    const ReportOutcome empty_period =
+        run_report({QStringLiteral(u"player"), QStringLiteral(u"team.kld"), QStringLiteral(u"S9"),
+                    QStringLiteral(u"--period"), QString(), QStringLiteral(u"x")});
+    EXPECT_EQ(empty_period.err, QStringLiteral(u"「期間」　を選択して下さい。\n"));
+}
+
 TEST_F(Report, BadUsageEndsWithCode64) {
     const QString file = QStringLiteral(u"team.kld");
     const QList<QStringList> bad = {
@@ -77,6 +123,12 @@ TEST_F(Report, BadUsageEndsWithCode64) {
         {QStringLiteral(u"detail"), file, QStringLiteral(u"x")},
         {QStringLiteral(u"detail"), file, QStringLiteral(u"0")},
         {QStringLiteral(u"detail"), file, QStringLiteral(u"3")},
+        {QStringLiteral(u"team"), file, QStringLiteral(u"--period"), QStringLiteral(u"a")},
+        {QStringLiteral(u"team"), file, QStringLiteral(u"--sort"), QStringLiteral(u"7")},
+        {QStringLiteral(u"team"), file, QStringLiteral(u"--meeting"), QStringLiteral(u"a"),
+         QStringLiteral(u"--meeting"), QStringLiteral(u"b")},
+        {QStringLiteral(u"player"), file},
+        {QStringLiteral(u"games"), file, QStringLiteral(u"--meeting"), QStringLiteral(u"a")},
     };
     for (const QStringList& arguments : bad) {
         const ReportOutcome outcome = run_report(arguments);

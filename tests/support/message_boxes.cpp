@@ -24,3 +24,16 @@ void MessageBoxAnswerer::answer_open_box() {
 }
 
 }  // namespace kl::test
+
+namespace kl::test {
+
+QWidget* find_window(const QString& object_name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == object_name && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace kl::test

@@ -31,3 +31,12 @@ class MessageBoxAnswerer : public QObject {
 };
 
 }  // namespace kl::test
+
+class QWidget;
+
+namespace kl::test {
+
+// The open top-level window with this objectName, or nullptr.
+QWidget* find_window(const QString& object_name);
+
+}  // namespace kl::test

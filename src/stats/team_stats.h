@@ -1,0 +1,44 @@
+#pragma once
+
+#include "stats_filter.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kl {
+
+// The team's results and totals over the chosen games. Minutes may keep a half (202.5).
+struct TeamTotals {
+    int games = 0;
+    double minutes = 0;
+    int wins = 0;
+    int losses = 0;
+    int draws = 0;
+    int goals = 0;
+    int assists = 0;
+    int conceded = 0;
+};
+
+// One member's totals over the chosen games; minutes are whole, rounded half to even.
+struct PlayerLine {
+    QString name;
+    int minutes = 0;
+    int goals = 0;
+    int assists = 0;
+    int cautions = 0;
+    int sendings_off = 0;
+};
+
+struct TeamStats {
+    TeamTotals totals;
+    std::vector<PlayerLine> players;  // in order of first appearance
+};
+
+// Replays every chosen game of game_lines (in stored order).
+TeamStats compute_team_stats(const QStringList& game_lines, const StatsFilter& filter);
+
+// "全 3 試合 (270 分)  2 勝 0 敗 1 分  5 得点 3 アシスト 2 失点".
+QString team_totals_line(const TeamTotals& totals);
+
+}  // namespace kl
