@@ -161,6 +161,12 @@ LoadResult DataStore::load_team_data() {
     return load_team_file(data_file_path);
 }
 
+LoadResult DataStore::reload_team_data() {
+    reload_path_override = data_file_path;
+    clear_data_store();
+    return load_team_data();
+}
+
 LoadResult DataStore::load_team_file(const QString& path) {
     LoadResult result;
     result.file = path;

@@ -75,6 +75,9 @@ class DataStore {
     // Reads the team data file at path into the tables. A file that cannot be read in full changes
     // nothing but data_file_path, which becomes empty.
     LoadResult load_team_file(const QString& path);
+    // Loads the open file again: clear_data_store, then load_team_data with the file named by
+    // reload_path_override, so setting.ini is not asked which file.
+    LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data() const;
     QStringList team_file_lines() const;

@@ -4,6 +4,7 @@
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
+#include "master/fm_setting_input.h"
 #include "statistics_views.h"
 #include "store/startup_settings.h"
 #include "toolbar_icons.h"
@@ -143,6 +144,7 @@ void fm_main::build_toolbar() {
         connect(button, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::toolbar); });
     }
     connect(tb_main_buttons_[7], &QAction::triggered, this, &fm_main::copy_view_text);
+    connect(tb_main_buttons_[17], &QAction::triggered, this, &fm_main::open_master_data);
 }
 
 void fm_main::build_menus() {
@@ -195,7 +197,8 @@ void fm_main::build_menus() {
     }
 
     QMenu* settings = menu(u"menu_set", u"設定(&S)");
-    entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y)),
+            &QAction::triggered, this, &fm_main::open_master_data);
     entry(settings, u"menu_set_environment", u"環境設定(&Z)", QKeySequence(Qt::CTRL | Qt::Key_Z));
 
     QMenu* help = menu(u"menu_help", u"ヘルプ(&H)");
@@ -292,6 +295,10 @@ void fm_main::jump_to_personal_data() {
     personal_data_->take_filter_and_member(*team_data_, *member);
     show_view(View::personal_data, ViewSwitch::context_menu);
     personal_data_->update(store_);
+}
+
+void fm_main::open_master_data() {
+    open_window(new fm_setting_input(store_, this));
 }
 
 void fm_main::open_window(QWidget* window) {

@@ -66,6 +66,7 @@ class fm_main : public QMainWindow {
     void show_game_detail(int position);
     void open_selected_game_detail();
     void jump_to_personal_data();
+    void open_master_data();
     // Opens a file of the working directory with the desktop's viewer.
     void open_document(const QString& file_name);
 

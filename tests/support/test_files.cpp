@@ -56,3 +56,15 @@ void InTemporaryFolder::TearDown() {
 }
 
 }  // namespace kl::test
+
+namespace kl::test {
+
+QStringList read_lines_cp932(const QString& path) {
+    QString text = md::decode_cp932(read_bytes(path)).value_or(QString());
+    if (text.endsWith(QStringLiteral(u"\r\n"))) {
+        text.chop(2);
+    }
+    return text.split(QStringLiteral(u"\r\n"));
+}
+
+}  // namespace kl::test

@@ -38,3 +38,10 @@ class InTemporaryFolder : public ::testing::Test {
 };
 
 }  // namespace kl::test
+
+namespace kl::test {
+
+// The lines of a cp932 file with CR LF line ends.
+QStringList read_lines_cp932(const QString& path);
+
+}  // namespace kl::test

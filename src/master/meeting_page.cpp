@@ -1,0 +1,314 @@
+#include "meeting_page.h"
+
+#include "store/master_lists.h"
+#include "widgets/message_box.h"
+#include "widgets/store_actions.h"
+#include "widgets/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStackedLayout>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace kl {
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString indexed(const char16_t* name, int index) {
+    return QString::fromUtf16(name) + u'_' + QString::number(index);
+}
+
+constexpr std::array<int, 2> limits = {game_time_limit, extra_time_limit};
+constexpr std::array<int, 2> defaults = {90, 30};
+
+}  // namespace
+
+MeetingPage::MeetingPage(md::DataStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+    pages_ = new QStackedLayout(this);
+    list_page_ = build_list_page();
+    fr_meeting_set = build_editor();
+    pages_->addWidget(list_page_);
+    pages_->addWidget(fr_meeting_set);
+    reset();
+}
+
+QWidget* MeetingPage::build_list_page() {
+    auto* page = new QWidget(this);
+    lstv_meeting = named(new QTreeWidget(page), QStringLiteral(u"lstv_meeting"));
+    lstv_meeting->setRootIsDecorated(false);
+    lstv_meeting->setAllColumnsShowFocus(true);
+    lstv_meeting->setHeaderLabels({QStringLiteral(u"大会名"), QStringLiteral(u"試合時間"),
+                                   QStringLiteral(u"延長"), QStringLiteral(u"延長方式"),
+                                   QStringLiteral(u"延長時間"), QStringLiteral(u"PK戦")});
+    const int widths[] = {3000, 1000, 600, 2000, 1000, 600};
+    for (int column = 0; column < 6; ++column) {
+        lstv_meeting->setColumnWidth(column, column_width(lstv_meeting, widths[column]));
+    }
+    lstv_meeting->header()->setStretchLastSection(false);
+    cm_meeting_add = named(new QPushButton(QStringLiteral(u"追加"), page), QStringLiteral(u"cm_meeting_add"));
+    cm_meeting_change =
+        named(new QPushButton(QStringLiteral(u"変更"), page), QStringLiteral(u"cm_meeting_change"));
+    cm_meeting_delete =
+        named(new QPushButton(QStringLiteral(u"削除"), page), QStringLiteral(u"cm_meeting_delete"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {cm_meeting_add, cm_meeting_change, cm_meeting_delete}) {
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lstv_meeting);
+    layout->addLayout(buttons);
+    connect(cm_meeting_add, &QPushButton::clicked, this, [this] { open_editor({}, -1); });
+    connect(cm_meeting_change, &QPushButton::clicked, this, &MeetingPage::change);
+    connect(cm_meeting_delete, &QPushButton::clicked, this, &MeetingPage::remove);
+    return page;
+}
+
+QWidget* MeetingPage::time_row(int index, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    cm_meeting_down2[static_cast<size_t>(index)] =
+        named(new QPushButton(QStringLiteral(u"<<"), row), indexed(u"cm_meeting_down2", index));
+    cm_meeting_down[static_cast<size_t>(index)] =
+        named(new QPushButton(QStringLiteral(u"<"), row), indexed(u"cm_meeting_down", index));
+    auto* box = named(new QLineEdit(row), indexed(u"tx_meeting_time", index));
+    // Typed minutes are digits only, kept within the box's limit.
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(u"\\d{0,2}")), box));
+    box->setFixedWidth(px(600));
+    box->setAlignment(Qt::AlignRight);
+    connect(box, &QLineEdit::editingFinished, this,
+            [this, index, box] { box->setText(QString::number(time_value(index))); });
+    tx_meeting_time[static_cast<size_t>(index)] = box;
+    cm_meeting_up[static_cast<size_t>(index)] =
+        named(new QPushButton(QStringLiteral(u">"), row), indexed(u"cm_meeting_up", index));
+    cm_meeting_up2[static_cast<size_t>(index)] =
+        named(new QPushButton(QStringLiteral(u">>"), row), indexed(u"cm_meeting_up2", index));
+    auto* minutes = new QLabel(QStringLiteral(u"分"), row);
+    const std::pair<QPushButton*, Step> steppers[] = {
+        {cm_meeting_down2[static_cast<size_t>(index)], Step::down_ten},
+        {cm_meeting_down[static_cast<size_t>(index)], Step::down_one},
+        {cm_meeting_up[static_cast<size_t>(index)], Step::up_one},
+        {cm_meeting_up2[static_cast<size_t>(index)], Step::up_ten}};
+    for (const auto& [button, step_kind] : steppers) {
+        button->setFixedWidth(px(450));
+        connect(button, &QPushButton::clicked, this,
+                [this, index, step_kind = step_kind] { step(index, step_kind); });
+    }
+    layout->addWidget(steppers[0].first);
+    layout->addWidget(steppers[1].first);
+    layout->addWidget(box);
+    layout->addWidget(minutes);
+    layout->addWidget(steppers[2].first);
+    layout->addWidget(steppers[3].first);
+    layout->addStretch();
+    if (index == 1) {
+        extra_time_controls_ = {box, minutes};
+        for (const auto& stepper : steppers) {
+            extra_time_controls_.push_back(stepper.first);
+        }
+    }
+    return row;
+}
+
+QWidget* MeetingPage::build_editor() {
+    auto* editor = named(new QWidget(this), QStringLiteral(u"fr_meeting_set"));
+    tx_meeting = named(new QLineEdit(editor), QStringLiteral(u"tx_meeting"));
+    ck_ex = named(new QCheckBox(QStringLiteral(u"延長戦"), editor), QStringLiteral(u"ck_ex"));
+    cb_ex = named(new QComboBox(editor), QStringLiteral(u"cb_ex"));
+    for (const QString& mode : extra_time_modes()) {
+        cb_ex->addItem(mode);
+    }
+    cb_ex->setCurrentIndex(-1);
+    tx_ex = named(new QLineEdit(editor), QStringLiteral(u"tx_ex"));
+    tx_ex->setReadOnly(true);
+    ck_pk = named(new QCheckBox(QStringLiteral(u"PK戦"), editor), QStringLiteral(u"ck_pk"));
+    cm_meeting_ok = named(new QPushButton(QStringLiteral(u"OK"), editor), QStringLiteral(u"cm_meeting_ok"));
+    cm_meeting_cancel =
+        named(new QPushButton(QStringLiteral(u"キャンセル"), editor), QStringLiteral(u"cm_meeting_cancel"));
+    auto* mode_label = new QLabel(QStringLiteral(u"延長方式"), editor);
+
+    auto* layout = new QGridLayout(editor);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral(u"大会名"), editor), 0, 0);
+    layout->addWidget(tx_meeting, 0, 1, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral(u"試合時間"), editor), 1, 0);
+    layout->addWidget(time_row(0, editor), 1, 1, 1, 2);
+    layout->addWidget(ck_ex, 2, 0);
+    layout->addWidget(time_row(1, editor), 2, 1, 1, 2);
+    layout->addWidget(mode_label, 3, 0);
+    layout->addWidget(cb_ex, 3, 1);
+    layout->addWidget(tx_ex, 4, 1, 1, 2);
+    layout->addWidget(ck_pk, 5, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cm_meeting_ok);
+    buttons->addWidget(cm_meeting_cancel);
+    layout->addLayout(buttons, 6, 0, 1, 3);
+    layout->setRowStretch(5, 1);
+    layout->setColumnStretch(2, 1);
+
+    extra_time_controls_.insert(extra_time_controls_.end(), {mode_label, cb_ex, tx_ex});
+    connect(ck_ex, &QCheckBox::toggled, this, [this](bool checked) {
+        for (QWidget* control : extra_time_controls_) {
+            control->setEnabled(checked);
+        }
+    });
+    connect(cb_ex, &QComboBox::activated, this,
+            [this](int index) { tx_ex->setText(mode_description(index)); });
+    connect(cm_meeting_ok, &QPushButton::clicked, this, &MeetingPage::accept);
+    connect(cm_meeting_cancel, &QPushButton::clicked, this, &MeetingPage::close_editor);
+    return editor;
+}
+
+void MeetingPage::reset() {
+    pages_->setCurrentWidget(list_page_);
+    lstv_meeting->clear();
+    reset_editor();
+}
+
+void MeetingPage::reset_editor() {
+    tx_meeting->clear();
+    tx_meeting_time[0]->setText(QString::number(defaults[0]));
+    tx_meeting_time[1]->setText(QString::number(defaults[1]));
+    ck_ex->setChecked(false);
+    ck_pk->setChecked(false);
+    for (QWidget* control : extra_time_controls_) {
+        control->setEnabled(false);
+    }
+}
+
+void MeetingPage::fill() {
+    store_.rebuild_meeting_fields();
+    lstv_meeting->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
+        rows.append(new QTreeWidgetItem({meeting.name, meeting.game_time, meeting.extra_time,
+                                         meeting.extra_mode, meeting.extra_length, meeting.shoot_out}));
+    }
+    lstv_meeting->addTopLevelItems(rows);
+    lstv_meeting->sortItems(0, Qt::AscendingOrder);
+}
+
+void MeetingPage::focus_add() {
+    cm_meeting_add->setFocus();
+}
+
+QStringList MeetingPage::meeting_names() const {
+    QStringList names;
+    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
+        names.append(meeting.name);
+    }
+    return names;
+}
+
+void MeetingPage::open_editor(const QString& former_name, int position) {
+    former_name_ = former_name;
+    changed_position_ = position;
+    pages_->setCurrentWidget(fr_meeting_set);
+    tx_meeting->setFocus();
+}
+
+void MeetingPage::close_editor() {
+    pages_->setCurrentWidget(list_page_);
+    reset_editor();
+}
+
+void MeetingPage::change() {
+    if (lstv_meeting->topLevelItemCount() == 0) {
+        return;
+    }
+    const QList<QTreeWidgetItem*> selected = lstv_meeting->selectedItems();
+    if (selected.isEmpty() || selected.front()->text(0).isEmpty()) {
+        show_message(
+            {QStringLiteral(u"選択ミス"), QStringLiteral(u"リストから　「大会名」　を選択して下さい。")});
+        lstv_meeting->setFocus();
+        return;
+    }
+    const int position = static_cast<int>(meeting_names().indexOf(selected.front()->text(0)));
+    if (position < 0) {
+        return;
+    }
+    show_draft(meeting_draft(store_.meeting_lines[position].split(u','), cb_ex->currentIndex()));
+    open_editor(selected.front()->text(0), position);
+}
+
+void MeetingPage::remove() {
+    const QList<QTreeWidgetItem*> selected = lstv_meeting->selectedItems();
+    const int position =
+        selected.isEmpty() ? -1 : static_cast<int>(meeting_names().indexOf(selected.front()->text(0)));
+    if (position < 0) {
+        return;
+    }
+    const QString removed = store_.meeting_lines.takeAt(position);
+    if (!save_or_report(store_)) {
+        store_.meeting_lines.insert(position, removed);
+        return;
+    }
+    reload_or_report(store_);
+    fill();
+}
+
+void MeetingPage::accept() {
+    const MeetingDraft chosen = draft();
+    if (const std::optional<Refusal<MeetingField>> refusal =
+            check_meeting(chosen, meeting_names(), former_name_)) {
+        show_message(refusal->message);
+        (refusal->focus == MeetingField::name ? static_cast<QWidget*>(tx_meeting) : cb_ex)->setFocus();
+        return;
+    }
+    const QStringList before = store_.meeting_lines;
+    const QString line = compose_meeting_line(chosen);
+    if (changed_position_ >= 0) {
+        store_.meeting_lines[changed_position_] = line;
+    } else {
+        store_.meeting_lines.append(line);
+    }
+    if (!save_or_report(store_)) {
+        store_.meeting_lines = before;
+        return;
+    }
+    close_editor();
+    fill();
+}
+
+int MeetingPage::time_value(int index) const {
+    return std::clamp(tx_meeting_time[static_cast<size_t>(index)]->text().toInt(), 0,
+                      limits[static_cast<size_t>(index)]);
+}
+
+void MeetingPage::step(int index, Step step_kind) {
+    tx_meeting_time[static_cast<size_t>(index)]->setText(
+        QString::number(stepped_time(time_value(index), step_kind, limits[static_cast<size_t>(index)])));
+}
+
+MeetingDraft MeetingPage::draft() const {
+    return {tx_meeting->text(),    time_value(0), ck_ex->isChecked(),
+            cb_ex->currentIndex(), time_value(1), ck_pk->isChecked()};
+}
+
+void MeetingPage::show_draft(const MeetingDraft& draft) {
+    tx_meeting->setText(draft.name);
+    tx_meeting_time[0]->setText(QString::number(draft.game_time));
+    tx_meeting_time[1]->setText(QString::number(draft.extra_length));
+    ck_ex->setChecked(draft.extra_time);
+    cb_ex->setCurrentIndex(draft.mode_index);
+    tx_ex->setText(mode_description(draft.mode_index));
+    ck_pk->setChecked(draft.shoot_out);
+}
+
+}  // namespace kl

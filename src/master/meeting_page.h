@@ -1,0 +1,73 @@
+#pragma once
+
+#include "master_edits.h"
+#include "store/data_store.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedLayout;
+class QTreeWidget;
+
+namespace kl {
+
+// The meetings page: the list of meetings and, in its place while adding or changing, the editor.
+class MeetingPage : public QWidget {
+    Q_OBJECT
+  public:
+    MeetingPage(md::DataStore& store, QWidget* parent = nullptr);
+
+    void reset();
+    void fill();
+    void focus_add();
+
+    // The list page.
+    QTreeWidget* lstv_meeting;
+    QPushButton* cm_meeting_add;
+    QPushButton* cm_meeting_change;
+    QPushButton* cm_meeting_delete;
+    // The editor.
+    QWidget* fr_meeting_set;
+    QLineEdit* tx_meeting;
+    std::array<QLineEdit*, 2> tx_meeting_time;  // 0 game time, 1 extra time
+    std::array<QPushButton*, 2> cm_meeting_down2;
+    std::array<QPushButton*, 2> cm_meeting_down;
+    std::array<QPushButton*, 2> cm_meeting_up;
+    std::array<QPushButton*, 2> cm_meeting_up2;
+    QCheckBox* ck_ex;
+    QComboBox* cb_ex;
+    QLineEdit* tx_ex;
+    QCheckBox* ck_pk;
+    QPushButton* cm_meeting_ok;
+    QPushButton* cm_meeting_cancel;
+
+  private:
+    QWidget* build_list_page();
+    QWidget* build_editor();
+    QWidget* time_row(int index, QWidget* parent);
+    void open_editor(const QString& former_name, int position);
+    void close_editor();
+    void reset_editor();
+    void change();
+    void remove();
+    void accept();
+    void step(int index, Step step);
+    int time_value(int index) const;
+    MeetingDraft draft() const;
+    void show_draft(const MeetingDraft& draft);
+    QStringList meeting_names() const;
+
+    md::DataStore& store_;
+    QStackedLayout* pages_ = nullptr;
+    QWidget* list_page_ = nullptr;
+    std::vector<QWidget*> extra_time_controls_;
+    QString former_name_;
+    int changed_position_ = -1;  // -1 while adding
+};
+
+}  // namespace kl

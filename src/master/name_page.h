@@ -1,0 +1,42 @@
+#pragma once
+
+#include "master_edits.h"
+#include "store/data_store.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kl {
+
+// A page of plain names (members, grounds or opponents): a sorted list, an entry box, 追加 and 削除.
+// Each change is saved at once; a change that cannot be saved is taken back.
+class NamePage : public QWidget {
+    Q_OBJECT
+  public:
+    NamePage(NameList list, md::DataStore& store, QWidget* parent = nullptr);
+
+    void reset();
+    void fill();
+    void focus_entry();
+    void add();
+    void remove();
+
+    QListWidget* list_box;
+    QLineEdit* entry;
+    QPushButton* add_button;
+    QPushButton* delete_button;
+
+  private:
+    QStringList listed() const;
+    void show_names(const QStringList& names, int selected);
+    QString& stored_line();
+
+    NameList kind_;
+    md::DataStore& store_;
+};
+
+}  // namespace kl
