@@ -1,6 +1,10 @@
 #include "fm_main.h"
 
 #include "copy_texts.h"
+#include "dialogs/fm_game_delete.h"
+#include "dialogs/fm_new.h"
+#include "dialogs/fm_open.h"
+#include "dialogs/fm_setting.h"
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
@@ -27,6 +31,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <tuple>
 
 namespace kl {
 namespace {
@@ -61,6 +66,7 @@ fm_main::fm_main(md::DataStore& store)
     build_toolbar();
     build_menus();
     build_context_menus();
+    connect_commands();
     show_view(View::game_list, ViewSwitch::menu);
     setWindowTitle(QStringLiteral(u"Kickledger"));
 }
@@ -143,8 +149,6 @@ void fm_main::build_toolbar() {
         view_buttons_->addAction(button);
         connect(button, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::toolbar); });
     }
-    connect(tb_main_buttons_[7], &QAction::triggered, this, &fm_main::copy_view_text);
-    connect(tb_main_buttons_[17], &QAction::triggered, this, &fm_main::open_master_data);
 }
 
 void fm_main::build_menus() {
@@ -178,8 +182,7 @@ void fm_main::build_menus() {
             this, &QWidget::close);
 
     QMenu* edit = menu(u"menu_edit", u"編集(&E)");
-    connect(entry(edit, u"menu_copy", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
-            this, &fm_main::copy_view_text);
+    entry(edit, u"menu_copy", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C));
 
     QMenu* game_edit = menu(u"menu_game_edit", u"データ編集(&G)");
     entry(game_edit, u"menu_game_input", u"試合データ入力(&I)", QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -197,8 +200,7 @@ void fm_main::build_menus() {
     }
 
     QMenu* settings = menu(u"menu_set", u"設定(&S)");
-    connect(entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y)),
-            &QAction::triggered, this, &fm_main::open_master_data);
+    entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y));
     entry(settings, u"menu_set_environment", u"環境設定(&Z)", QKeySequence(Qt::CTRL | Qt::Key_Z));
 
     QMenu* help = menu(u"menu_help", u"ヘルプ(&H)");
@@ -207,6 +209,22 @@ void fm_main::build_menus() {
     separator(help, u"menu_partition3");
     connect(entry(help, u"menu_help_version", u"バージョン情報(&A)"), &QAction::triggered, this,
             [this] { open_window(new fm_version(this)); });
+}
+
+// Each command has a toolbar button and a menu entry that do the same.
+void fm_main::connect_commands() {
+    const std::tuple<int, const char16_t*, void (fm_main::*)()> commands[] = {
+        {2, u"menu_new", &fm_main::open_new_file},
+        {3, u"menu_open", &fm_main::open_file},
+        {7, u"menu_copy", &fm_main::copy_view_text},
+        {10, u"menu_game_delete", &fm_main::open_game_delete},
+        {17, u"menu_set_input", &fm_main::open_master_data},
+        {18, u"menu_set_environment", &fm_main::open_settings},
+    };
+    for (const auto& [button, entry, command] : commands) {
+        connect(tb_main_buttons_[static_cast<size_t>(button)], &QAction::triggered, this, command);
+        connect(findChild<QAction*>(QString::fromUtf16(entry)), &QAction::triggered, this, command);
+    }
 }
 
 void fm_main::build_context_menus() {
@@ -297,8 +315,46 @@ void fm_main::jump_to_personal_data() {
     personal_data_->update(store_);
 }
 
+void fm_main::open_new_file() {
+    auto* dialog = new fm_new(store_, this);
+    connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
+    open_window(dialog);
+    store_.main_window_ready = 1;
+}
+
+void fm_main::open_file() {
+    store_.open_for_settings = 0;
+    auto* dialog = new fm_open(store_, this);
+    connect(dialog, &fm_open::team_file_opened, this, [this](const md::LoadResult& result) {
+        apply_load_result(result);
+        refresh_game_lists();
+    });
+    open_window(dialog);
+}
+
+void fm_main::open_game_delete() {
+    auto* dialog = new fm_game_delete(store_, this);
+    connect(dialog, &fm_game_delete::games_changed, this, &fm_main::refresh_game_lists);
+    open_window(dialog);
+}
+
 void fm_main::open_master_data() {
     open_window(new fm_setting_input(store_, this));
+}
+
+void fm_main::open_settings() {
+    open_window(new fm_setting(store_, this));
+}
+
+void fm_main::team_file_created(bool first_start) {
+    if (first_start) {
+        // The main window comes up now, on the new file.
+        start();
+        setWindowTitle(QStringLiteral(u"Kickledger - ") + store_.team_name);
+        return;
+    }
+    set_caption(view_suffixes[view_index(View::game_list)]);
+    refresh_game_lists();
 }
 
 void fm_main::open_window(QWidget* window) {
@@ -344,6 +400,10 @@ void fm_main::open_document(const QString& file_name) {
 void fm_main::start() {
     store_.reload_path_override.clear();
     help_file_ = QStringLiteral(u"help.chm");
+    if (!QFileInfo::exists(md::settings_file_name)) {
+        start_without_settings();
+        return;
+    }
     apply_load_result(store_.load_team_data());
     restore_placement();
     store_.main_window_ready = 1;
@@ -380,7 +440,23 @@ void fm_main::record_placement() {
         {twips(bounds.x()), twips(bounds.y()), twips(bounds.width()), twips(bounds.height()), state});
 }
 
+// A first start: the main window closes at once (writing setting.ini as every closing does) and
+// only the new-file dialog shows; closing it ends the program.
+void fm_main::start_without_settings() {
+    store_.main_window_ready = 0;
+    write_closing_settings();
+    auto* dialog = new fm_new(store_, nullptr);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
+    dialog->show();
+}
+
 void fm_main::closeEvent(QCloseEvent* event) {
+    write_closing_settings();
+    event->accept();
+}
+
+void fm_main::write_closing_settings() {
     record_placement();
     if (store_.start_mode == 0) {
         store_.data_file_path = store_.start_file_path;
@@ -388,7 +464,6 @@ void fm_main::closeEvent(QCloseEvent* event) {
     if (const md::SaveResult saved = store_.save_settings(); !saved.ok) {
         show_message(saved.message());
     }
-    event->accept();
 }
 
 }  // namespace kl

@@ -66,7 +66,15 @@ class fm_main : public QMainWindow {
     void show_game_detail(int position);
     void open_selected_game_detail();
     void jump_to_personal_data();
+    void connect_commands();
+    void open_new_file();
+    void open_file();
+    void open_game_delete();
     void open_master_data();
+    void open_settings();
+    void team_file_created(bool first_start);
+    void start_without_settings();
+    void write_closing_settings();
     // Opens a file of the working directory with the desktop's viewer.
     void open_document(const QString& file_name);
 

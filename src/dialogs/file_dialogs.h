@@ -1,0 +1,51 @@
+#pragma once
+
+#include "store/data_store.h"
+#include "store/user_message.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace kl {
+
+// --- 新規作成 ---
+
+// The checks of 新規作成's OK, in order: the team name, the file name, the name check of the team
+// name, and whether the base name can name a file of the working directory.
+std::optional<md::UserMessage> check_new_file(const QString& team_name, bool file_named_by_team,
+                                              const QString& file_text);
+
+// The file a new team is created in: the base name (the team name or the typed file name) and ".kld".
+QString new_file_name(const QString& team_name, bool file_named_by_team, const QString& file_text);
+
+// The question asked before an existing file of that name is replaced.
+md::UserMessage overwrite_question(const QString& file_name);
+
+// Writes a new team file of 15 lines; the refusal when the file cannot be created.
+std::optional<md::UserMessage> write_new_team_file(const QString& team_name, const QString& file_name);
+
+// Makes the new file the open one, as 新規作成 does, and saves the settings. first_start: no main
+// window ran yet (setting.ini was missing).
+md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name, const QString& file_name,
+                                  bool first_start);
+
+// --- 開く ---
+
+// The team files (*.kld) of the working directory, by name.
+QStringList team_files();
+
+// Opens file as the 開く dialog does for start_mode 0 (setting.ini keeps naming the fixed start file)
+// and 1 (setting.ini names the file opened last). A file that cannot be read leaves no file open.
+md::LoadResult open_team_file(md::DataStore& store, const QString& file);
+
+// --- 試合データ削除 ---
+
+// The deletion list texts of the stored games, in stored order.
+QStringList deletion_entries(const md::DataStore& store);
+
+// Removes the game at stored position, saves and loads the open file again. The game stays when the
+// save fails; the message tells why something failed.
+std::optional<md::UserMessage> delete_game(md::DataStore& store, int position);
+
+}  // namespace kl

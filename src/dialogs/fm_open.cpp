@@ -1,0 +1,60 @@
+#include "fm_open.h"
+
+#include "file_dialogs.h"
+#include "widgets/child_window.h"
+#include "widgets/message_box.h"
+#include "widgets/twips.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kl {
+
+fm_open::fm_open(md::DataStore& store, const QWidget* owner)
+    : flst(new QListWidget(this)),
+      cm_ok(new QPushButton(QStringLiteral(u"OK"), this)),
+      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+      store_(store) {
+    setObjectName(QStringLiteral(u"fm_open"));
+    setWindowTitle(store.open_for_settings != 0 ? QStringLiteral(u"起動ファイル設定")
+                                                : QStringLiteral(u"開く"));
+    setWindowFlags(Qt::Dialog);
+    flst->setObjectName(QStringLiteral(u"flst"));
+    cm_ok->setObjectName(QStringLiteral(u"cm_ok"));
+    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
+    flst->addItems(team_files());
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cm_ok);
+    buttons->addWidget(cm_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(flst);
+    layout->addLayout(buttons);
+    resize(px(4800), px(4200));
+    centre_over(this, owner);
+
+    connect(cm_ok, &QPushButton::clicked, this, &fm_open::accept);
+    connect(flst, &QListWidget::itemDoubleClicked, this, &fm_open::accept);
+    connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void fm_open::accept() {
+    const QList<QListWidgetItem*> selected = flst->selectedItems();
+    if (selected.isEmpty()) {
+        show_message(
+            {QStringLiteral(u"選択エラー"), QStringLiteral(u"リストからファイルを選択して下さい。")});
+        return;
+    }
+    const QString file = selected.front()->text();
+    if (store_.open_for_settings != 0) {
+        emit start_file_chosen(file);
+    } else {
+        emit team_file_opened(open_team_file(store_, file));
+    }
+    close();
+}
+
+}  // namespace kl

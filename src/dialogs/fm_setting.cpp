@@ -1,0 +1,130 @@
+#include "fm_setting.h"
+
+#include "fm_open.h"
+#include "widgets/child_window.h"
+#include "widgets/message_box.h"
+#include "widgets/twips.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace kl {
+
+fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
+    : ts_setting(new QTabBar(this)),
+      fr_start(new QGroupBox(QStringLiteral(u"起動ファイル設定"), this)),
+      op_input_file{new QRadioButton(QStringLiteral(u"常に同じファイルを起動する。"), fr_start),
+                    new QRadioButton(QStringLiteral(u"最後に開いたファイルを次回から起動する。"), fr_start)},
+      tx_input_file(new QLineEdit(fr_start)),
+      cm_input_file(new QPushButton(QStringLiteral(u"設定"), fr_start)),
+      ck_game_input(
+          new QCheckBox(QStringLiteral(u"試合データ入力時にキーボードからのデータ入力を有効にする。"), this)),
+      ck_game_input_Add(
+          new QCheckBox(QStringLiteral(u"キーボードからのデータ入力を入力項目設定に追加する。"), this)),
+      cm_set(new QPushButton(QStringLiteral(u"設定"), this)),
+      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+      store_(store) {
+    setObjectName(QStringLiteral(u"fm_setting"));
+    setWindowTitle(QStringLiteral(u"環境設定"));
+    setWindowFlags(Qt::Dialog);
+    ts_setting->setObjectName(QStringLiteral(u"ts_setting"));
+    ts_setting->addTab(QStringLiteral(u"動作"));
+    fr_start->setObjectName(QStringLiteral(u"fr_start"));
+    op_input_file[0]->setObjectName(QStringLiteral(u"op_input_file_0"));
+    op_input_file[1]->setObjectName(QStringLiteral(u"op_input_file_1"));
+    tx_input_file->setObjectName(QStringLiteral(u"tx_input_file"));
+    tx_input_file->setReadOnly(true);
+    cm_input_file->setObjectName(QStringLiteral(u"cm_input_file"));
+    ck_game_input->setObjectName(QStringLiteral(u"ck_game_input"));
+    ck_game_input_Add->setObjectName(QStringLiteral(u"ck_game_input_Add"));
+    cm_set->setObjectName(QStringLiteral(u"cm_set"));
+    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
+
+    auto* start = new QGridLayout(fr_start);
+    start->addWidget(op_input_file[0], 0, 0, 1, 2);
+    start->addWidget(tx_input_file, 1, 0);
+    start->addWidget(cm_input_file, 1, 1);
+    start->addWidget(op_input_file[1], 2, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cm_set);
+    buttons->addWidget(cm_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ts_setting);
+    layout->addWidget(fr_start);
+    layout->addWidget(ck_game_input);
+    layout->addWidget(ck_game_input_Add);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(px(7800), px(4500));
+    centre_over(this, owner);
+
+    // The dialog opens on the settings in force.
+    const bool last_file = store.start_mode == 1;
+    op_input_file[last_file ? 1 : 0]->setChecked(true);
+    tx_input_file->setEnabled(!last_file);
+    cm_input_file->setEnabled(!last_file);
+    if (!last_file) {
+        tx_input_file->setText(store.data_file_path);
+    }
+    ck_game_input->setChecked(store.keyboard_entry == 1);
+    const bool add_names = store.keyboard_entry == 1 && store.add_typed_names == 1;
+    ck_game_input_Add->setEnabled(add_names);
+    ck_game_input_Add->setChecked(add_names);
+    cm_set->setEnabled(false);
+
+    for (int index = 0; index < 2; ++index) {
+        connect(op_input_file[static_cast<size_t>(index)], &QRadioButton::clicked, this, [this, index] {
+            tx_input_file->setEnabled(index == 0);
+            cm_input_file->setEnabled(index == 0);
+            changed();
+        });
+    }
+    connect(ck_game_input, &QCheckBox::clicked, this, [this](bool checked) {
+        ck_game_input_Add->setEnabled(checked);
+        if (!checked) {
+            ck_game_input_Add->setChecked(false);
+        }
+        changed();
+    });
+    connect(ck_game_input_Add, &QCheckBox::clicked, this, &fm_setting::changed);
+    connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
+    connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
+    connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void fm_setting::changed() const {
+    cm_set->setEnabled(true);
+}
+
+void fm_setting::choose_start_file() {
+    store_.open_for_settings = 1;
+    auto* chooser = new fm_open(store_, this);
+    connect(chooser, &fm_open::start_file_chosen, tx_input_file, &QLineEdit::setText);
+    open_child_window(this, chooser);
+    changed();
+}
+
+void fm_setting::apply() {
+    if (op_input_file[0]->isChecked()) {
+        store_.start_mode = 0;
+        store_.start_file_path = tx_input_file->text();
+    } else {
+        store_.start_mode = 1;
+    }
+    store_.keyboard_entry = ck_game_input->isChecked() ? 1 : 0;
+    store_.add_typed_names = ck_game_input->isChecked() && ck_game_input_Add->isChecked() ? 1 : 0;
+    cm_set->setEnabled(false);
+    if (const md::SaveResult saved = store_.save_settings(); !saved.ok) {
+        show_message(saved.message());
+    }
+}
+
+}  // namespace kl

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/data_store.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+namespace kl {
+
+// 環境設定: the start-up file and the keyboard entry of the game wizard. 設定 applies and saves;
+// closing drops what was not applied.
+class fm_setting : public QWidget {
+    Q_OBJECT
+  public:
+    fm_setting(md::DataStore& store, const QWidget* owner);
+
+    QTabBar* ts_setting;
+    QGroupBox* fr_start;
+    std::array<QRadioButton*, 2> op_input_file;
+    QLineEdit* tx_input_file;
+    QPushButton* cm_input_file;
+    QCheckBox* ck_game_input;
+    QCheckBox* ck_game_input_Add;
+    QPushButton* cm_set;
+    QPushButton* cm_cancel;
+
+  private:
+    void apply();
+    void choose_start_file();
+    void changed() const;
+
+    md::DataStore& store_;
+};
+
+}  // namespace kl

@@ -1,0 +1,241 @@
+#include "store/data_store.h"
+#include "support/game_builder.h"
+#include "support/message_boxes.h"
+#include "support/test_files.h"
+#include "views/fm_main.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kl {
+namespace {
+
+using test::find_window;
+using test::read_lines_cp932;
+using test::write_cp932_lines;
+
+class DialogWindows : public test::InTemporaryFolder {
+  protected:
+    void TearDown() override {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != window.get() && top->testAttribute(Qt::WA_DeleteOnClose)) {
+                top->close();
+            }
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.reset();
+        InTemporaryFolder::TearDown();
+    }
+    void start_on(const QString& file, const QString& mode) {
+        write_cp932_lines(QStringLiteral(u"setting.ini"),
+                          {file, QString(), mode, QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")});
+        start();
+    }
+    void start() {
+        window = std::make_unique<fm_main>(store);
+        window->start();
+    }
+    static void write_team(const QString& file, const QString& team, const QStringList& games = {}) {
+        write_cp932_lines(
+            file, QStringList{QStringLiteral(u"[チーム名]"), team, QStringLiteral(u"[試合データ]")} + games);
+    }
+    template <typename T>
+    static T* child(QWidget* window, const char16_t* name) {
+        T* found = window ? window->findChild<T*>(QString::fromUtf16(name)) : nullptr;
+        EXPECT_NE(found, nullptr) << QString::fromUtf16(name).toStdString();
+        return found;
+    }
+    QWidget* open(const char16_t* toolbar_button, const char16_t* window_name) {
+        window->findChild<QAction*>(QString::fromUtf16(toolbar_button))->trigger();
+        return find_window(QString::fromUtf16(window_name));
+    }
+    static void choose(QListWidget* list, const QString& text) {
+        list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
+    }
+    static void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    md::DataStore store;
+    std::unique_ptr<fm_main> window;
+};
+
+TEST_F(DialogWindows, AFirstStartShowsOnlyTheNewFileDialog) {
+    start();
+    QWidget* dialog = find_window(QStringLiteral(u"fm_new"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(child<QPushButton>(dialog, u"cm_cancel")->isEnabled());
+    // The main window's closing already wrote setting.ini, with no file named.
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")),
+              (QStringList{QString(), QStringLiteral(u"1200,900,10800,9600,0"), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
+
+    child<QLineEdit>(dialog, u"tx_team")->setText(QStringLiteral(u"さくらFC"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_new")), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - さくらFC"));
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"さくらFC.kld")).size(), 15);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"さくらFC.kld"));
+    EXPECT_EQ(store.main_window_ready, 1);
+}
+
+TEST_F(DialogWindows, NewFilesAreNamedByTeamOrByTheTypedNameAndNeverOverwrittenUnasked) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_2", u"fm_new");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    child<QCheckBox>(dialog, u"ck_file")->setChecked(false);
+    EXPECT_TRUE(child<QLineEdit>(dialog, u"tx_file")->isEnabled());
+    child<QLineEdit>(dialog, u"tx_team")->setText(QStringLiteral(u"B"));
+
+    {
+        test::MessageBoxAnswerer answerer;
+        child<QPushButton>(dialog, u"cm_ok")->click();
+        EXPECT_EQ(answerer.last_text(), QStringLiteral(u"ファイル名を入力して下さい。"));
+        // An existing file is only replaced when the user says so.
+        child<QLineEdit>(dialog, u"tx_file")->setText(QStringLiteral(u"A"));
+        answerer.set_answer(QMessageBox::No);
+        child<QPushButton>(dialog, u"cm_ok")->click();
+        EXPECT_EQ(answerer.seen().back().title, QStringLiteral(u"上書きの確認"));
+        EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「A.kld」　は既に存在します。上書きしますか？"));
+    }
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"A.kld")).at(1), QStringLiteral(u"A"));
+    ASSERT_EQ(find_window(QStringLiteral(u"fm_new")), dialog);
+
+    child<QLineEdit>(dialog, u"tx_file")->setText(QStringLiteral(u"B の記録"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - B  [試合データ一覧]"));
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"B の記録.kld")).at(1), QStringLiteral(u"B"));
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"B の記録.kld"));
+}
+
+TEST_F(DialogWindows, OpeningInModeZeroKeepsTheStartFileAndModeOneTakesTheNewOne) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    write_team(QStringLiteral(u"B.kld"), QStringLiteral(u"B"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 0 "));
+    QWidget* dialog = open(u"tb_main_3", u"fm_open");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(u"開く"));
+    auto* files = child<QListWidget>(dialog, u"flst");
+    EXPECT_EQ(files->count(), 2);
+    {
+        test::MessageBoxAnswerer answerer;
+        child<QPushButton>(dialog, u"cm_ok")->click();
+        EXPECT_EQ(answerer.last_text(), QStringLiteral(u"リストからファイルを選択して下さい。"));
+    }
+    choose(files, QStringLiteral(u"B.kld"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - B  [試合データ詳細]"));
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+    window->close();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+
+    store = md::DataStore();
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    dialog = open(u"tb_main_3", u"fm_open");
+    choose(child<QListWidget>(dialog, u"flst"), QStringLiteral(u"B.kld"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"B.kld"));
+    window->close();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"B.kld"));
+}
+
+TEST_F(DialogWindows, TheSettingsDialogAppliesOnlyWhatSetApplies) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    write_team(QStringLiteral(u"B.kld"), QStringLiteral(u"B"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 0 "));
+    QWidget* dialog = open(u"tb_main_18", u"fm_setting");
+    ASSERT_NE(dialog, nullptr);
+    auto* set = child<QPushButton>(dialog, u"cm_set");
+    auto* keyboard = child<QCheckBox>(dialog, u"ck_game_input");
+    auto* add_names = child<QCheckBox>(dialog, u"ck_game_input_Add");
+    EXPECT_TRUE(child<QRadioButton>(dialog, u"op_input_file_0")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(dialog, u"tx_input_file")->text(), QStringLiteral(u"A.kld"));
+    EXPECT_FALSE(set->isEnabled());
+    EXPECT_FALSE(add_names->isEnabled());
+
+    keyboard->click();
+    EXPECT_TRUE(add_names->isEnabled());
+    add_names->click();
+    keyboard->click();  // unchecking clears and disables the second box
+    EXPECT_FALSE(add_names->isEnabled());
+    EXPECT_FALSE(add_names->isChecked());
+    keyboard->click();
+    add_names->click();
+    EXPECT_TRUE(set->isEnabled());
+
+    // Choosing the start file only fills the box; nothing is loaded or stored.
+    child<QPushButton>(dialog, u"cm_input_file")->click();
+    QWidget* chooser = find_window(QStringLiteral(u"fm_open"));
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->windowTitle(), QStringLiteral(u"起動ファイル設定"));
+    EXPECT_FALSE(dialog->isEnabled());
+    choose(child<QListWidget>(chooser, u"flst"), QStringLiteral(u"B.kld"));
+    child<QPushButton>(chooser, u"cm_ok")->click();
+    settle();
+    EXPECT_TRUE(dialog->isEnabled());
+    EXPECT_EQ(child<QLineEdit>(dialog, u"tx_input_file")->text(), QStringLiteral(u"B.kld"));
+    EXPECT_EQ(store.team_name, QStringLiteral(u"A"));
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(3), QStringLiteral(u" 0 "));
+
+    set->click();
+    EXPECT_FALSE(set->isEnabled());
+    const QStringList written = read_lines_cp932(QStringLiteral(u"setting.ini"));
+    EXPECT_EQ(written.at(0), QStringLiteral(u"A.kld"));  // the open file, until closing writes the start file
+    EXPECT_EQ(written.mid(2),
+              (QStringList{QStringLiteral(u" 0 "), QStringLiteral(u" 1 "), QStringLiteral(u" 1 ")}));
+    EXPECT_EQ(store.start_file_path, QStringLiteral(u"B.kld"));
+    child<QPushButton>(dialog, u"cm_cancel")->click();
+    settle();
+    EXPECT_TRUE(window->isEnabled());
+    window->close();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"B.kld"));
+}
+
+TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {
+    test::GameBuilder late;  // stored first, listed last
+    late.recorder = QStringLiteral(u"A");
+    late.date = QStringLiteral(u"2006/09/01");
+    test::GameBuilder early;
+    early.recorder = QStringLiteral(u"B");
+    write_team(QStringLiteral(u"T.kld"), QStringLiteral(u"T"), {late.line(), early.line()});
+    start_on(QStringLiteral(u"T.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_10", u"fm_game_delete");
+    ASSERT_NE(dialog, nullptr);
+    auto* games = child<QListWidget>(dialog, u"lst_game");
+    ASSERT_EQ(games->count(), 2);
+    EXPECT_EQ(games->item(0)->text(), QStringLiteral(u"2006/04/01 - 10:00 - 青葉FC - 市民グラウンド"));
+    EXPECT_EQ(child<QListWidget>(dialog, u"lst_game_sub")->item(0)->text(),
+              QStringLiteral(u"2006/09/01 - 10:00 - 青葉FC - 市民グラウンド"));
+
+    games->setCurrentRow(0);
+    child<QPushButton>(dialog, u"cm_game_delete")->click();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"T.kld")).mid(14),
+              (QStringList{QStringLiteral(u"[試合データ]"), late.line()}));
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_game_delete")), dialog);
+    ASSERT_EQ(games->count(), 1);
+    games->setCurrentRow(0);
+    child<QPushButton>(dialog, u"cm_game_delete")->click();
+    EXPECT_EQ(games->count(), 0);
+    EXPECT_EQ(child<QListWidget>(dialog, u"lst_game_sub")->count(), 0);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"T.kld")).size(), 15);
+    child<QPushButton>(dialog, u"cm_cancel")->click();
+    settle();
+    EXPECT_TRUE(window->isEnabled());
+}
+
+}  // namespace
+}  // namespace kl
