@@ -5,6 +5,7 @@
 #include "dialogs/fm_new.h"
 #include "dialogs/fm_open.h"
 #include "dialogs/fm_setting.h"
+#include "entry/fm_game_input.h"
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
@@ -217,6 +218,7 @@ void fm_main::connect_commands() {
         {2, u"menu_new", &fm_main::open_new_file},
         {3, u"menu_open", &fm_main::open_file},
         {7, u"menu_copy", &fm_main::copy_view_text},
+        {9, u"menu_game_input", &fm_main::open_game_input},
         {10, u"menu_game_delete", &fm_main::open_game_delete},
         {17, u"menu_set_input", &fm_main::open_master_data},
         {18, u"menu_set_environment", &fm_main::open_settings},
@@ -330,6 +332,12 @@ void fm_main::open_file() {
         refresh_game_lists();
     });
     open_window(dialog);
+}
+
+void fm_main::open_game_input() {
+    auto* wizard = new fm_game_input(store_, this);
+    connect(wizard, &fm_game_input::games_changed, this, &fm_main::refresh_game_lists);
+    open_window(wizard);
 }
 
 void fm_main::open_game_delete() {

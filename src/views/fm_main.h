@@ -69,6 +69,7 @@ class fm_main : public QMainWindow {
     void connect_commands();
     void open_new_file();
     void open_file();
+    void open_game_input();
     void open_game_delete();
     void open_master_data();
     void open_settings();

@@ -1,0 +1,392 @@
+#include "event_page.h"
+
+#include "store/capacities.h"
+#include "store/game_event.h"
+#include "store/numbers.h"
+#include "store/vocabulary.h"
+
+#include <algorithm>
+
+namespace kl {
+namespace {
+
+md::UserMessage input_error(const QString& text) {
+    return {md::input_error_title, text};
+}
+
+template <size_t n>
+QStringList list_of(const std::array<QString, n>& words) {
+    return QStringList(words.begin(), words.end());
+}
+
+int area_index(const QString& area) {
+    return static_cast<int>(std::find(md::words::areas.begin(), md::words::areas.end(), area) -
+                            md::words::areas.begin());
+}
+
+size_t index_of(DetailPanel panel) {
+    return static_cast<size_t>(panel);
+}
+
+}  // namespace
+
+const QStringList& EventPage::options(DetailPanel panel, int group) {
+    static const QStringList goal_bodies = list_of(md::words::goal_body_parts);
+    static const QStringList plain_bodies = list_of(md::words::plain_body_parts);
+    static const QStringList areas = list_of(md::words::areas);
+    static const QStringList finish_actions = list_of(md::words::finish_actions);
+    static const QStringList assist_actions = list_of(md::words::assist_actions);
+    static const QStringList pass_actions = list_of(md::words::pass_actions);
+    static const QStringList conceded_finish_actions = list_of(md::words::conceded_finish_actions);
+    if (group == 1) {
+        return areas;
+    }
+    switch (panel) {
+        case DetailPanel::finish:
+            return group == 0 ? goal_bodies : finish_actions;
+        case DetailPanel::assist:
+            return group == 0 ? goal_bodies : assist_actions;
+        case DetailPanel::own_goal:
+            return group == 0 ? plain_bodies : pass_actions;
+        case DetailPanel::conceded_finish:
+            return group == 0 ? plain_bodies : conceded_finish_actions;
+        case DetailPanel::play_before:
+            break;
+    }
+    return group == 0 ? plain_bodies : pass_actions;
+}
+
+EventPage::EventPage(const QStringList& fixed_fields) : event_fields(fixed_fields) {
+    while (event_fields.size() < md::fixed_field_count) {
+        event_fields.append(QString());
+    }
+    event_fields = event_fields.mid(0, md::fixed_field_count);
+    game_minutes = md::leading_int(event_fields[6]);
+    if (event_fields[7] == md::words::yes) {
+        controls.extra_button = true;
+        extra_mode = event_fields[8];
+        extra_minutes = md::leading_int(event_fields[9]);
+    }
+    controls.shoot_out_button = event_fields[10] == md::words::yes;
+    last_extra_time = game_minutes + 1;
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        pitch[row] = {event_fields[static_cast<qsizetype>(12 + 2 * row)],
+                      event_fields[static_cast<qsizetype>(13 + 2 * row)]};
+    }
+    for (int slot = 34; slot < md::fixed_field_count && !event_fields[slot].isEmpty(); ++slot) {
+        reserves.append(event_fields[slot]);
+    }
+    reset_entry_panels();
+}
+
+QString EventPage::time_label() const {
+    if (period == Period::extra) {
+        return QStringLiteral(u"時間 （") + QString::number(game_minutes + 1) + QStringLiteral(u" 分 - ") +
+               QString::number(game_minutes + extra_minutes) + QStringLiteral(u" 分）");
+    }
+    return QStringLiteral(u"時間 （0 分 - ") + QString::number(game_minutes) + QStringLiteral(u" 分）");
+}
+
+void EventPage::reset_entry_panels() {
+    controls.kinds = true;
+    controls.time_buttons = true;
+    scorer.clear();
+    assister.clear();
+    scorer_next = true;
+    assister_next = false;
+    details_done.fill(false);
+    open_panel.reset();
+    assist_shown = false;
+    own_goal = false;
+    for (auto& chosen : details) {
+        chosen.fill(-1);
+    }
+    for (auto& enabled : area_enabled) {
+        enabled.fill(true);
+    }
+}
+
+void EventPage::lock_entry_controls(bool locked) {
+    controls.event_list = !locked;
+    controls.detail_buttons = !locked;
+    controls.add = !locked;
+    controls.delete_all = !locked;
+    controls.navigation = !locked;
+}
+
+void EventPage::choose_kind(KindOption option) {
+    kind = option;
+    lock_entry_controls(false);
+    reset_entry_panels();
+    controls.pitch_list = option != KindOption::conceded;
+    controls.reserve_list = option == KindOption::substitution;
+}
+
+void EventPage::click_pitch_row(int row) {
+    if (row < 0 || row >= static_cast<int>(pitch.size()) || !controls.pitch_list) {
+        return;
+    }
+    const QString name = pitch[static_cast<size_t>(row)].member;
+    if (kind != KindOption::goal) {
+        return;
+    }
+    if (scorer_next && name != assister) {
+        scorer = name;
+        first_row = row;
+        if (assist_visible()) {
+            scorer_next = false;
+            assister_next = true;
+        }
+    } else if (assister_next && name != scorer) {
+        assister = name;
+        second_row = row;
+        assister_next = false;
+        scorer_next = true;
+    }
+}
+
+int EventPage::floor() const {
+    return period == Period::extra ? last_extra_time : last_regular_time;
+}
+
+int EventPage::ceiling() const {
+    if (period != Period::extra) {
+        return game_minutes;
+    }
+    // While a side leads in the first half of silver-goal extra time, that half is the last.
+    return game_minutes + (silver_lead ? md::round_half_even(extra_minutes / 2.0) : extra_minutes);
+}
+
+void EventPage::step_time(TimeButton button) {
+    const int t = md::leading_int(time_text_);
+    int stepped = t;
+    switch (button) {
+        case TimeButton::back_one:
+            stepped = t > floor() ? t - 1 : floor();
+            break;
+        case TimeButton::back_ten:
+            stepped = t > floor() + 9 ? t - 10 : floor();
+            break;
+        case TimeButton::forward_one:
+            stepped = t < ceiling() ? t + 1 : ceiling();
+            break;
+        case TimeButton::forward_ten:
+            stepped = t < ceiling() - 9 ? t + 10 : ceiling();
+            break;
+    }
+    time_text_ = QString::number(stepped);
+}
+
+void EventPage::type_time(const QString& text) {
+    QString digits;
+    for (const QChar c : text) {
+        if (c.isDigit() && c.unicode() < 0x80) {
+            digits += c;
+        }
+    }
+    time_text_ = digits;
+}
+
+int EventPage::event_minute() const {
+    return std::clamp(md::leading_int(time_text_), floor(), ceiling());
+}
+
+void EventPage::open_details(DetailPanel panel) {
+    open_panel = panel;
+    lock_entry_controls(true);
+}
+
+void EventPage::apply_area_rule(DetailPanel panel, int action) {
+    std::array<bool, 5>& enabled = area_enabled[index_of(panel)];
+    enabled.fill(true);
+    if (panel == DetailPanel::own_goal) {
+        return;
+    }
+    int& area = details[index_of(panel)][1];
+    const QString caption = options(panel, 2).value(action);
+    const int inside = area_index(QStringLiteral(u"中央（エリア内）"));
+    const int outside = area_index(QStringLiteral(u"中央（エリア外）"));
+    const int right = area_index(QStringLiteral(u"右サイド"));
+    const int other = area_index(QStringLiteral(u"その他"));
+    if (caption == QStringLiteral(u"FK")) {
+        enabled[static_cast<size_t>(inside)] = false;
+        area = area == inside ? outside : area;
+    } else if (caption == QStringLiteral(u"CK")) {
+        for (const int disabled : {inside, outside, other}) {
+            enabled[static_cast<size_t>(disabled)] = false;
+        }
+        area = area == inside || area == outside || area == other ? right : area;
+    } else if (caption == QStringLiteral(u"PK") || caption == QStringLiteral(u"GK")) {
+        const int only = caption == QStringLiteral(u"PK") ? inside : other;
+        enabled.fill(false);
+        enabled[static_cast<size_t>(only)] = true;
+        area = only;
+    }
+}
+
+void EventPage::choose_detail(DetailPanel panel, int group, int option) {
+    if (option < 0 || option >= options(panel, group).size()) {
+        return;
+    }
+    if (group == 1 && !area_enabled[index_of(panel)][static_cast<size_t>(option)]) {
+        return;
+    }
+    details[index_of(panel)][static_cast<size_t>(group)] = option;
+    if (group == 2) {
+        apply_area_rule(panel, option);
+    }
+}
+
+void EventPage::close_details(DetailPanel panel) {
+    open_panel.reset();
+    const auto& chosen = details[index_of(panel)];
+    if (std::all_of(chosen.begin(), chosen.end(), [](int option) { return option >= 0; })) {
+        details_done[index_of(panel)] = true;
+    }
+    lock_entry_controls(false);
+    if (panel == DetailPanel::finish) {
+        // A finish after an assist asks for the assister; any other finish has none.
+        assist_shown = options(panel, 2).value(chosen[2]) == md::words::assisted_action;
+        scorer_next = !assist_shown;
+        assister_next = assist_shown;
+        if (!assist_shown) {
+            assister.clear();
+        }
+    }
+}
+
+void EventPage::set_own_goal(bool ticked) {
+    own_goal = ticked;
+    if (!ticked) {
+        assist_shown = options(DetailPanel::finish, 2).value(details[index_of(DetailPanel::finish)][2]) ==
+                       md::words::assisted_action;
+    }
+}
+
+md::GoalDetail EventPage::detail_of(DetailPanel panel) const {
+    const auto& chosen = details[index_of(panel)];
+    return {options(panel, 0).value(chosen[0]), options(panel, 1).value(chosen[1]),
+            options(panel, 2).value(chosen[2])};
+}
+
+bool EventPage::room_for(const QStringList& fields) const {
+    return md::fixed_field_count + event_field_count + fields.size() <= md::event_fields_capacity;
+}
+
+void EventPage::append_event(const QStringList& fields) {
+    md::GameEvent event{*md::kind_from_literal(fields.value(1)), fields};
+    lines.push_back(md::event_list_line(event, event_fields.value(11)));
+    event_fields += fields;
+    event_field_count += static_cast<int>(fields.size());
+}
+
+std::optional<md::UserMessage> EventPage::add() {
+    switch (kind) {
+        case KindOption::goal:
+            return add_goal();
+        case KindOption::conceded:
+            return add_conceded();
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<md::UserMessage> EventPage::add_goal() {
+    if (open_panel) {
+        return std::nullopt;
+    }
+    if (!own_goal) {
+        if (scorer.isEmpty() && assister.isEmpty() && assist_visible()) {
+            return input_error(
+                QStringLiteral(u"「得点者」　と　「アシスト者」　を左のリストから選択して下さい。"));
+        }
+        if (scorer.isEmpty()) {
+            return input_error(QStringLiteral(u"「得点者」　を左のリストから選択して下さい。"));
+        }
+        if (assister.isEmpty() && assist_visible()) {
+            return input_error(QStringLiteral(u"「アシスト者」　を左のリストから選択して下さい。"));
+        }
+        if (!details_done[index_of(DetailPanel::finish)]) {
+            return input_error(QStringLiteral(u"「得点者」　の詳細を右のボタンを押してから選択して下さい。"));
+        }
+        if (assist_visible() && !details_done[index_of(DetailPanel::assist)]) {
+            return input_error(
+                QStringLiteral(u"「アシスト者」　の詳細を右のボタンを押してから選択して下さい。"));
+        }
+    } else if (!details_done[index_of(DetailPanel::own_goal)]) {
+        return input_error(
+            QStringLiteral(u"「オウンゴール」　の詳細を右のボタンを押してから選択して下さい。"));
+    }
+    const QString minute = QString::number(event_minute());
+    const QString mark = md::goal_mark(period == Period::extra, extra_mode);
+    const QStringList fields =
+        own_goal
+            ? md::compose_goal(minute, mark, md::words::own_goal, detail_of(DetailPanel::own_goal), {}, {})
+            : md::compose_goal(minute, mark, scorer, detail_of(DetailPanel::finish),
+                               assist_visible() ? assister : QString(), detail_of(DetailPanel::assist));
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    ++own_score;
+    time_text_ = minute;
+    append_event(fields);
+    after_scoring_event();
+    return std::nullopt;
+}
+
+std::optional<md::UserMessage> EventPage::add_conceded() {
+    if (open_panel) {
+        return std::nullopt;
+    }
+    if (!details_done[index_of(DetailPanel::conceded_finish)]) {
+        return input_error(QStringLiteral(u"「フィニッシュ」　の詳細を選択して下さい。"));
+    }
+    if (!details_done[index_of(DetailPanel::play_before)]) {
+        return input_error(QStringLiteral(u"「1プレー前」　の詳細を選択して下さい。"));
+    }
+    const QString minute = QString::number(event_minute());
+    const QStringList fields =
+        md::compose_conceded(minute, md::goal_mark(period == Period::extra, extra_mode),
+                             detail_of(DetailPanel::conceded_finish), detail_of(DetailPanel::play_before));
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    ++opponent_score;
+    time_text_ = minute;
+    append_event(fields);
+    after_scoring_event();
+    return std::nullopt;
+}
+
+// After a goal or a conceded goal: the time bookkeeping of the period and the extra-time rules.
+void EventPage::after_scoring_event() {
+    const int minute = md::leading_int(time_text_);
+    const bool golden = period == Period::extra && extra_mode == md::words::golden_goal_mode;
+    if (golden) {
+        // The golden goal ends the game: only the list, 全削除 and the navigation stay usable.
+        lock_entry_controls(true);
+        controls.extra_button = false;
+        controls.shoot_out_button = false;
+        controls.delete_all = true;
+        controls.navigation = true;
+        controls.pitch_list = false;
+        controls.reserve_list = false;
+        controls.event_list = true;
+        reset_entry_panels();
+        controls.kinds = false;
+        controls.time_buttons = false;
+        return;
+    }
+    if (period == Period::extra && extra_mode == md::words::silver_goal_mode) {
+        silver_lead = own_score != opponent_score && minute <= game_minutes + extra_minutes / 2.0;
+    }
+    if (period == Period::extra) {
+        last_extra_time = minute;
+        controls.half_button = false;
+    } else {
+        last_regular_time = minute;
+    }
+    reset_entry_panels();
+}
+
+}  // namespace kl

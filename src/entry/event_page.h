@@ -1,0 +1,134 @@
+#pragma once
+
+#include "store/event_composer.h"
+#include "store/user_message.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace kl {
+
+// --- Page 3: the timeline ---
+
+// The kind options, in their order on the page (op_input 0-5).
+enum class KindOption { substitution, position_change, card, goal, conceded, formation_change };
+inline constexpr int kind_option_count = 6;
+
+enum class Period { regular, extra, shoot_out };
+
+// The detail panels and the buttons that open them.
+enum class DetailPanel { finish, assist, own_goal, conceded_finish, play_before };
+inline constexpr int detail_panel_count = 5;
+
+enum class TimeButton { back_one, back_ten, forward_one, forward_ten };
+
+// One row of the pitch list.
+struct PitchSlot {
+    QString position;
+    QString member;
+    bool cautioned = false;  // drawn yellow
+};
+
+// The controls page 3 enables and disables as the entry goes on.
+struct EntryControls {
+    bool event_list = true;
+    bool detail_buttons = true;  // the five details buttons and the own-goal check box
+    bool add = true;
+    bool delete_all = true;
+    bool delete_line = true;
+    bool navigation = true;  // 戻る, 完了, キャンセル of page 3
+    bool kinds = true;
+    bool time_buttons = true;
+    bool pitch_list = true;
+    bool reserve_list = true;
+    bool half_button = true;
+    bool extra_button = false;
+    bool shoot_out_button = false;
+};
+
+// The state of page 3 and one operation per user action. The window shows this state and nothing
+// else, so every rule of the page lives here.
+class EventPage {
+  public:
+    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up).
+    explicit EventPage(const QStringList& fixed_fields);
+
+    // The game's working table: entries 0-42 fixed, the event fields from 43 on.
+    QStringList event_fields;
+    int event_field_count = 0;
+
+    int game_minutes = 0;
+    int extra_minutes = 0;
+    QString extra_mode;
+    KindOption kind = KindOption::substitution;
+    Period period = Period::regular;
+    int last_regular_time = 0;
+    int last_extra_time = 0;
+    bool silver_lead = false;
+    std::array<PitchSlot, 11> pitch;
+    QStringList reserves;
+    int own_score = 0;
+    int opponent_score = 0;
+    std::vector<md::EventListLine> lines;
+    EntryControls controls;
+
+    // The goal panel: scorer and assister, which box the next pitch click fills (shown magenta),
+    // whether the assister is asked for, and the own-goal check box.
+    QString scorer;
+    QString assister;
+    bool scorer_next = true;
+    bool assister_next = false;
+    bool assist_shown = false;
+    bool own_goal = false;
+    int first_row = -1;
+    int second_row = -1;
+
+    // The option chosen in each group of each detail panel (-1: none), which options of the area
+    // group are enabled, which panel is open and which details buttons show their details complete.
+    std::array<std::array<int, 3>, detail_panel_count> details;
+    std::array<std::array<bool, 5>, detail_panel_count> area_enabled;
+    std::optional<DetailPanel> open_panel;
+    std::array<bool, detail_panel_count> details_done{};
+
+    QString time_text() const { return time_text_; }
+    QString time_label() const;
+    bool assist_visible() const { return assist_shown && !own_goal; }
+
+    void choose_kind(KindOption option);
+    void click_pitch_row(int row);
+    void step_time(TimeButton button);
+    // Typed minutes: digits only; brought within the period's bounds when the event is added.
+    void type_time(const QString& text);
+
+    void open_details(DetailPanel panel);
+    void choose_detail(DetailPanel panel, int group, int option);
+    void close_details(DetailPanel panel);  // the panel's OK
+    void set_own_goal(bool ticked);
+
+    // 追加: the refusal to show, or nothing when the event was added.
+    std::optional<md::UserMessage> add();
+
+    // The options of each group of a panel, in order: body part, area, action.
+    static const QStringList& options(DetailPanel panel, int group);
+
+  private:
+    int floor() const;
+    int ceiling() const;
+    int event_minute() const;
+    void reset_entry_panels();
+    void lock_entry_controls(bool locked);
+    void apply_area_rule(DetailPanel panel, int action);
+    md::GoalDetail detail_of(DetailPanel panel) const;
+    std::optional<md::UserMessage> add_goal();
+    std::optional<md::UserMessage> add_conceded();
+    bool room_for(const QStringList& fields) const;
+    void append_event(const QStringList& fields);
+    void after_scoring_event();
+
+    QString time_text_ = QStringLiteral(u"0");
+};
+
+}  // namespace kl

@@ -1,0 +1,489 @@
+#include "event_panels.h"
+
+#include "widgets/twips.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kl {
+namespace {
+
+const QColor light_cyan(0xC0, 0xFF, 0xFF);
+const QColor magenta(0xFF, 0x00, 0xFF);
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString indexed(const QString& name, int index) {
+    return name + u'_' + QString::number(index);
+}
+
+QColor line_colour(md::LineColour colour, const QColor& normal) {
+    switch (colour) {
+        case md::LineColour::yellow:
+            return QColor(0xC0, 0xC0, 0x00);
+        case md::LineColour::red:
+            return QColor(0xC0, 0x00, 0x00);
+        case md::LineColour::grey:
+            return QColor(0x80, 0x80, 0x80);
+        case md::LineColour::normal:
+            break;
+    }
+    return normal;
+}
+
+// A button whose face shows light cyan while its part is done.
+void paint_button(QPushButton* button, bool done) {
+    button->setStyleSheet(done ? QStringLiteral(u"background-color: #C0FFFF;") : QString());
+}
+
+void paint_label(QLabel* label, bool next) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     next ? magenta : QApplication::palette().color(QPalette::WindowText));
+    label->setPalette(palette);
+}
+
+// The option names of a detail panel's groups: op_p_foot, op_p_poji, op_p_action and so on.
+struct PanelNames {
+    const char16_t* frame;
+    const char16_t* title;
+    const char16_t* prefix;
+    const char16_t* ok;
+};
+
+PanelNames panel_names(DetailPanel panel) {
+    switch (panel) {
+        case DetailPanel::finish:
+            return {u"fr_point", u"得点内容", u"op_p_", u"cm_point_ok"};
+        case DetailPanel::assist:
+            return {u"fr_assist", u"アシスト内容", u"op_a_", u"cm_assist_ok"};
+        case DetailPanel::own_goal:
+            return {u"fr_own", u"得点内容（オウンゴール）", u"op_o_", u"cm_own_ok"};
+        case DetailPanel::conceded_finish:
+            return {u"fr_l_point", u"失点内容（フィニッシュ）", u"op_l_p_", u"cm_l_point_ok"};
+        case DetailPanel::play_before:
+            break;
+    }
+    return {u"fr_l_assist", u"失点内容（1プレー前）", u"op_l_a_", u"cm_l_assist_ok"};
+}
+
+}  // namespace
+
+EventPageView::EventPageView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral(u"fr_input_2"));
+    auto* right = new QVBoxLayout;
+    right->addWidget(build_kinds());
+    right->addWidget(build_time_row());
+    for (int i = 0; i < detail_panel_count; ++i) {
+        detail_panels[static_cast<size_t>(i)] = build_detail_panel(DetailPanel(i));
+        right->addWidget(detail_panels[static_cast<size_t>(i)].frame);
+    }
+    right->addWidget(build_event_list(), 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(build_lists());
+    layout->addLayout(right, 1);
+}
+
+QWidget* EventPageView::build_lists() {
+    auto* column = new QWidget(this);
+    lb_sm = named(new QLabel(QStringLiteral(u"スターティングメンバー"), column), QStringLiteral(u"lb_sm"));
+    lstv_sm = named(new QTreeWidget(column), QStringLiteral(u"lstv_sm"));
+    lstv_sm->setRootIsDecorated(false);
+    lstv_sm->setHeaderHidden(true);
+    lstv_sm->setColumnCount(2);
+    lstv_sm->setColumnWidth(0, px(500));
+    lstv_sm->setFixedWidth(px(2100));
+    lb_rm = named(new QLabel(QStringLiteral(u"リザーブメンバー"), column), QStringLiteral(u"lb_rm"));
+    lst_rm = named(new QListWidget(column), QStringLiteral(u"lst_rm"));
+    lst_rm->setFixedWidth(px(2100));
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_sm);
+    layout->addWidget(lstv_sm, 3);
+    layout->addWidget(lb_rm);
+    layout->addWidget(lst_rm, 2);
+    connect(lstv_sm, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const int row = lstv_sm->indexOfTopLevelItem(item);
+        act([row](EventPage& page) { page.click_pitch_row(row); });
+    });
+    return column;
+}
+
+QWidget* EventPageView::build_kinds() {
+    auto* area = new QWidget(this);
+    auto* options = new QGridLayout;
+    const char16_t* captions[] = {u"交代",           u"ポジション変更", u"警告・退場",
+                                  u"得点・アシスト", u"失点",           u"フォーメーション変更"};
+    kind_panels_ = new QStackedLayout;
+    for (int i = 0; i < kind_option_count; ++i) {
+        auto* option = named(new QRadioButton(QString::fromUtf16(captions[i]), area),
+                             indexed(QStringLiteral(u"op_input"), i));
+        options->addWidget(option, i / 3, i % 3);
+        op_input[static_cast<size_t>(i)] = option;
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { act([i](EventPage& page) { page.choose_kind(KindOption(i)); }); });
+        QWidget* panel = i == 3 ? build_goal_panel() : i == 4 ? build_conceded_panel() : new QWidget(area);
+        if (i == 5) {
+            tx_formation = named(new QLineEdit(panel), QStringLiteral(u"tx_formation"));
+            tx_formation->setReadOnly(true);
+            auto* row = new QHBoxLayout(panel);
+            row->addWidget(new QLabel(QStringLiteral(u"変更前"), panel));
+            row->addWidget(tx_formation);
+        }
+        fr_event[static_cast<size_t>(i)] = named(panel, indexed(QStringLiteral(u"fr_event"), i));
+        kind_panels_->addWidget(panel);
+    }
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(options);
+    layout->addLayout(kind_panels_);
+    return area;
+}
+
+QWidget* EventPageView::build_goal_panel() {
+    auto* panel = new QWidget(this);
+    lb_point = named(new QLabel(QStringLiteral(u"得点者"), panel), QStringLiteral(u"lb_point"));
+    tx_point = named(new QLineEdit(panel), QStringLiteral(u"tx_point"));
+    cm_point = named(new QPushButton(QStringLiteral(u"▼"), panel), QStringLiteral(u"cm_point"));
+    lb_assist = named(new QLabel(QStringLiteral(u"アシスト者"), panel), QStringLiteral(u"lb_assist"));
+    tx_assist = named(new QLineEdit(panel), QStringLiteral(u"tx_assist"));
+    cm_assist = named(new QPushButton(QStringLiteral(u"▼"), panel), QStringLiteral(u"cm_assist"));
+    ck_own = named(new QCheckBox(QStringLiteral(u"オウンゴール"), panel), QStringLiteral(u"ck_own"));
+    cm_own = named(new QPushButton(QStringLiteral(u"▼"), panel), QStringLiteral(u"cm_own"));
+    for (QLineEdit* box : {tx_point, tx_assist}) {
+        box->setReadOnly(true);
+    }
+    for (QPushButton* button : {cm_point, cm_assist, cm_own}) {
+        button->setFixedWidth(px(450));
+    }
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_point, 0, 0);
+    layout->addWidget(tx_point, 0, 1);
+    layout->addWidget(cm_point, 0, 2);
+    layout->addWidget(lb_assist, 1, 0);
+    layout->addWidget(tx_assist, 1, 1);
+    layout->addWidget(cm_assist, 1, 2);
+    layout->addWidget(ck_own, 2, 0, 1, 2);
+    layout->addWidget(cm_own, 2, 2);
+    connect(ck_own, &QCheckBox::clicked, this,
+            [this](bool ticked) { act([ticked](EventPage& page) { page.set_own_goal(ticked); }); });
+    return panel;
+}
+
+QWidget* EventPageView::build_conceded_panel() {
+    auto* panel = new QWidget(this);
+    lb_lost = named(new QLabel(QStringLiteral(u"失点の詳細"), panel), QStringLiteral(u"lb_lost"));
+    cm_l_point =
+        named(new QPushButton(QStringLiteral(u"フィニッシュ"), panel), QStringLiteral(u"cm_l_point"));
+    cm_l_assist = named(new QPushButton(QStringLiteral(u"1プレー前"), panel), QStringLiteral(u"cm_l_assist"));
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_lost);
+    layout->addWidget(cm_l_point);
+    layout->addWidget(cm_l_assist);
+    layout->addStretch();
+    return panel;
+}
+
+QWidget* EventPageView::build_time_row() {
+    auto* row = new QWidget(this);
+    lb_event_time = named(new QLabel(row), QStringLiteral(u"lb_event_time"));
+    tx_event_time = named(new QLineEdit(row), QStringLiteral(u"tx_event_time"));
+    tx_event_time->setFixedWidth(px(600));
+    tx_event_time->setAlignment(Qt::AlignRight);
+    cm_time_down = {named(new QPushButton(QStringLiteral(u"<"), row), QStringLiteral(u"cm_time_down_0")),
+                    named(new QPushButton(QStringLiteral(u"<<"), row), QStringLiteral(u"cm_time_down_1"))};
+    cm_time_up = {named(new QPushButton(QStringLiteral(u">"), row), QStringLiteral(u"cm_time_up_0")),
+                  named(new QPushButton(QStringLiteral(u">>"), row), QStringLiteral(u"cm_time_up_1"))};
+    cm_event_add = named(new QPushButton(QStringLiteral(u"追加"), row), QStringLiteral(u"cm_event_add"));
+    const std::pair<QPushButton*, TimeButton> steppers[] = {{cm_time_down[1], TimeButton::back_ten},
+                                                            {cm_time_down[0], TimeButton::back_one},
+                                                            {cm_time_up[0], TimeButton::forward_one},
+                                                            {cm_time_up[1], TimeButton::forward_ten}};
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_event_time);
+    for (size_t i = 0; i < 4; ++i) {
+        auto [button, step] = steppers[i];
+        button->setFixedWidth(px(450));
+        connect(button, &QPushButton::clicked, this,
+                [this, step = step] { act([step](EventPage& page) { page.step_time(step); }); });
+        layout->addWidget(button);
+        if (i == 1) {
+            layout->addWidget(tx_event_time);
+        }
+    }
+    layout->addStretch();
+    layout->addWidget(cm_event_add);
+    connect(tx_event_time, &QLineEdit::textEdited, this,
+            [this](const QString& text) { act([text](EventPage& page) { page.type_time(text); }); });
+    connect(cm_event_add, &QPushButton::clicked, this, [this] {
+        std::optional<md::UserMessage> refusal;
+        act([&refusal](EventPage& page) { refusal = page.add(); });
+        if (refusal) {
+            emit refused(*refusal);
+        }
+    });
+    return row;
+}
+
+QWidget* EventPageView::build_event_list() {
+    auto* area = new QWidget(this);
+    lstv_event = named(new QTreeWidget(area), QStringLiteral(u"lstv_event"));
+    lstv_event->setRootIsDecorated(false);
+    lstv_event->setHeaderLabels(
+        {QStringLiteral(u"時間"), QStringLiteral(u"イベント"), QStringLiteral(u"内容")});
+    lstv_event->setColumnWidth(0, column_width(lstv_event, 500));
+    lstv_event->setColumnWidth(1, column_width(lstv_event, 1500));
+    cm_event_line_delete =
+        named(new QPushButton(QStringLiteral(u"1行削除"), area), QStringLiteral(u"cm_event_line_delete"));
+    cm_event_all_delete =
+        named(new QPushButton(QStringLiteral(u"全削除"), area), QStringLiteral(u"cm_event_all_delete"));
+    lb_socre1 = named(new QLabel(QStringLiteral(u"スコア"), area), QStringLiteral(u"lb_socre1"));
+    tx_score1 = named(new QLineEdit(area), QStringLiteral(u"tx_score1"));
+    lb_score2 = named(new QLabel(QStringLiteral(u"-"), area), QStringLiteral(u"lb_score2"));
+    tx_score2 = named(new QLineEdit(area), QStringLiteral(u"tx_score2"));
+    cm_harf = named(new QPushButton(QStringLiteral(u"前・後半"), area), QStringLiteral(u"cm_harf"));
+    cm_ex = named(new QPushButton(QStringLiteral(u"延長戦"), area), QStringLiteral(u"cm_ex"));
+    cm_pk = named(new QPushButton(QStringLiteral(u"PK戦"), area), QStringLiteral(u"cm_pk"));
+    fr_pk = named(new QWidget(area), QStringLiteral(u"fr_pk"));
+    fr_pk->hide();
+    for (QLineEdit* score : {tx_score1, tx_score2}) {
+        score->setReadOnly(true);
+        score->setFixedWidth(px(450));
+        score->setAlignment(Qt::AlignCenter);
+    }
+    auto* score_row = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{lb_socre1, tx_score1, lb_score2, tx_score2}) {
+        score_row->addWidget(widget);
+    }
+    score_row->addStretch();
+    for (QWidget* widget : std::initializer_list<QWidget*>{cm_harf, cm_ex, cm_pk}) {
+        score_row->addWidget(widget);
+    }
+    auto* delete_row = new QHBoxLayout;
+    delete_row->addStretch();
+    delete_row->addWidget(cm_event_line_delete);
+    delete_row->addWidget(cm_event_all_delete);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lstv_event, 1);
+    layout->addLayout(delete_row);
+    layout->addLayout(score_row);
+    layout->addWidget(fr_pk);
+    return area;
+}
+
+DetailPanelControls EventPageView::build_detail_panel(DetailPanel panel) {
+    const PanelNames names = panel_names(panel);
+    DetailPanelControls controls;
+    controls.frame =
+        named(new QGroupBox(QString::fromUtf16(names.title), this), QString::fromUtf16(names.frame));
+    const char16_t* titles[] = {u"部位", u"ポジション", u"アクション"};
+    const char16_t* groups[] = {u"foot", u"poji", u"action"};
+    auto* layout = new QHBoxLayout(controls.frame);
+    for (int group = 0; group < 3; ++group) {
+        auto* box = new QGroupBox(QString::fromUtf16(titles[group]), controls.frame);
+        auto* column = new QVBoxLayout(box);
+        auto* buttons = new QButtonGroup(box);
+        const QStringList& captions = EventPage::options(panel, group);
+        for (int option = 0; option < captions.size(); ++option) {
+            auto* radio =
+                named(new QRadioButton(captions[option], box),
+                      indexed(QString::fromUtf16(names.prefix) + QString::fromUtf16(groups[group]), option));
+            buttons->addButton(radio, option);
+            column->addWidget(radio);
+        }
+        column->addStretch();
+        connect(buttons, &QButtonGroup::idClicked, this, [this, panel, group](int option) {
+            act([=](EventPage& page) { page.choose_detail(panel, group, option); });
+        });
+        controls.groups[static_cast<size_t>(group)] = buttons;
+        layout->addWidget(box);
+    }
+    controls.ok = named(new QPushButton(QStringLiteral(u"OK"), controls.frame), QString::fromUtf16(names.ok));
+    layout->addWidget(controls.ok, 0, Qt::AlignBottom);
+    connect(controls.ok, &QPushButton::clicked, this,
+            [this, panel] { act([panel](EventPage& page) { page.close_details(panel); }); });
+    QPushButton* opener = details_button(panel);
+    connect(opener, &QPushButton::clicked, this,
+            [this, panel] { act([panel](EventPage& page) { page.open_details(panel); }); });
+    controls.frame->hide();
+    return controls;
+}
+
+QPushButton* EventPageView::details_button(DetailPanel panel) const {
+    switch (panel) {
+        case DetailPanel::finish:
+            return cm_point;
+        case DetailPanel::assist:
+            return cm_assist;
+        case DetailPanel::own_goal:
+            return cm_own;
+        case DetailPanel::conceded_finish:
+            return cm_l_point;
+        case DetailPanel::play_before:
+            break;
+    }
+    return cm_l_assist;
+}
+
+void EventPageView::set_state(std::unique_ptr<EventPage> state) {
+    state_ = std::move(state);
+    sync();
+}
+
+void EventPageView::act(const std::function<void(EventPage&)>& action) {
+    if (state_) {
+        action(*state_);
+        sync();
+    }
+}
+
+void EventPageView::sync() {
+    if (!state_) {
+        lstv_sm->clear();
+        lst_rm->clear();
+        lstv_event->clear();
+        return;
+    }
+    const EventPage& page = *state_;
+    const EntryControls& enabled = page.controls;
+    for (int i = 0; i < kind_option_count; ++i) {
+        op_input[static_cast<size_t>(i)]->setChecked(int(page.kind) == i);
+        op_input[static_cast<size_t>(i)]->setEnabled(enabled.kinds);
+    }
+    kind_panels_->setCurrentWidget(fr_event[static_cast<size_t>(page.kind)]);
+    lb_event_time->setText(page.time_label());
+    if (tx_event_time->text() != page.time_text()) {
+        tx_event_time->setText(page.time_text());
+    }
+    for (QPushButton* button : {cm_time_down[0], cm_time_down[1], cm_time_up[0], cm_time_up[1]}) {
+        button->setEnabled(enabled.time_buttons);
+    }
+    cm_event_add->setEnabled(enabled.add);
+    lstv_event->setEnabled(enabled.event_list);
+    cm_event_all_delete->setEnabled(enabled.delete_all);
+    cm_event_line_delete->setEnabled(enabled.delete_line);
+    cm_harf->setEnabled(enabled.half_button);
+    cm_ex->setEnabled(enabled.extra_button);
+    cm_pk->setEnabled(enabled.shoot_out_button);
+    paint_button(cm_ex, page.period != Period::regular);
+    paint_button(cm_pk, page.period == Period::shoot_out);
+    tx_score1->setText(QString::number(page.own_score));
+    tx_score2->setText(QString::number(page.opponent_score));
+    tx_formation->setText(page.event_fields.value(11));
+    for (QPushButton* button : navigation_) {
+        if (button != nullptr) {
+            button->setEnabled(enabled.navigation);
+        }
+    }
+    sync_pitch();
+    sync_goal_panel();
+    sync_details();
+    sync_events();
+}
+
+void EventPageView::sync_pitch() {
+    const EventPage& page = *state_;
+    if (lstv_sm->topLevelItemCount() != static_cast<int>(page.pitch.size())) {
+        lstv_sm->clear();
+        for (size_t row = 0; row < page.pitch.size(); ++row) {
+            lstv_sm->addTopLevelItem(new QTreeWidgetItem(QStringList{QString(), QString()}));
+        }
+    }
+    const QColor normal = lstv_sm->palette().color(QPalette::Text);
+    for (size_t row = 0; row < page.pitch.size(); ++row) {
+        QTreeWidgetItem* item = lstv_sm->topLevelItem(static_cast<int>(row));
+        item->setText(0, page.pitch[row].position);
+        item->setText(1, page.pitch[row].member);
+        item->setForeground(1, page.pitch[row].cautioned ? QColor(0xC0, 0xC0, 0x00) : normal);
+    }
+    lstv_sm->setEnabled(page.controls.pitch_list);
+    lb_sm->setEnabled(page.controls.pitch_list);
+    if (lst_rm->count() != page.reserves.size() ||
+        (lst_rm->count() > 0 && lst_rm->item(0)->text() != page.reserves.front())) {
+        lst_rm->clear();
+        lst_rm->addItems(page.reserves);
+    }
+    lst_rm->setEnabled(page.controls.reserve_list);
+    lb_rm->setEnabled(page.controls.reserve_list);
+}
+
+void EventPageView::sync_goal_panel() {
+    const EventPage& page = *state_;
+    tx_point->setText(page.scorer);
+    tx_assist->setText(page.assister);
+    for (QWidget* point : std::initializer_list<QWidget*>{lb_point, tx_point, cm_point}) {
+        point->setVisible(!page.own_goal);
+    }
+    for (QWidget* assist : std::initializer_list<QWidget*>{lb_assist, tx_assist, cm_assist}) {
+        assist->setVisible(page.assist_visible());
+    }
+    cm_own->setVisible(page.own_goal);
+    ck_own->setChecked(page.own_goal);
+    paint_label(lb_point, page.scorer_next);
+    paint_label(lb_assist, page.assister_next);
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{cm_point, cm_assist, cm_l_point, cm_l_assist, ck_own}) {
+        button->setEnabled(page.controls.detail_buttons);
+    }
+}
+
+void EventPageView::sync_details() {
+    const EventPage& page = *state_;
+    for (int i = 0; i < detail_panel_count; ++i) {
+        const DetailPanelControls& controls = detail_panels[static_cast<size_t>(i)];
+        paint_button(details_button(DetailPanel(i)), page.details_done[static_cast<size_t>(i)]);
+        controls.frame->setVisible(page.open_panel == DetailPanel(i));
+        for (int group = 0; group < 3; ++group) {
+            QButtonGroup* buttons = controls.groups[static_cast<size_t>(group)];
+            const int chosen = page.details[static_cast<size_t>(i)][static_cast<size_t>(group)];
+            buttons->setExclusive(false);
+            for (QAbstractButton* button : buttons->buttons()) {
+                const int option = buttons->id(button);
+                button->setChecked(option == chosen);
+                if (group == 1) {
+                    button->setEnabled(
+                        page.area_enabled[static_cast<size_t>(i)][static_cast<size_t>(option)]);
+                }
+            }
+            buttons->setExclusive(true);
+        }
+    }
+}
+
+void EventPageView::sync_events() {
+    const EventPage& page = *state_;
+    if (lstv_event->topLevelItemCount() == static_cast<int>(page.lines.size())) {
+        return;
+    }
+    lstv_event->clear();
+    const QColor normal = lstv_event->palette().color(QPalette::Text);
+    for (const md::EventListLine& line : page.lines) {
+        auto* item = new QTreeWidgetItem(QStringList{line.time, line.kind, line.content});
+        item->setForeground(2, line_colour(line.colour, normal));
+        lstv_event->addTopLevelItem(item);
+    }
+}
+
+}  // namespace kl

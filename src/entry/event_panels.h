@@ -1,0 +1,108 @@
+#pragma once
+
+#include "event_page.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStackedLayout;
+class QTreeWidget;
+
+namespace kl {
+
+// One detail panel: three groups of options (body part, area, action) and OK.
+struct DetailPanelControls {
+    QGroupBox* frame = nullptr;
+    std::array<QButtonGroup*, 3> groups{};
+    QPushButton* ok = nullptr;
+};
+
+// Page 3 of the entry window: shows an EventPage and hands each user action to it.
+class EventPageView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit EventPageView(QWidget* parent = nullptr);
+
+    // Starts the page on a new state (prepare_event_page); nullptr clears it.
+    void set_state(std::unique_ptr<EventPage> state);
+    EventPage* state() const { return state_.get(); }
+    // Shows the state in every control.
+    void sync();
+
+    QLabel* lb_sm;
+    QTreeWidget* lstv_sm;
+    QLabel* lb_rm;
+    QListWidget* lst_rm;
+    std::array<QRadioButton*, kind_option_count> op_input;
+    std::array<QWidget*, kind_option_count> fr_event;
+    QLabel* lb_event_time;
+    QLineEdit* tx_event_time;
+    std::array<QPushButton*, 2> cm_time_down;  // "<", "<<"
+    std::array<QPushButton*, 2> cm_time_up;    // ">", ">>"
+    QPushButton* cm_event_add;
+    QTreeWidget* lstv_event;
+    QPushButton* cm_event_line_delete;
+    QPushButton* cm_event_all_delete;
+    QLabel* lb_socre1;
+    QLineEdit* tx_score1;
+    QLabel* lb_score2;
+    QLineEdit* tx_score2;
+    QPushButton* cm_harf;
+    QPushButton* cm_ex;
+    QPushButton* cm_pk;
+    QWidget* fr_pk;
+    QLineEdit* tx_formation;
+    // The goal panel.
+    QLabel* lb_point;
+    QLineEdit* tx_point;
+    QPushButton* cm_point;
+    QLabel* lb_assist;
+    QLineEdit* tx_assist;
+    QPushButton* cm_assist;
+    QCheckBox* ck_own;
+    QPushButton* cm_own;
+    // The conceded panel.
+    QLabel* lb_lost;
+    QPushButton* cm_l_point;
+    QPushButton* cm_l_assist;
+    // fr_point, fr_assist, fr_own, fr_l_point, fr_l_assist.
+    std::array<DetailPanelControls, detail_panel_count> detail_panels;
+
+    // The window's 戻る, 完了 and キャンセル of this page, which the page enables and disables.
+    void set_navigation(std::array<QPushButton*, 3> buttons) { navigation_ = buttons; }
+
+  Q_SIGNALS:
+    // An OK message box to show (a refused event).
+    void refused(const md::UserMessage& message);
+
+  private:
+    QWidget* build_lists();
+    QWidget* build_kinds();
+    QWidget* build_goal_panel();
+    QWidget* build_conceded_panel();
+    QWidget* build_time_row();
+    QWidget* build_event_list();
+    DetailPanelControls build_detail_panel(DetailPanel panel);
+    QPushButton* details_button(DetailPanel panel) const;
+    void act(const std::function<void(EventPage&)>& action);
+    void sync_pitch();
+    void sync_goal_panel();
+    void sync_details();
+    void sync_events();
+
+    std::unique_ptr<EventPage> state_;
+    std::array<QPushButton*, 3> navigation_{};
+    QStackedLayout* kind_panels_ = nullptr;
+};
+
+}  // namespace kl

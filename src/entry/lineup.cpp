@@ -1,0 +1,136 @@
+#include "lineup.h"
+
+#include "store/name_check.h"
+#include "store/numbers.h"
+#include "store/vocabulary.h"
+
+#include <QSet>
+
+namespace kl {
+
+void Lineup::choose_formation(const md::Formation& chosen) {
+    formation = chosen.name;
+    int row = starting_rows - 1;
+    for (size_t position = 0; position < chosen.counts.size(); ++position) {
+        for (int count = md::leading_int(chosen.counts[position]); count > 0 && row >= 1; --count, --row) {
+            positions[static_cast<size_t>(row)] = md::words::outfield_positions[position];
+        }
+    }
+}
+
+void Lineup::take_selected_into(QString& box) {
+    box = available.takeAt(selected);
+    // The selection stays at its place, or moves to the new last name.
+    selected = std::min(selected, static_cast<int>(available.size()) - 1);
+}
+
+void Lineup::click_position(int row) {
+    QString& box = starters[static_cast<size_t>(row)];
+    if (selected < 0 && box.isEmpty() && !available.isEmpty()) {
+        selected = 0;
+    }
+    if (!box.isEmpty()) {
+        available.append(box);
+        box.clear();
+        if (selected < 0) {
+            selected = 0;
+        }
+    } else if (!available.isEmpty()) {
+        take_selected_into(box);
+    }
+}
+
+void Lineup::add_reserve() {
+    if (available.isEmpty()) {
+        return;
+    }
+    if (selected < 0) {
+        selected = 0;
+    }
+    const int slot = first_empty_reserve();
+    if (slot < reserve_slots) {
+        take_selected_into(reserves[static_cast<size_t>(slot)]);
+    }
+}
+
+void Lineup::delete_reserve() {
+    for (int slot = reserve_slots - 1; slot >= 0; --slot) {
+        QString& box = reserves[static_cast<size_t>(slot)];
+        if (!box.isEmpty()) {
+            available.append(box);
+            box.clear();
+            return;
+        }
+    }
+}
+
+int Lineup::filled_starters() const {
+    int filled = 0;
+    for (const QString& name : starters) {
+        filled += name.isEmpty() ? 0 : 1;
+    }
+    return filled;
+}
+
+int Lineup::first_empty_reserve() const {
+    int slot = 0;
+    while (slot < reserve_slots && !reserves[static_cast<size_t>(slot)].isEmpty()) {
+        ++slot;
+    }
+    return slot;
+}
+
+LineupCheck check_lineup(const Lineup& lineup) {
+    auto refuse = [](const QString& text) {
+        return LineupCheck{md::UserMessage{md::input_error_title, text}, {}};
+    };
+    if (lineup.formation.isEmpty()) {
+        return refuse(QStringLiteral(u"「フォーメーション名」　を選択して下さい。"));
+    }
+    if (!lineup.reserves[0].isEmpty() && lineup.filled_starters() < starting_rows) {
+        return refuse(
+            QStringLiteral(u"「スターティングメンバー」　が　「１１人」　いない状態で　「リザーブメンバー」　"
+                           u"が控えている事はありません。"));
+    }
+    if (lineup.starters[0].isEmpty()) {
+        return refuse(QStringLiteral(u"「GK」　は必ず選択して下さい。"));
+    }
+    QSet<QString> seen;
+    for (const auto& boxes : {QStringList(lineup.starters.begin(), lineup.starters.end()),
+                              QStringList(lineup.reserves.begin(), lineup.reserves.end())}) {
+        for (const QString& name : boxes) {
+            if (name.isEmpty()) {
+                continue;
+            }
+            // Typed names go into the record: they must be storable.
+            if (std::optional<md::UserMessage> refusal = md::check_name(name)) {
+                return {refusal, {}};
+            }
+            if (seen.contains(name)) {
+                return refuse(QStringLiteral(u"「同じ名前」　があります。変更して下さい。"));
+            }
+            seen.insert(name);
+        }
+    }
+    const int filled = lineup.filled_starters();
+    if (filled <= 10) {
+        return {
+            {},
+            md::UserMessage{QStringLiteral(u"人数の確認"), QStringLiteral(u"「") + QString::number(filled) +
+                                                               QStringLiteral(u"人」　でよろしいですか？")}};
+    }
+    return {};
+}
+
+QStringList lineup_fields(const Lineup& lineup) {
+    QStringList fields = {lineup.formation};
+    for (int row = 0; row < starting_rows; ++row) {
+        fields += {lineup.positions[static_cast<size_t>(row)], lineup.starters[static_cast<size_t>(row)]};
+    }
+    for (const QString& reserve : lineup.reserves) {
+        fields.append(reserve);
+    }
+    return fields;
+}
+
+}  // namespace kl

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/master_lists.h"
+#include "store/user_message.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace kl {
+
+// --- Page 2: formation and line-up ---
+
+inline constexpr int starting_rows = 11;  // row 0 is the goalkeeper's
+inline constexpr int reserve_slots = 9;
+
+// Page 2's state: the position buttons' captions, the twenty member boxes and the list of members
+// still available with its selection.
+struct Lineup {
+    QString formation;  // empty until one is chosen
+    std::array<QString, starting_rows> positions = {QStringLiteral(u"GK")};
+    std::array<QString, starting_rows> starters;  // tx_member 0-10
+    std::array<QString, reserve_slots> reserves;  // tx_member 11-19
+    QStringList available;                        // lst_member
+    int selected = -1;                            // the selection in lst_member
+
+    // The formation's counts give the position captions, forwards from the bottom row up.
+    void choose_formation(const md::Formation& formation);
+    // A position button: toggles its row between empty and the selected member.
+    void click_position(int row);
+    // 追加: the selected member into the first empty reserve slot.
+    void add_reserve();
+    // 削除: the last filled reserve slot back to the list.
+    void delete_reserve();
+
+    int filled_starters() const;
+    // In keyboard mode the starting rows and the reserve slots up to the first empty one take typing.
+    int first_empty_reserve() const;
+
+  private:
+    void take_selected_into(QString& box);
+};
+
+struct LineupCheck {
+    std::optional<md::UserMessage> refusal;
+    // When fewer than eleven start: the question "人数の確認" asks whether that is right.
+    std::optional<md::UserMessage> question;
+};
+
+// The checks of 次へ in their order.
+LineupCheck check_lineup(const Lineup& lineup);
+
+// event_fields 11-42: the formation, the eleven position/member pairs and the nine reserve slots.
+QStringList lineup_fields(const Lineup& lineup);
+
+}  // namespace kl

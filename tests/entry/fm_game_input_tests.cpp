@@ -1,0 +1,203 @@
+#include "entry/event_panels.h"
+#include "entry/fm_game_input.h"
+#include "store/data_store.h"
+#include "support/message_boxes.h"
+#include "support/test_files.h"
+#include "views/fm_main.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace kl {
+namespace {
+
+// The main window on a team with its master lists and no games.
+class GameEntry : public test::InTemporaryFolder {
+  protected:
+    void SetUp() override {
+        InTemporaryFolder::SetUp();
+        QStringList members;
+        for (int i = 1; i <= 14; ++i) {
+            members.append(QStringLiteral(u"選手") + QString::number(i));
+        }
+        test::write_cp932_lines(
+            QStringLiteral(u"team.kld"),
+            {QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[メンバー]"),
+             members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
+             QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
+             QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
+             QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
+             QStringLiteral(u"リーグ戦,80,なし,,,なし"), QString(), QStringLiteral(u"[試合データ]")});
+        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
+        window = std::make_unique<fm_main>(store);
+        window->start();
+        window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+        wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
+    }
+    void TearDown() override {
+        if (test::find_window(QStringLiteral(u"fm_game_input")) != nullptr) {
+            wizard->close();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.reset();
+        InTemporaryFolder::TearDown();
+    }
+    void fill_page1() {
+        wizard->cb_time_h->setCurrentIndex(10);
+        wizard->cb_time_m->setCurrentIndex(6);
+        wizard->cb_ground[0]->setCurrentIndex(0);
+        wizard->cb_team[0]->setCurrentIndex(0);
+        wizard->cb_meeting->setCurrentIndex(0);
+        emit wizard->cb_meeting->activated(0);
+        wizard->cb_writer[0]->setEditText(QStringLiteral(u"山田"));
+        wizard->tx_date->setText(QStringLiteral(u"2006/04/01"));
+    }
+    void fill_page2() {
+        wizard->cb_formation->setCurrentIndex(0);
+        emit wizard->cb_formation->activated(0);
+        for (QPushButton* row : wizard->cm_poji) {
+            row->click();
+        }
+        wizard->cm_r_add->click();
+        wizard->cm_r_add->click();
+    }
+    void click_pitch(int row) {
+        QTreeWidget* pitch = wizard->events->lstv_sm;
+        emit pitch->itemClicked(pitch->topLevelItem(row), 0);
+    }
+    void choose(int panel, int body, int area, int action) {
+        EventPageView* events = wizard->events;
+        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
+        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
+                                                     events->cm_l_point, events->cm_l_assist};
+        openers[static_cast<size_t>(panel)]->click();
+        controls.groups[0]->button(body)->click();
+        controls.groups[2]->button(action)->click();
+        controls.groups[1]->button(area)->click();
+        controls.ok->click();
+    }
+
+    md::DataStore store;
+    std::unique_ptr<fm_main> window;
+    fm_game_input* wizard = nullptr;
+};
+
+TEST_F(GameEntry, AGameIsEnteredFromEndToEnd) {
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(wizard->windowTitle(), QStringLiteral(u"試合データ入力 （1/3）"));
+    EXPECT_EQ(wizard->lb_game_time1->text(), QString());
+    fill_page1();
+    EXPECT_EQ(wizard->lb_game_time1->text(), QStringLiteral(u"80　分"));
+    wizard->cm_next[0]->click();
+    EXPECT_EQ(wizard->windowTitle(), QStringLiteral(u"試合データ入力 （2/3）"));
+    fill_page2();
+    EXPECT_EQ(wizard->cm_poji[10]->text(), QStringLiteral(u"CF"));
+    EXPECT_EQ(wizard->tx_member[12]->text(), QStringLiteral(u"選手13"));
+    wizard->cm_next[1]->click();
+    EXPECT_EQ(wizard->windowTitle(), QStringLiteral(u"試合データ入力 （3/3）"));
+
+    EventPageView* events = wizard->events;
+    events->op_input[3]->click();
+    click_pitch(10);
+    choose(0, 1, 0, 1);  // 右足, 中央（エリア内）, 被アシスト
+    click_pitch(9);
+    choose(1, 0, 2, 3);  // 頭, 右サイド, CK
+    for (int i = 0; i < 2; ++i) {
+        events->cm_time_up[1]->click();
+    }
+    events->cm_event_add->click();
+    events->ck_own->click();
+    choose(2, 1, 3, 0);  // 足, 左サイド, シュート
+    events->cm_time_up[1]->click();
+    events->cm_event_add->click();
+    events->op_input[4]->click();
+    choose(3, 0, 0, 1);
+    choose(4, 1, 2, 4);
+    events->cm_time_up[1]->click();
+    events->cm_event_add->click();
+    EXPECT_EQ(events->tx_score1->text(), QStringLiteral(u"2"));
+    EXPECT_EQ(events->tx_score2->text(), QStringLiteral(u"1"));
+    ASSERT_EQ(events->lstv_event->topLevelItemCount(), 3);
+    EXPECT_EQ(events->lstv_event->topLevelItem(1)->text(2), QStringLiteral(u"オウンゴール - 左サイド"));
+
+    wizard->cm_next[2]->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(test::find_window(QStringLiteral(u"fm_game_input")), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    const QString expected = QStringLiteral(
+        u"#,山田,2006/04/01,10:30,市民グラウンド,青葉FC,リーグ戦,80,なし,,,なし,4-4-2,"
+        u"GK,選手1,SB,選手2,SB,選手3,CB,選手4,CB,選手5,CH,選手6,CH,選手7,SH,選手8,SH,選手9,CF,選手10,CF,"
+        u"選手11,"
+        u"選手12,選手13,,,,,,,,"
+        u"20,得点・アシスト,,得点者,選手11,右足,中央（エリア内）,被アシスト,アシスト者,選手10,頭,右サイド,CK,"
+        u"30,得点・アシスト,,得点者,オウンゴール,足,左サイド,シュート,アシスト者,,,,,"
+        u"40,失点,,フィニッシュ,頭,中央（エリア内）,被アシスト,1プレー前,足,右サイド,CK,##");
+    EXPECT_EQ(test::read_lines_cp932(QStringLiteral(u"team.kld")).back(), expected);
+    EXPECT_EQ(store.game_lines, QStringList{expected});
+    // The main window shows the new game.
+    window->findChild<QAction*>(QStringLiteral(u"tb_main_12"))->trigger();
+    EXPECT_TRUE(
+        window->view_copy_text().contains(QStringLiteral(u"2006/04/01 10:30\t青葉FC\t2-1\tリーグ戦")));
+}
+
+TEST_F(GameEntry, TheSameGameIsRefusedAndBackOnPageThreeAsksFirst) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    wizard->cm_next[2]->click();  // a game without events
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(store.game_lines.size(), 1);
+
+    window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+    wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
+    fill_page1();
+    test::MessageBoxAnswerer answerer(QMessageBox::No);
+    wizard->cm_next[0]->click();
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「日付」　「開始時間」　「場所」　「対戦相手」　が同一の"
+                                                   u"データが存在します。どれかを訂正して下さい。"));
+    EXPECT_EQ(wizard->page(), 0);
+    wizard->cb_time_m->setCurrentIndex(7);
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    wizard->events->op_input[4]->click();
+    choose(3, 0, 0, 1);
+    choose(4, 1, 2, 4);
+    wizard->events->cm_event_add->click();
+    wizard->cm_back[2]->click();
+    EXPECT_EQ(answerer.seen().back().title, QStringLiteral(u"イベントの削除"));
+    EXPECT_EQ(wizard->page(), 2);
+    answerer.set_answer(QMessageBox::Yes);
+    wizard->cm_back[2]->click();
+    EXPECT_EQ(wizard->page(), 1);
+    EXPECT_EQ(wizard->tx_member[0]->text(), QStringLiteral(u"選手1"));  // page 2 keeps what was entered
+}
+
+TEST_F(GameEntry, AFailedSaveKeepsTheWizardOpenAndTheStoreAsItWas) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    store.data_file_path.clear();  // nothing can be saved now
+    test::MessageBoxAnswerer answerer;
+    wizard->cm_next[2]->click();
+    EXPECT_EQ(answerer.seen().at(0).title, QStringLiteral(u"保存エラー"));
+    EXPECT_TRUE(store.game_lines.isEmpty());
+    EXPECT_EQ(wizard->page(), 2);
+    EXPECT_NE(test::find_window(QStringLiteral(u"fm_game_input")), nullptr);
+}
+
+}  // namespace
+}  // namespace kl
