@@ -21,7 +21,6 @@
 namespace kl {
 namespace {
 
-const QColor light_cyan(0xC0, 0xFF, 0xFF);
 const QColor magenta(0xFF, 0x00, 0xFF);
 
 template <typename Widget>

@@ -118,6 +118,16 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
 
 }  // namespace
 
+bool is_section_header(QStringView line) {
+    for (const QString* header : {&team_name_header, &member_header, &ground_header, &opponent_header,
+                                  &recorder_header, &formation_header, &meeting_header, &game_header}) {
+        if (line == *header) {
+            return true;
+        }
+    }
+    return false;
+}
+
 UserMessage LoadResult::message() const {
     const QString title = QStringLiteral(u"読み込みエラー");
     if (status == Status::no_file) {
@@ -183,21 +193,32 @@ LoadResult DataStore::load_team_file(const QString& path) {
     if (!content) {
         return fail(LoadResult::Status::unreadable, QStringLiteral(u"（ファイルを開けません）"));
     }
-    DecodedLines decoded = decode_cp932_lines(*content);
+    return load_team_bytes(*content, path);
+}
+
+LoadResult DataStore::load_team_bytes(const QByteArray& content, const QString& name) {
+    LoadResult result;
+    result.file = name;
+    const auto fail = [&](const QString& reason) {
+        data_file_path.clear();
+        result.status = LoadResult::Status::unreadable;
+        result.reason = reason;
+        return result;
+    };
+    DecodedLines decoded = decode_cp932_lines(content);
     if (decoded.undecodable_line != 0) {
-        return fail(LoadResult::Status::unreadable,
-                    line_reason(decoded.undecodable_line, QStringLiteral(u"文字コードが正しくありません")));
+        return fail(line_reason(decoded.undecodable_line, QStringLiteral(u"文字コードが正しくありません")));
     }
     if (decoded.lines.size() > max_file_lines) {
-        return fail(LoadResult::Status::unreadable, QStringLiteral(u"（行数が10001行を超えています）"));
+        return fail(QStringLiteral(u"（行数が10001行を超えています）"));
     }
     DataStore staged = *this;
     const QString reason = walk_sections(decoded.lines, staged, result.team_name_read);
     if (!reason.isEmpty()) {
-        return fail(LoadResult::Status::unreadable, reason);
+        return fail(reason);
     }
     staged.verbatim_lines_.insert(decoded.verbatim);
-    staged.data_file_path = path;
+    staged.data_file_path = name;
     *this = std::move(staged);
     return result;
 }
@@ -222,10 +243,27 @@ SaveResult DataStore::save_team_data() const {
         result.reason = QStringLiteral(u"（ファイルが開かれていません）");
         return result;
     }
-    const WriteResult written = write_cp932_lines(data_file_path, team_file_lines(), verbatim_lines_);
+    const EncodedLines encoded = encode_team_file();
+    const WriteResult written =
+        encoded.ok() ? write_whole_file(data_file_path, encoded.bytes) : WriteResult{false, encoded.refusal};
     result.ok = written.ok;
     result.reason = written.reason;
     return result;
+}
+
+EncodedLines DataStore::encode_team_file() const {
+    // A file is only written when it would read back as it is.
+    for (const QString& value : {team_name, member_list, ground_list, opponent_list, recorder_list}) {
+        if (is_section_header(value)) {
+            return {{},
+                    QStringLiteral(u"（「") + value + QStringLiteral(u"」　はファイルに書けない値です）")};
+        }
+    }
+    const QStringList lines = team_file_lines();
+    if (lines.size() > max_file_lines) {
+        return {{}, QStringLiteral(u"（行数が10001行を超えます）")};
+    }
+    return encode_cp932_lines(lines, verbatim_lines_);
 }
 
 void DataStore::read_settings() {

@@ -9,6 +9,9 @@
 
 namespace md {
 
+// Whether a line is one of the team data file's section headers ("[チーム名]" and the others).
+bool is_section_header(QStringView line);
+
 // Which window the fill procedures and build_game_index serve.
 enum class ListTarget : qint16 { game_input = 0, game_delete = 1, setting_input = 2 };
 
@@ -75,12 +78,17 @@ class DataStore {
     // Reads the team data file at path into the tables. A file that cannot be read in full changes
     // nothing but data_file_path, which becomes empty.
     LoadResult load_team_file(const QString& path);
+    // The same from the file's bytes; name is the file the bytes came from.
+    LoadResult load_team_bytes(const QByteArray& content, const QString& name);
     // Loads the open file again: clear_data_store, then load_team_data with the file named by
     // reload_path_override, so setting.ini is not asked which file.
     LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data() const;
     QStringList team_file_lines() const;
+    // The bytes save_team_data writes, or why the file cannot be written so that it reads back
+    // as it is.
+    EncodedLines encode_team_file() const;
 
     void read_settings();
     SaveResult save_settings() const;

@@ -1,6 +1,7 @@
 #include "name_check.h"
 
 #include "cp932_codec.h"
+#include "data_store.h"
 
 namespace md {
 
@@ -8,6 +9,12 @@ std::optional<UserMessage> check_name(QStringView name) {
     if (name.contains(u',')) {
         return UserMessage{input_error_title,
                            QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。")};
+    }
+    // A name alone on its line must not read as a section header of the file.
+    if (is_section_header(name)) {
+        return UserMessage{input_error_title,
+                           QStringLiteral(u"「") + name.toString() +
+                               QStringLiteral(u"」　は名前に使えません。変更して下さい。")};
     }
     if (const std::optional<QString> character = first_unencodable_character(name)) {
         return UserMessage{input_error_title,

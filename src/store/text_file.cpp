@@ -79,6 +79,11 @@ QStringList split_text_lines(const QString& text) {
 
 DecodedLines decode_cp932_lines(const QByteArray& content) {
     DecodedLines decoded;
+    // A UTF-8 file announces itself with a byte order mark; its bytes may happen to pass as cp932.
+    if (content.startsWith("\xEF\xBB\xBF")) {
+        decoded.undecodable_line = 1;
+        return decoded;
+    }
     const std::optional<QString> text = decode_cp932(content);
     if (!text) {
         // Only a file that is not cp932 takes the slow way: find its first line that does not decode.
@@ -117,26 +122,39 @@ std::optional<QByteArray> read_whole_file(const QString& path) {
     return content;
 }
 
-WriteResult write_cp932_lines(const QString& path, const QStringList& lines, const VerbatimLines& verbatim) {
-    QByteArray content;
+EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& verbatim) {
+    EncodedLines encoded;
     for (const QString& line : lines) {
         const auto kept = verbatim.isEmpty() ? verbatim.constEnd() : verbatim.constFind(line);
         if (kept != verbatim.constEnd()) {
-            content += *kept;
+            encoded.bytes += *kept;
         } else if (const std::optional<QByteArray> bytes = encode_cp932(line)) {
-            content += *bytes;
+            encoded.bytes += *bytes;
         } else {
             const QString character = first_unencodable_character(line).value_or(QString());
-            return {false,
-                    QStringLiteral(u"（「") + character + QStringLiteral(u"」　は保存できない文字です）")};
+            encoded.refusal =
+                QStringLiteral(u"（「") + character + QStringLiteral(u"」　は保存できない文字です）");
+            return encoded;
         }
-        content += "\r\n";
+        encoded.bytes += "\r\n";
     }
+    return encoded;
+}
+
+WriteResult write_whole_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return {false, QStringLiteral(u"（ファイルに書き込めません）")};
     }
     return {};
+}
+
+WriteResult write_cp932_lines(const QString& path, const QStringList& lines, const VerbatimLines& verbatim) {
+    const EncodedLines encoded = encode_cp932_lines(lines, verbatim);
+    if (!encoded.ok()) {
+        return {false, encoded.refusal};
+    }
+    return write_whole_file(path, encoded.bytes);
 }
 
 }  // namespace md

@@ -34,8 +34,18 @@ struct WriteResult {
     QString reason;  // why not, in Japanese within full-width parentheses
 };
 
-// Writes lines in cp932, each ended by CR LF, replacing the file atomically: on any failure the file
-// on disk is left as it was.
+// Lines in cp932, each ended by CR LF; the bytes, or the reason they cannot be made.
+struct EncodedLines {
+    QByteArray bytes;
+    QString refusal;
+    bool ok() const { return refusal.isEmpty(); }
+};
+EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& verbatim = {});
+
+// Replaces a file with bytes atomically: on any failure the file on disk is left as it was.
+WriteResult write_whole_file(const QString& path, const QByteArray& bytes);
+
+// Both of the above.
 WriteResult write_cp932_lines(const QString& path, const QStringList& lines,
                               const VerbatimLines& verbatim = {});
 

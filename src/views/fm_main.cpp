@@ -158,8 +158,8 @@ void fm_main::build_menus() {
         created->setObjectName(QString::fromUtf16(name));
         return created;
     };
-    auto entry = [this](QMenu* parent, const char16_t* name, const char16_t* caption,
-                        const QKeySequence& keys = {}) {
+    auto entry = [](QMenu* parent, const char16_t* name, const char16_t* caption,
+                    const QKeySequence& keys = {}) {
         QAction* action = parent->addAction(QString::fromUtf16(caption));
         action->setObjectName(QString::fromUtf16(name));
         action->setShortcut(keys);

@@ -10,12 +10,21 @@ MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton answer) : ans
     timer_.start(5);
 }
 
+void MessageBoxAnswerer::answer_at_random(unsigned seed) {
+    random_.emplace(seed);
+}
+
 void MessageBoxAnswerer::answer_open_box() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) {
         return;
     }
     seen_.push_back({box->windowTitle(), box->text()});
+    if (random_) {
+        const QList<QAbstractButton*> buttons = box->buttons();
+        buttons.value(static_cast<qsizetype>((*random_)() % static_cast<unsigned>(buttons.size())))->click();
+        return;
+    }
     QAbstractButton* button = box->button(answer_);
     if (button == nullptr) {
         button = box->buttons().value(0);

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
+#include <random>
 #include <vector>
 
 namespace kl::test {
@@ -18,6 +20,8 @@ class MessageBoxAnswerer : public QObject {
   public:
     explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
     void set_answer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    // Answers with a button chosen by random (a seed keeps runs repeatable).
+    void answer_at_random(unsigned seed);
     const std::vector<SeenMessage>& seen() const { return seen_; }
     QString last_text() const { return seen_.empty() ? QString() : seen_.back().text; }
     void clear() { seen_.clear(); }
@@ -26,6 +30,7 @@ class MessageBoxAnswerer : public QObject {
     void answer_open_box();
 
     QMessageBox::StandardButton answer_;
+    std::optional<std::mt19937> random_;
     std::vector<SeenMessage> seen_;
     QTimer timer_;
 };

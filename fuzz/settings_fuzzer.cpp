@@ -1,0 +1,27 @@
+#include "store/startup_settings.h"
+#include "store/text_file.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+// Any bytes as setting.ini: every value read is of its line's form, and written back it reads the same.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const md::StartupSettings settings = md::parse_settings(md::split_raw_lines(content));
+    if (settings.window_placement && !md::parse_window_placement(*settings.window_placement)) {
+        std::abort();
+    }
+    const md::EncodedLines written = md::encode_cp932_lines(
+        {settings.file_path.value_or(QString()), settings.window_placement.value_or(QString()),
+         md::print_form(settings.start_mode.value_or(0)), md::print_form(settings.keyboard_entry.value_or(0)),
+         md::print_form(settings.add_typed_names.value_or(0))});
+    if (!written.ok()) {
+        return 0;
+    }
+    const md::StartupSettings again = md::parse_settings(md::split_raw_lines(written.bytes));
+    if (again.start_mode.value_or(0) != settings.start_mode.value_or(0) ||
+        again.window_placement.value_or(QString()) != settings.window_placement.value_or(QString())) {
+        std::abort();
+    }
+    return 0;
+}
