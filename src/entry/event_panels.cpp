@@ -1,5 +1,6 @@
 #include "event_panels.h"
 
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -22,16 +23,6 @@ namespace kl {
 namespace {
 
 const QColor magenta(0xFF, 0x00, 0xFF);
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const QString& name, int index) {
-    return name + u'_' + QString::number(index);
-}
 
 QColor line_colour(md::LineColour colour, const QColor& normal) {
     switch (colour) {

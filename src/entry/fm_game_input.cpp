@@ -6,6 +6,7 @@
 #include "store/master_lists.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/store_actions.h"
 #include "widgets/twips.h"
 
@@ -23,16 +24,6 @@
 
 namespace kl {
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char16_t* name, int index) {
-    return QString::fromUtf16(name) + u'_' + QString::number(index);
-}
 
 QComboBox* combo(QWidget* parent, const QString& name, bool editable) {
     auto* box = named(new QComboBox(parent), name);

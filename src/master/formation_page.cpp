@@ -1,9 +1,10 @@
 #include "formation_page.h"
 
+#include "line_edits.h"
 #include "store/master_lists.h"
 #include "store/vocabulary.h"
 #include "widgets/message_box.h"
-#include "widgets/store_actions.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QGridLayout>
@@ -17,26 +18,10 @@
 #include <QTreeWidget>
 
 namespace kl {
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char16_t* name, int index) {
-    return QString::fromUtf16(name) + u'_' + QString::number(index);
-}
-
-}  // namespace
-
-FormationPage::FormationPage(md::DataStore& store, QWidget* parent) : QWidget(parent), store_(store) {
-    pages_ = new QStackedLayout(this);
-    list_page_ = build_list_page();
+FormationPage::FormationPage(md::DataStore& store, QWidget* parent) : EditorPage(parent), store_(store) {
+    QWidget* list = build_list_page();
     fr_formation_set = build_editor();
-    pages_->addWidget(list_page_);
-    pages_->addWidget(fr_formation_set);
+    set_halves(list, fr_formation_set, tx_formation_name);
     reset();
 }
 
@@ -149,12 +134,12 @@ QWidget* FormationPage::build_editor() {
     layout->addLayout(lines);
     layout->addLayout(buttons);
     connect(cm_formation_ok, &QPushButton::clicked, this, &FormationPage::accept);
-    connect(cm_formation_cancel, &QPushButton::clicked, this, &FormationPage::close_editor);
+    connect(cm_formation_cancel, &QPushButton::clicked, this, [this] { close_editor(); });
     return editor;
 }
 
 void FormationPage::reset() {
-    pages_->setCurrentWidget(list_page_);
+    show_list();
     lstv_formation->clear();
     reset_editor();
 }
@@ -191,18 +176,6 @@ QStringList FormationPage::formation_names() const {
     return names;
 }
 
-void FormationPage::open_editor(const QString& former_name, int position) {
-    former_name_ = former_name;
-    changed_position_ = position;
-    pages_->setCurrentWidget(fr_formation_set);
-    tx_formation_name->setFocus();
-}
-
-void FormationPage::close_editor() {
-    pages_->setCurrentWidget(list_page_);
-    reset_editor();
-}
-
 void FormationPage::change() {
     const QList<QTreeWidgetItem*> selected = lstv_formation->selectedItems();
     if (selected.isEmpty() || selected.front()->text(0).isEmpty()) {
@@ -227,13 +200,9 @@ void FormationPage::remove() {
     if (position < 0) {
         return;
     }
-    const QString removed = store_.formation_lines.takeAt(position);
-    if (!save_or_report(store_)) {
-        store_.formation_lines.insert(position, removed);
-        return;
+    if (remove_line(store_, store_.formation_lines, position)) {
+        fill();
     }
-    reload_or_report(store_);
-    fill();
 }
 
 void FormationPage::accept() {
@@ -245,19 +214,10 @@ void FormationPage::accept() {
             ->setFocus();
         return;
     }
-    const QStringList before = store_.formation_lines;
-    const QString line = compose_formation_line(chosen);
-    if (changed_position_ >= 0) {
-        store_.formation_lines[changed_position_] = line;
-    } else {
-        store_.formation_lines.append(line);
+    if (store_line(store_, store_.formation_lines, changed_position_, compose_formation_line(chosen))) {
+        close_editor();
+        fill();
     }
-    if (!save_or_report(store_)) {
-        store_.formation_lines = before;
-        return;
-    }
-    close_editor();
-    fill();
 }
 
 FormationDraft FormationPage::draft() const {

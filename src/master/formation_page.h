@@ -1,20 +1,19 @@
 #pragma once
 
+#include "editor_page.h"
 #include "master_edits.h"
 #include "store/data_store.h"
 
-#include <QWidget>
 #include <array>
 
 class QLineEdit;
 class QPushButton;
-class QStackedLayout;
 class QTreeWidget;
 
 namespace kl {
 
 // The formations page: the list of formations and, in its place while adding or changing, the editor.
-class FormationPage : public QWidget {
+class FormationPage : public EditorPage {
     Q_OBJECT
   public:
     FormationPage(md::DataStore& store, QWidget* parent = nullptr);
@@ -40,9 +39,7 @@ class FormationPage : public QWidget {
     QWidget* build_list_page();
     QWidget* build_editor();
     QWidget* count_row(int index, QWidget* parent);
-    void open_editor(const QString& former_name, int position);
-    void close_editor();
-    void reset_editor();
+    void reset_editor() override;
     void change();
     void remove();
     void accept();
@@ -50,10 +47,6 @@ class FormationPage : public QWidget {
     QStringList formation_names() const;
 
     md::DataStore& store_;
-    QStackedLayout* pages_ = nullptr;
-    QWidget* list_page_ = nullptr;
-    QString former_name_;
-    int changed_position_ = -1;  // -1 while adding
 };
 
 }  // namespace kl

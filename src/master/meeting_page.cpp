@@ -1,8 +1,9 @@
 #include "meeting_page.h"
 
+#include "line_edits.h"
 #include "store/master_lists.h"
 #include "widgets/message_box.h"
-#include "widgets/store_actions.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
@@ -21,27 +22,15 @@
 namespace kl {
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char16_t* name, int index) {
-    return QString::fromUtf16(name) + u'_' + QString::number(index);
-}
-
 constexpr std::array<int, 2> limits = {game_time_limit, extra_time_limit};
 constexpr std::array<int, 2> defaults = {90, 30};
 
 }  // namespace
 
-MeetingPage::MeetingPage(md::DataStore& store, QWidget* parent) : QWidget(parent), store_(store) {
-    pages_ = new QStackedLayout(this);
-    list_page_ = build_list_page();
+MeetingPage::MeetingPage(md::DataStore& store, QWidget* parent) : EditorPage(parent), store_(store) {
+    QWidget* list = build_list_page();
     fr_meeting_set = build_editor();
-    pages_->addWidget(list_page_);
-    pages_->addWidget(fr_meeting_set);
+    set_halves(list, fr_meeting_set, tx_meeting);
     reset();
 }
 
@@ -171,12 +160,12 @@ QWidget* MeetingPage::build_editor() {
     connect(cb_ex, &QComboBox::activated, this,
             [this](int index) { tx_ex->setText(mode_description(index)); });
     connect(cm_meeting_ok, &QPushButton::clicked, this, &MeetingPage::accept);
-    connect(cm_meeting_cancel, &QPushButton::clicked, this, &MeetingPage::close_editor);
+    connect(cm_meeting_cancel, &QPushButton::clicked, this, [this] { close_editor(); });
     return editor;
 }
 
 void MeetingPage::reset() {
-    pages_->setCurrentWidget(list_page_);
+    show_list();
     lstv_meeting->clear();
     reset_editor();
 }
@@ -216,18 +205,6 @@ QStringList MeetingPage::meeting_names() const {
     return names;
 }
 
-void MeetingPage::open_editor(const QString& former_name, int position) {
-    former_name_ = former_name;
-    changed_position_ = position;
-    pages_->setCurrentWidget(fr_meeting_set);
-    tx_meeting->setFocus();
-}
-
-void MeetingPage::close_editor() {
-    pages_->setCurrentWidget(list_page_);
-    reset_editor();
-}
-
 void MeetingPage::change() {
     if (lstv_meeting->topLevelItemCount() == 0) {
         return;
@@ -254,13 +231,9 @@ void MeetingPage::remove() {
     if (position < 0) {
         return;
     }
-    const QString removed = store_.meeting_lines.takeAt(position);
-    if (!save_or_report(store_)) {
-        store_.meeting_lines.insert(position, removed);
-        return;
+    if (remove_line(store_, store_.meeting_lines, position)) {
+        fill();
     }
-    reload_or_report(store_);
-    fill();
 }
 
 void MeetingPage::accept() {
@@ -271,19 +244,10 @@ void MeetingPage::accept() {
         (refusal->focus == MeetingField::name ? static_cast<QWidget*>(tx_meeting) : cb_ex)->setFocus();
         return;
     }
-    const QStringList before = store_.meeting_lines;
-    const QString line = compose_meeting_line(chosen);
-    if (changed_position_ >= 0) {
-        store_.meeting_lines[changed_position_] = line;
-    } else {
-        store_.meeting_lines.append(line);
+    if (store_line(store_, store_.meeting_lines, changed_position_, compose_meeting_line(chosen))) {
+        close_editor();
+        fill();
     }
-    if (!save_or_report(store_)) {
-        store_.meeting_lines = before;
-        return;
-    }
-    close_editor();
-    fill();
 }
 
 int MeetingPage::time_value(int index) const {

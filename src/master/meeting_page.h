@@ -1,9 +1,9 @@
 #pragma once
 
+#include "editor_page.h"
 #include "master_edits.h"
 #include "store/data_store.h"
 
-#include <QWidget>
 #include <array>
 
 class QCheckBox;
@@ -11,13 +11,12 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStackedLayout;
 class QTreeWidget;
 
 namespace kl {
 
 // The meetings page: the list of meetings and, in its place while adding or changing, the editor.
-class MeetingPage : public QWidget {
+class MeetingPage : public EditorPage {
     Q_OBJECT
   public:
     MeetingPage(md::DataStore& store, QWidget* parent = nullptr);
@@ -50,9 +49,7 @@ class MeetingPage : public QWidget {
     QWidget* build_list_page();
     QWidget* build_editor();
     QWidget* time_row(int index, QWidget* parent);
-    void open_editor(const QString& former_name, int position);
-    void close_editor();
-    void reset_editor();
+    void reset_editor() override;
     void change();
     void remove();
     void accept();
@@ -63,11 +60,7 @@ class MeetingPage : public QWidget {
     QStringList meeting_names() const;
 
     md::DataStore& store_;
-    QStackedLayout* pages_ = nullptr;
-    QWidget* list_page_ = nullptr;
     std::vector<QWidget*> extra_time_controls_;
-    QString former_name_;
-    int changed_position_ = -1;  // -1 while adding
 };
 
 }  // namespace kl

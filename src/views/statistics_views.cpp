@@ -2,6 +2,7 @@
 
 #include "stats/team_stats.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
@@ -21,16 +22,6 @@
 
 namespace kl {
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexed(const char16_t* name, int index) {
-    return QString::fromUtf16(name) + u'_' + QString::number(index);
-}
 
 QTreeWidget* statistics_list(QWidget* parent, const QString& name, const QString& first_header) {
     auto* list = named(new QTreeWidget(parent), name);

@@ -48,9 +48,7 @@ class DialogWindows : public test::InTemporaryFolder {
     }
     template <typename T>
     static T* child(QWidget* window, const char16_t* name) {
-        T* found = window ? window->findChild<T*>(QString::fromUtf16(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << QString::fromUtf16(name).toStdString();
-        return found;
+        return test::find_child<T>(window, name);
     }
     QWidget* open(const char16_t* toolbar_button, const char16_t* window_name) {
         window->findChild<QAction*>(QString::fromUtf16(toolbar_button))->trigger();

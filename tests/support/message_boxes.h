@@ -45,3 +45,22 @@ namespace kl::test {
 QWidget* find_window(const QString& object_name);
 
 }  // namespace kl::test
+
+#include <gtest/gtest.h>
+
+namespace kl::test {
+
+// The child of parent with this objectName; a test failure when there is none.
+template <typename T>
+T* find_child(const QObject* parent, const QString& name) {
+    T* found = parent != nullptr ? parent->findChild<T*>(name) : nullptr;
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+template <typename T>
+T* find_child(const QObject* parent, const char16_t* name) {
+    return find_child<T>(parent, QString::fromUtf16(name));
+}
+
+}  // namespace kl::test

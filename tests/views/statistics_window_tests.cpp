@@ -47,15 +47,9 @@ class StatisticsWindow : public test::InTemporaryFolder {
         window.reset();
         InTemporaryFolder::TearDown();
     }
-    template <typename T>
-    T* find(const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    template <typename T>
-    T* find(const char16_t* name) {
-        return find<T>(QString::fromUtf16(name));
+    template <typename T, typename Name>
+    T* find(const Name& name) {
+        return test::find_child<T>(window.get(), name);
     }
     QString copied(const char16_t* view_button) {
         find<QAction>(view_button)->trigger();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/data_store.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kl {
+
+// Puts line at position of lines (a table of store), or after the last one when position is -1,
+// and saves. A save that fails puts the lines back as they were. True when saved.
+bool store_line(md::DataStore& store, QStringList& lines, int position, const QString& line);
+
+// Removes the line at position of lines, saves and loads the open file again. A save that fails
+// puts the line back. True when saved.
+bool remove_line(md::DataStore& store, QStringList& lines, int position);
+
+}  // namespace kl

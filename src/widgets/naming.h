@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace kl {
+
+// Gives a control its name as tests and the description know it.
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// The name of element index of a control array: "tx_member_3".
+inline QString indexed(const QString& name, int index) {
+    return name + u'_' + QString::number(index);
+}
+inline QString indexed(const char16_t* name, int index) {
+    return indexed(QString::fromUtf16(name), index);
+}
+
+}  // namespace kl
