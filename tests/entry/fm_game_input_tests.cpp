@@ -185,6 +185,51 @@ TEST_F(GameEntry, TheSameGameIsRefusedAndBackOnPageThreeAsksFirst) {
     EXPECT_EQ(wizard->tx_member[0]->text(), QStringLiteral(u"選手1"));  // page 2 keeps what was entered
 }
 
+TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
+    wizard->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    store.keyboard_entry = 1;
+    store.add_typed_names = 1;
+    window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+    wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_TRUE(wizard->cb_ground[1]->isVisible());
+    EXPECT_FALSE(wizard->cb_ground[0]->isVisible());
+    wizard->cb_time_h->setCurrentIndex(9);
+    wizard->cb_time_m->setCurrentIndex(0);
+    wizard->cb_writer[1]->setEditText(QStringLiteral(u"鈴木"));
+    wizard->cb_ground[1]->setEditText(QStringLiteral(u"河川敷"));
+    wizard->cb_team[1]->setEditText(QStringLiteral(u"青葉FC"));
+    wizard->cb_meeting->setCurrentIndex(0);
+    wizard->cm_next[0]->click();
+    ASSERT_EQ(wizard->page(), 1);
+
+    wizard->cb_formation->setCurrentIndex(0);
+    emit wizard->cb_formation->activated(0);
+    // Reserves are typed in order: only the first empty slot takes typing.
+    EXPECT_FALSE(wizard->tx_member[11]->isReadOnly());
+    EXPECT_TRUE(wizard->tx_member[12]->isReadOnly());
+    for (int box = 0; box < 11; ++box) {
+        QLineEdit* edit = wizard->tx_member[static_cast<size_t>(box)];
+        edit->setText(box == 0 ? QStringLiteral(u"新人GK")
+                               : QStringLiteral(u"選手") + QString::number(box + 1));
+        emit edit->textEdited(edit->text());
+    }
+    wizard->tx_member[11]->setText(QStringLiteral(u"新人控え"));
+    emit wizard->tx_member[11]->textEdited(wizard->tx_member[11]->text());
+    EXPECT_FALSE(wizard->tx_member[12]->isReadOnly());
+    wizard->cm_next[1]->click();
+    ASSERT_EQ(wizard->page(), 2);
+    wizard->cm_next[2]->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_TRUE(store.game_lines.at(0).startsWith(QStringLiteral(u"#,鈴木,")));
+    EXPECT_EQ(store.recorder_list, QStringLiteral(u"山田,鈴木"));
+    EXPECT_EQ(store.ground_list, QStringLiteral(u"市民グラウンド,河川敷"));
+    EXPECT_EQ(store.opponent_list, QStringLiteral(u"青葉FC"));
+    EXPECT_TRUE(store.member_list.endsWith(QStringLiteral(u",選手14,新人GK,新人控え")));
+}
+
 TEST_F(GameEntry, AFailedSaveKeepsTheWizardOpenAndTheStoreAsItWas) {
     fill_page1();
     wizard->cm_next[0]->click();
