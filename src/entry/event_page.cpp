@@ -1,5 +1,6 @@
 #include "event_page.h"
 
+#include "lineup.h"
 #include "store/capacities.h"
 #include "store/game_event.h"
 #include "store/numbers.h"
@@ -56,7 +57,8 @@ const QStringList& EventPage::options(DetailPanel panel, int group) {
     return group == 0 ? plain_bodies : pass_actions;
 }
 
-EventPage::EventPage(const QStringList& fixed_fields) : event_fields(fixed_fields) {
+EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations)
+    : event_fields(fixed_fields), formations_(std::move(formations)) {
     while (event_fields.size() < md::fixed_field_count) {
         event_fields.append(QString());
     }
@@ -76,6 +78,7 @@ EventPage::EventPage(const QStringList& fixed_fields) : event_fields(fixed_field
     for (int slot = 34; slot < md::fixed_field_count && !event_fields[slot].isEmpty(); ++slot) {
         reserves.append(event_fields[slot]);
     }
+    current_formation = event_fields[11];
     reset_entry_panels();
 }
 
@@ -94,6 +97,16 @@ void EventPage::reset_entry_panels() {
     assister.clear();
     scorer_next = true;
     assister_next = false;
+    member_in.clear();
+    member_out.clear();
+    position_1.clear();
+    member_1.clear();
+    position_2.clear();
+    member_2.clear();
+    member_1_next = true;
+    member_2_next = false;
+    carded.clear();
+    sending_off = false;
     details_done.fill(false);
     open_panel.reset();
     assist_shown = false;
@@ -120,16 +133,121 @@ void EventPage::choose_kind(KindOption option) {
     reset_entry_panels();
     controls.pitch_list = option != KindOption::conceded;
     controls.reserve_list = option == KindOption::substitution;
+    // The formation kind previews changes in the name column: the names are kept to write back.
+    if (option == KindOption::formation_change) {
+        if (!saved_pitch_names) {
+            saved_pitch_names.emplace();
+            for (size_t row = 0; row < pitch.size(); ++row) {
+                (*saved_pitch_names)[row] = pitch[row].member;
+            }
+        }
+    } else {
+        restore_saved_names();
+    }
+}
+
+void EventPage::restore_saved_names() {
+    if (!saved_pitch_names) {
+        return;
+    }
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        pitch[row].member = (*saved_pitch_names)[row];
+    }
+    saved_pitch_names.reset();
+}
+
+void EventPage::click_reserve(int index) {
+    if (kind != KindOption::substitution || !controls.reserve_list || index < 0 || index >= reserves.size()) {
+        return;
+    }
+    member_in = reserves[index];
+    second_row = index;
+}
+
+void EventPage::choose_card(bool send_off) {
+    sending_off = send_off;
+}
+
+const md::Formation* EventPage::formation_named(const QString& name) const {
+    for (const md::Formation& formation : formations_) {
+        if (formation.name == name) {
+            return &formation;
+        }
+    }
+    return nullptr;
+}
+
+std::array<QString, 11> EventPage::rows_of(const md::Formation& formation) const {
+    std::array<QString, 11> positions;
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        positions[row] = pitch[row].position;
+    }
+    assign_formation_positions(formation, positions);
+    return positions;
+}
+
+void EventPage::choose_formation_change(const QString& formation) {
+    chosen_formation = formation;
+    if (!saved_pitch_names) {
+        return;
+    }
+    // The preview shows each changed row's new code in its name column.
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        pitch[row].member = (*saved_pitch_names)[row];
+    }
+    const md::Formation* chosen = formation_named(formation);
+    if (chosen == nullptr) {
+        return;
+    }
+    std::array<QString, 11> positions;
+    const int changed = assign_formation_positions(*chosen, positions);
+    for (int row = static_cast<int>(pitch.size()) - 1; row >= static_cast<int>(pitch.size()) - changed;
+         --row) {
+        pitch[static_cast<size_t>(row)].member =
+            QStringLiteral(u"→　　　") + positions[static_cast<size_t>(row)];
+    }
 }
 
 void EventPage::click_pitch_row(int row) {
     if (row < 0 || row >= static_cast<int>(pitch.size()) || !controls.pitch_list) {
         return;
     }
-    const QString name = pitch[static_cast<size_t>(row)].member;
-    if (kind != KindOption::goal) {
-        return;
+    const PitchSlot& slot = pitch[static_cast<size_t>(row)];
+    switch (kind) {
+        case KindOption::substitution:
+            member_out = slot.member;
+            first_row = row;
+            break;
+        case KindOption::position_change:
+            // The two members are picked in turn; one member cannot take both places.
+            if (member_1_next && slot.member != member_2) {
+                position_1 = slot.position;
+                member_1 = slot.member;
+                first_row = row;
+                member_1_next = false;
+                member_2_next = true;
+            } else if (member_2_next && slot.member != member_1) {
+                position_2 = slot.position;
+                member_2 = slot.member;
+                second_row = row;
+                member_2_next = false;
+                member_1_next = true;
+            }
+            break;
+        case KindOption::card:
+            carded = slot.member;
+            first_row = row;
+            break;
+        case KindOption::goal:
+            click_scorer_or_assister(row);
+            break;
+        default:
+            break;
     }
+}
+
+void EventPage::click_scorer_or_assister(int row) {
+    const QString name = pitch[static_cast<size_t>(row)].member;
     if (scorer_next && name != assister) {
         scorer = name;
         first_row = row;
@@ -275,7 +393,7 @@ bool EventPage::room_for(const QStringList& fields) const {
 
 void EventPage::append_event(const QStringList& fields) {
     md::GameEvent event{*md::kind_from_literal(fields.value(1)), fields};
-    lines.push_back(md::event_list_line(event, event_fields.value(11)));
+    lines.push_back(md::event_list_line(event, current_formation));
     event_fields += fields;
     event_field_count += static_cast<int>(fields.size());
 }
@@ -286,9 +404,149 @@ std::optional<md::UserMessage> EventPage::add() {
             return add_goal();
         case KindOption::conceded:
             return add_conceded();
-        default:
-            return std::nullopt;
+        case KindOption::substitution:
+            return add_substitution();
+        case KindOption::position_change:
+            return add_position_change();
+        case KindOption::card:
+            return add_card();
+        case KindOption::formation_change:
+            break;
     }
+    return add_formation_change();
+}
+
+std::optional<md::UserMessage> EventPage::add_substitution() {
+    // A sent-off member's row has no name, so it cannot be chosen as OUT.
+    if (member_out.isEmpty() || member_in.isEmpty()) {
+        return input_error(QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
+    }
+    const QString minute = QString::number(event_minute());
+    const QStringList fields = md::compose_substitution(
+        minute, pitch[static_cast<size_t>(first_row)].position, member_in, member_out);
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    time_text_ = minute;
+    append_event(fields);
+    // The member coming on takes the row, without the caution of the member going off.
+    pitch[static_cast<size_t>(first_row)] = {pitch[static_cast<size_t>(first_row)].position, member_in,
+                                             false};
+    reserves.removeAt(second_row);
+    member_in.clear();
+    member_out.clear();
+    after_event();
+    return std::nullopt;
+}
+
+std::optional<md::UserMessage> EventPage::add_position_change() {
+    if (position_1.isEmpty() || position_2.isEmpty()) {
+        return input_error(
+            QStringLiteral(u"「メンバー１」　か　「メンバー２」　を左のリストから選択して下さい。"));
+    }
+    const QString minute = QString::number(event_minute());
+    // Member 1 takes member 2's position (B) and member 2 member 1's (A).
+    const QStringList fields =
+        md::compose_position_change(minute, position_2, member_1, position_1, member_2);
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    time_text_ = minute;
+    append_event(fields);
+    // The names change rows, and a caution's colour goes with its member; the codes stay.
+    PitchSlot& first = pitch[static_cast<size_t>(first_row)];
+    PitchSlot& second = pitch[static_cast<size_t>(second_row)];
+    std::swap(first.member, second.member);
+    std::swap(first.cautioned, second.cautioned);
+    position_1.clear();
+    member_1.clear();
+    position_2.clear();
+    member_2.clear();
+    member_1_next = true;
+    member_2_next = false;
+    after_event();
+    return std::nullopt;
+}
+
+int& EventPage::caution_count(const QString& member) {
+    qsizetype entry = caution_names.indexOf(member);
+    if (entry < 0) {
+        entry = caution_names.indexOf(QString());
+    }
+    if (entry < 0) {
+        entry = caution_names.size();
+        caution_names.append(QString());
+        caution_counts.push_back(0);
+    }
+    caution_names[entry] = member;
+    return caution_counts[static_cast<size_t>(entry)];
+}
+
+std::optional<md::UserMessage> EventPage::add_card() {
+    if (carded.isEmpty()) {
+        return input_error(QStringLiteral(u"「対象者」　を左のリストから選択して下さい。"));
+    }
+    const qsizetype cautioned_before = caution_names.indexOf(carded);
+    const int cautions = cautioned_before < 0 ? 0 : caution_counts[static_cast<size_t>(cautioned_before)];
+    // A second caution is one event that sends the member off.
+    const QString card = sending_off         ? md::words::sending_off
+                         : cautions + 1 == 2 ? md::words::second_caution
+                                             : md::words::caution;
+    const QString minute = QString::number(event_minute());
+    const QStringList fields = md::compose_card(minute, card, carded);
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    time_text_ = minute;
+    append_event(fields);
+    PitchSlot& row = pitch[static_cast<size_t>(first_row)];
+    if (!sending_off) {
+        ++caution_count(carded);
+    }
+    if (card == md::words::caution) {
+        row.cautioned = true;
+    } else {
+        // The side plays one short: the row keeps its position and has no member to pick.
+        sent_off_rows.push_back(first_row);
+        row.member.clear();
+        row.cautioned = false;
+    }
+    carded.clear();
+    sending_off = false;
+    after_event();
+    return std::nullopt;
+}
+
+std::optional<md::UserMessage> EventPage::add_formation_change() {
+    const md::Formation* chosen = formation_named(chosen_formation);
+    if (chosen == nullptr || chosen->name == current_formation) {
+        return input_error(QStringLiteral(u"フォーメーションが変更されていません。"));
+    }
+    std::array<QString, 11> positions;
+    std::array<QString, 11> names;
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        positions[row] = pitch[row].position;
+        names[row] = saved_pitch_names ? (*saved_pitch_names)[row] : pitch[row].member;
+    }
+    assign_formation_positions(*chosen, positions);
+    md::PitchRows rows;
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        rows[row] = {positions[row], names[row]};
+    }
+    const QString minute = QString::number(event_minute());
+    const QStringList fields = md::compose_formation_change(minute, chosen->name, rows);
+    if (!room_for(fields)) {
+        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    }
+    time_text_ = minute;
+    append_event(fields);
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        pitch[row].position = positions[row];
+        pitch[row].member = names[row];
+    }
+    current_formation = chosen->name;
+    after_event();
+    return std::nullopt;
 }
 
 std::optional<md::UserMessage> EventPage::add_goal() {
@@ -380,13 +638,20 @@ void EventPage::after_scoring_event() {
     if (period == Period::extra && extra_mode == md::words::silver_goal_mode) {
         silver_lead = own_score != opponent_score && minute <= game_minutes + extra_minutes / 2.0;
     }
+    after_event();
+    reset_entry_panels();
+}
+
+// The time bookkeeping of every event: the last minute of its period, and no way back to regular
+// time once extra time has an event.
+void EventPage::after_event() {
+    const int minute = md::leading_int(time_text_);
     if (period == Period::extra) {
         last_extra_time = minute;
         controls.half_button = false;
     } else {
         last_regular_time = minute;
     }
-    reset_entry_panels();
 }
 
 }  // namespace kl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/event_composer.h"
+#include "store/master_lists.h"
 #include "store/user_message.h"
 
 #include <QString>
@@ -53,8 +54,9 @@ struct EntryControls {
 // else, so every rule of the page lives here.
 class EventPage {
   public:
-    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up).
-    explicit EventPage(const QStringList& fixed_fields);
+    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
+    // formations: the master list, for formation changes.
+    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
 
     // The game's working table: entries 0-42 fixed, the event fields from 43 on.
     QStringList event_fields;
@@ -86,6 +88,29 @@ class EventPage {
     int first_row = -1;
     int second_row = -1;
 
+    // The substitution panel (IN from the reserves, OUT from the pitch), the position change panel
+    // (member 1 and member 2 with their positions; which one the next pitch click fills) and the
+    // card panel (警告 or 退場, and the member).
+    QString member_in;
+    QString member_out;
+    QString position_1;
+    QString member_1;
+    QString position_2;
+    QString member_2;
+    bool member_1_next = true;
+    bool member_2_next = false;
+    bool sending_off = false;
+    QString carded;
+    // The formation in force and the one chosen for a change; while a change is being chosen the
+    // pitch list previews it, and the names it replaced are remembered.
+    QString current_formation;
+    QString chosen_formation;
+    std::optional<std::array<QString, 11>> saved_pitch_names;
+    // Cautions and sendings-off of this game.
+    QStringList caution_names;
+    std::vector<int> caution_counts;
+    std::vector<int> sent_off_rows;
+
     // The option chosen in each group of each detail panel (-1: none), which options of the area
     // group are enabled, which panel is open and which details buttons show their details complete.
     std::array<std::array<int, 3>, detail_panel_count> details;
@@ -99,6 +124,9 @@ class EventPage {
 
     void choose_kind(KindOption option);
     void click_pitch_row(int row);
+    void click_reserve(int index);
+    void choose_card(bool sending_off);
+    void choose_formation_change(const QString& formation);
     void step_time(TimeButton button);
     // Typed minutes: digits only; brought within the period's bounds when the event is added.
     void type_time(const QString& text);
@@ -124,11 +152,23 @@ class EventPage {
     md::GoalDetail detail_of(DetailPanel panel) const;
     std::optional<md::UserMessage> add_goal();
     std::optional<md::UserMessage> add_conceded();
+    std::optional<md::UserMessage> add_substitution();
+    std::optional<md::UserMessage> add_position_change();
+    std::optional<md::UserMessage> add_card();
+    std::optional<md::UserMessage> add_formation_change();
+    void after_event();
+    void click_scorer_or_assister(int row);
+    void restore_saved_names();
+    const md::Formation* formation_named(const QString& name) const;
+    // The position codes of a formation, by row (row 0 the goalkeeper's, left as it is).
+    std::array<QString, 11> rows_of(const md::Formation& formation) const;
+    int& caution_count(const QString& member);
     bool room_for(const QStringList& fields) const;
     void append_event(const QStringList& fields);
     void after_scoring_event();
 
     QString time_text_ = QStringLiteral(u"0");
+    std::vector<md::Formation> formations_;
 };
 
 }  // namespace kl

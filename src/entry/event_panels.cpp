@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -114,6 +115,10 @@ QWidget* EventPageView::build_lists() {
         const int row = lstv_sm->indexOfTopLevelItem(item);
         act([row](EventPage& page) { page.click_pitch_row(row); });
     });
+    connect(lst_rm, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int index = lst_rm->row(item);
+        act([index](EventPage& page) { page.click_reserve(index); });
+    });
     return column;
 }
 
@@ -130,14 +135,7 @@ QWidget* EventPageView::build_kinds() {
         op_input[static_cast<size_t>(i)] = option;
         connect(option, &QRadioButton::clicked, this,
                 [this, i] { act([i](EventPage& page) { page.choose_kind(KindOption(i)); }); });
-        QWidget* panel = i == 3 ? build_goal_panel() : i == 4 ? build_conceded_panel() : new QWidget(area);
-        if (i == 5) {
-            tx_formation = named(new QLineEdit(panel), QStringLiteral(u"tx_formation"));
-            tx_formation->setReadOnly(true);
-            auto* row = new QHBoxLayout(panel);
-            row->addWidget(new QLabel(QStringLiteral(u"変更前"), panel));
-            row->addWidget(tx_formation);
-        }
+        QWidget* panel = build_kind_panel(KindOption(i));
         fr_event[static_cast<size_t>(i)] = named(panel, indexed(QStringLiteral(u"fr_event"), i));
         kind_panels_->addWidget(panel);
     }
@@ -146,6 +144,108 @@ QWidget* EventPageView::build_kinds() {
     layout->addLayout(options);
     layout->addLayout(kind_panels_);
     return area;
+}
+
+namespace {
+
+QLineEdit* read_only_box(QWidget* parent, const char16_t* name) {
+    auto* box = named(new QLineEdit(parent), QString::fromUtf16(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+}  // namespace
+
+QWidget* EventPageView::build_kind_panel(KindOption kind) {
+    switch (kind) {
+        case KindOption::substitution:
+            return build_substitution_panel();
+        case KindOption::position_change:
+            return build_position_change_panel();
+        case KindOption::card:
+            return build_card_panel();
+        case KindOption::goal:
+            return build_goal_panel();
+        case KindOption::conceded:
+            return build_conceded_panel();
+        case KindOption::formation_change:
+            break;
+    }
+    return build_formation_panel();
+}
+
+QWidget* EventPageView::build_substitution_panel() {
+    auto* panel = new QWidget(this);
+    lb_in = named(new QLabel(QStringLiteral(u"IN"), panel), QStringLiteral(u"lb_in"));
+    tx_in = read_only_box(panel, u"tx_in");
+    lb_out = named(new QLabel(QStringLiteral(u"OUT"), panel), QStringLiteral(u"lb_out"));
+    tx_out = read_only_box(panel, u"tx_out");
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_in, 0, 0);
+    layout->addWidget(tx_in, 0, 1);
+    layout->addWidget(lb_out, 1, 0);
+    layout->addWidget(tx_out, 1, 1);
+    return panel;
+}
+
+QWidget* EventPageView::build_position_change_panel() {
+    auto* panel = new QWidget(this);
+    lb_mem1 = named(new QLabel(QStringLiteral(u"メンバー１"), panel), QStringLiteral(u"lb_mem1"));
+    tx_mem_poji1 = read_only_box(panel, u"tx_mem_poji1");
+    tx_mem1 = read_only_box(panel, u"tx_mem1");
+    lb_mem2 = named(new QLabel(QStringLiteral(u"メンバー２"), panel), QStringLiteral(u"lb_mem2"));
+    tx_mem_poji2 = read_only_box(panel, u"tx_mem_poji2");
+    tx_mem2 = read_only_box(panel, u"tx_mem2");
+    tx_mem_poji1->setFixedWidth(px(600));
+    tx_mem_poji2->setFixedWidth(px(600));
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_mem1, 0, 0);
+    layout->addWidget(tx_mem_poji1, 0, 1);
+    layout->addWidget(tx_mem1, 0, 2);
+    layout->addWidget(lb_mem2, 1, 0);
+    layout->addWidget(tx_mem_poji2, 1, 1);
+    layout->addWidget(tx_mem2, 1, 2);
+    return panel;
+}
+
+QWidget* EventPageView::build_card_panel() {
+    auto* panel = new QWidget(this);
+    op_card = {named(new QRadioButton(QStringLiteral(u"警告"), panel), QStringLiteral(u"op_card_0")),
+               named(new QRadioButton(QStringLiteral(u"退場"), panel), QStringLiteral(u"op_card_1"))};
+    lb_card = named(new QLabel(QStringLiteral(u"対象者"), panel), QStringLiteral(u"lb_card"));
+    tx_card = read_only_box(panel, u"tx_card");
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(op_card[0], 0, 0);
+    layout->addWidget(op_card[1], 0, 1);
+    layout->addWidget(lb_card, 1, 0);
+    layout->addWidget(tx_card, 1, 1, 1, 2);
+    for (int option = 0; option < 2; ++option) {
+        connect(op_card[static_cast<size_t>(option)], &QRadioButton::clicked, this,
+                [this, option] { act([option](EventPage& page) { page.choose_card(option == 1); }); });
+    }
+    return panel;
+}
+
+QWidget* EventPageView::build_formation_panel() {
+    auto* panel = new QWidget(this);
+    lb_formation = {named(new QLabel(QStringLiteral(u"変更前"), panel), QStringLiteral(u"lb_formation_0")),
+                    named(new QLabel(QStringLiteral(u"変更後"), panel), QStringLiteral(u"lb_formation_1"))};
+    tx_formation = read_only_box(panel, u"tx_formation");
+    cb_formation_change = named(new QComboBox(panel), QStringLiteral(u"cb_formation_change"));
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lb_formation[0], 0, 0);
+    layout->addWidget(tx_formation, 0, 1);
+    layout->addWidget(lb_formation[1], 1, 0);
+    layout->addWidget(cb_formation_change, 1, 1);
+    connect(cb_formation_change, &QComboBox::activated, this, [this](int index) {
+        const QString name = cb_formation_change->itemText(index);
+        act([name](EventPage& page) { page.choose_formation_change(name); });
+    });
+    return panel;
 }
 
 QWidget* EventPageView::build_goal_panel() {
@@ -381,13 +481,14 @@ void EventPageView::sync() {
     paint_button(cm_pk, page.period == Period::shoot_out);
     tx_score1->setText(QString::number(page.own_score));
     tx_score2->setText(QString::number(page.opponent_score));
-    tx_formation->setText(page.event_fields.value(11));
+    tx_formation->setText(page.current_formation);
     for (QPushButton* button : navigation_) {
         if (button != nullptr) {
             button->setEnabled(enabled.navigation);
         }
     }
     sync_pitch();
+    sync_member_panels();
     sync_goal_panel();
     sync_details();
     sync_events();
@@ -417,6 +518,24 @@ void EventPageView::sync_pitch() {
     }
     lst_rm->setEnabled(page.controls.reserve_list);
     lb_rm->setEnabled(page.controls.reserve_list);
+}
+
+void EventPageView::sync_member_panels() {
+    const EventPage& page = *state_;
+    tx_in->setText(page.member_in);
+    tx_out->setText(page.member_out);
+    tx_mem_poji1->setText(page.position_1);
+    tx_mem1->setText(page.member_1);
+    tx_mem_poji2->setText(page.position_2);
+    tx_mem2->setText(page.member_2);
+    paint_label(lb_mem1, page.member_1_next);
+    paint_label(lb_mem2, page.member_2_next);
+    op_card[page.sending_off ? 1 : 0]->setChecked(true);
+    tx_card->setText(page.carded);
+    const int chosen = cb_formation_change->findText(page.chosen_formation);
+    if (cb_formation_change->currentIndex() != chosen) {
+        cb_formation_change->setCurrentIndex(chosen);
+    }
 }
 
 void EventPageView::sync_goal_panel() {

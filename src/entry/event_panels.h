@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -61,7 +62,23 @@ class EventPageView : public QWidget {
     QPushButton* cm_ex;
     QPushButton* cm_pk;
     QWidget* fr_pk;
+    // The substitution, position change, card and formation change panels.
+    QLabel* lb_in;
+    QLineEdit* tx_in;
+    QLabel* lb_out;
+    QLineEdit* tx_out;
+    QLabel* lb_mem1;
+    QLineEdit* tx_mem_poji1;
+    QLineEdit* tx_mem1;
+    QLabel* lb_mem2;
+    QLineEdit* tx_mem_poji2;
+    QLineEdit* tx_mem2;
+    std::array<QRadioButton*, 2> op_card;
+    QLabel* lb_card;
+    QLineEdit* tx_card;
+    std::array<QLabel*, 2> lb_formation;
     QLineEdit* tx_formation;
+    QComboBox* cb_formation_change;
     // The goal panel.
     QLabel* lb_point;
     QLineEdit* tx_point;
@@ -88,6 +105,11 @@ class EventPageView : public QWidget {
   private:
     QWidget* build_lists();
     QWidget* build_kinds();
+    QWidget* build_kind_panel(KindOption kind);
+    QWidget* build_substitution_panel();
+    QWidget* build_position_change_panel();
+    QWidget* build_card_panel();
+    QWidget* build_formation_panel();
     QWidget* build_goal_panel();
     QWidget* build_conceded_panel();
     QWidget* build_time_row();
@@ -96,6 +118,7 @@ class EventPageView : public QWidget {
     QPushButton* details_button(DetailPanel panel) const;
     void act(const std::function<void(EventPage&)>& action);
     void sync_pitch();
+    void sync_member_panels();
     void sync_goal_panel();
     void sync_details();
     void sync_events();

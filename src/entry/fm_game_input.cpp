@@ -291,8 +291,10 @@ void fm_game_input::fill_lists() {
     store_.rebuild_formation_fields();
     for (const md::Formation& formation : md::formations_from_fields(store_.formation_fields)) {
         cb_formation->addItem(formation.name);
+        events->cb_formation_change->addItem(formation.name);
     }
     cb_formation->setCurrentIndex(-1);
+    events->cb_formation_change->setCurrentIndex(-1);
     lineup_.available = md::split_list(store_.member_list);
     lst_member_check->addItems(lineup_.available);
     // Without keyboard entry, names come only from the list.
@@ -357,7 +359,8 @@ void fm_game_input::next_from_page2() {
         return;
     }
     fixed_fields_ = fixed_fields_.mid(0, 11) + lineup_fields(lineup_);
-    events->set_state(std::make_unique<EventPage>(fixed_fields_));
+    events->set_state(
+        std::make_unique<EventPage>(fixed_fields_, md::formations_from_fields(store_.formation_fields)));
     show_page(2);
 }
 

@@ -8,14 +8,20 @@
 
 namespace kl {
 
-void Lineup::choose_formation(const md::Formation& chosen) {
-    formation = chosen.name;
-    int row = starting_rows - 1;
-    for (size_t position = 0; position < chosen.counts.size(); ++position) {
-        for (int count = md::leading_int(chosen.counts[position]); count > 0 && row >= 1; --count, --row) {
+int assign_formation_positions(const md::Formation& formation, std::array<QString, 11>& positions) {
+    const int last = static_cast<int>(positions.size()) - 1;
+    int row = last;
+    for (size_t position = 0; position < formation.counts.size(); ++position) {
+        for (int count = md::leading_int(formation.counts[position]); count > 0 && row >= 1; --count, --row) {
             positions[static_cast<size_t>(row)] = md::words::outfield_positions[position];
         }
     }
+    return last - row;
+}
+
+void Lineup::choose_formation(const md::Formation& chosen) {
+    formation = chosen.name;
+    assign_formation_positions(chosen, positions);
 }
 
 void Lineup::take_selected_into(QString& box) {

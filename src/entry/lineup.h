@@ -12,6 +12,11 @@ namespace kl {
 
 // --- Page 2: formation and line-up ---
 
+// Gives rows the position codes of a formation: each outfield count in stored order (CF first)
+// takes that many rows from the bottom row up. Row 0, the goalkeeper's, and rows no count reaches
+// keep their codes. Returns how many rows were given a code.
+int assign_formation_positions(const md::Formation& formation, std::array<QString, 11>& positions);
+
 inline constexpr int starting_rows = 11;  // row 0 is the goalkeeper's
 inline constexpr int reserve_slots = 9;
 
