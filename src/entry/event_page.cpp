@@ -1,6 +1,7 @@
 #include "event_page.h"
 
 #include "lineup.h"
+#include "page_messages.h"
 #include "store/capacities.h"
 #include "store/game_event.h"
 #include "store/numbers.h"
@@ -10,10 +11,6 @@
 
 namespace kl {
 namespace {
-
-md::UserMessage input_error(const QString& text) {
-    return {md::input_error_title, text};
-}
 
 template <size_t n>
 QStringList list_of(const std::array<QString, n>& words) {
@@ -74,6 +71,7 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
     for (size_t row = 0; row < pitch.size(); ++row) {
         pitch[row] = {event_fields[static_cast<qsizetype>(12 + 2 * row)],
                       event_fields[static_cast<qsizetype>(13 + 2 * row)]};
+        starting_members += pitch[row].member.isEmpty() ? 0 : 1;
     }
     for (int slot = 34; slot < md::fixed_field_count && !event_fields[slot].isEmpty(); ++slot) {
         reserves.append(event_fields[slot]);
@@ -83,6 +81,9 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
 }
 
 QString EventPage::time_label() const {
+    if (period == Period::shoot_out) {
+        return QStringLiteral(u"時間 （ - ）");
+    }
     if (period == Period::extra) {
         return QStringLiteral(u"時間 （") + QString::number(game_minutes + 1) + QStringLiteral(u" 分 - ") +
                QString::number(game_minutes + extra_minutes) + QStringLiteral(u" 分）");
@@ -128,6 +129,9 @@ void EventPage::lock_entry_controls(bool locked) {
 }
 
 void EventPage::choose_kind(KindOption option) {
+    if (!controls.kinds) {
+        return;
+    }
     kind = option;
     lock_entry_controls(false);
     reset_entry_panels();
@@ -136,13 +140,25 @@ void EventPage::choose_kind(KindOption option) {
     // The formation kind previews changes in the name column: the names are kept to write back.
     if (option == KindOption::formation_change) {
         if (!saved_pitch_names) {
-            saved_pitch_names.emplace();
-            for (size_t row = 0; row < pitch.size(); ++row) {
-                (*saved_pitch_names)[row] = pitch[row].member;
-            }
+            remember_pitch_names();
         }
     } else {
         restore_saved_names();
+    }
+}
+
+void EventPage::remember_pitch_names() {
+    saved_pitch_names.emplace();
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        (*saved_pitch_names)[row] = pitch[row].member;
+    }
+}
+
+// Undoes a formation preview; while the formation kind stays chosen its names stay remembered.
+void EventPage::write_back_saved_names() {
+    restore_saved_names();
+    if (kind == KindOption::formation_change) {
+        remember_pitch_names();
     }
 }
 
@@ -213,6 +229,11 @@ void EventPage::click_pitch_row(int row) {
         return;
     }
     const PitchSlot& slot = pitch[static_cast<size_t>(row)];
+    if (period == Period::shoot_out) {
+        shoot_out.kicker = slot.member;
+        kicker_row = row;
+        return;
+    }
     switch (kind) {
         case KindOption::substitution:
             member_out = slot.member;
@@ -387,18 +408,22 @@ md::GoalDetail EventPage::detail_of(DetailPanel panel) const {
             options(panel, 2).value(chosen[2])};
 }
 
-bool EventPage::room_for(const QStringList& fields) const {
-    return md::fixed_field_count + event_field_count + fields.size() <= md::event_fields_capacity;
+bool EventPage::room_for(qsizetype field_count) const {
+    return md::fixed_field_count + event_field_count + field_count <= md::event_fields_capacity;
 }
 
 void EventPage::append_event(const QStringList& fields) {
     md::GameEvent event{*md::kind_from_literal(fields.value(1)), fields};
     lines.push_back(md::event_list_line(event, current_formation));
+    events_.push_back(event);
     event_fields += fields;
     event_field_count += static_cast<int>(fields.size());
 }
 
 std::optional<md::UserMessage> EventPage::add() {
+    if (period == Period::shoot_out) {
+        return add_shoot_out();
+    }
     switch (kind) {
         case KindOption::goal:
             return add_goal();
@@ -424,8 +449,8 @@ std::optional<md::UserMessage> EventPage::add_substitution() {
     const QString minute = QString::number(event_minute());
     const QStringList fields = md::compose_substitution(
         minute, pitch[static_cast<size_t>(first_row)].position, member_in, member_out);
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     time_text_ = minute;
     append_event(fields);
@@ -448,8 +473,8 @@ std::optional<md::UserMessage> EventPage::add_position_change() {
     // Member 1 takes member 2's position (B) and member 2 member 1's (A).
     const QStringList fields =
         md::compose_position_change(minute, position_2, member_1, position_1, member_2);
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     time_text_ = minute;
     append_event(fields);
@@ -494,8 +519,8 @@ std::optional<md::UserMessage> EventPage::add_card() {
                                              : md::words::caution;
     const QString minute = QString::number(event_minute());
     const QStringList fields = md::compose_card(minute, card, carded);
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     time_text_ = minute;
     append_event(fields);
@@ -535,8 +560,8 @@ std::optional<md::UserMessage> EventPage::add_formation_change() {
     }
     const QString minute = QString::number(event_minute());
     const QStringList fields = md::compose_formation_change(minute, chosen->name, rows);
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     time_text_ = minute;
     append_event(fields);
@@ -582,8 +607,8 @@ std::optional<md::UserMessage> EventPage::add_goal() {
             ? md::compose_goal(minute, mark, md::words::own_goal, detail_of(DetailPanel::own_goal), {}, {})
             : md::compose_goal(minute, mark, scorer, detail_of(DetailPanel::finish),
                                assist_visible() ? assister : QString(), detail_of(DetailPanel::assist));
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     ++own_score;
     time_text_ = minute;
@@ -606,8 +631,8 @@ std::optional<md::UserMessage> EventPage::add_conceded() {
     const QStringList fields =
         md::compose_conceded(minute, md::goal_mark(period == Period::extra, extra_mode),
                              detail_of(DetailPanel::conceded_finish), detail_of(DetailPanel::play_before));
-    if (!room_for(fields)) {
-        return input_error(QStringLiteral(u"これ以上　「イベント」　を追加できません。"));
+    if (!room_for(fields.size())) {
+        return no_room_for_event();
     }
     ++opponent_score;
     time_text_ = minute;
@@ -621,18 +646,7 @@ void EventPage::after_scoring_event() {
     const int minute = md::leading_int(time_text_);
     const bool golden = period == Period::extra && extra_mode == md::words::golden_goal_mode;
     if (golden) {
-        // The golden goal ends the game: only the list, 全削除 and the navigation stay usable.
-        lock_entry_controls(true);
-        controls.extra_button = false;
-        controls.shoot_out_button = false;
-        controls.delete_all = true;
-        controls.navigation = true;
-        controls.pitch_list = false;
-        controls.reserve_list = false;
-        controls.event_list = true;
-        reset_entry_panels();
-        controls.kinds = false;
-        controls.time_buttons = false;
+        end_by_golden_goal();
         return;
     }
     if (period == Period::extra && extra_mode == md::words::silver_goal_mode) {
@@ -640,6 +654,23 @@ void EventPage::after_scoring_event() {
     }
     after_event();
     reset_entry_panels();
+}
+
+// The golden goal ends the game: only the list, 1行削除, 全削除 and the navigation stay usable.
+void EventPage::end_by_golden_goal() {
+    lock_entry_controls(true);
+    // No way back to regular time either: nothing can follow the goal that ended the game.
+    controls.half_button = false;
+    controls.extra_button = false;
+    controls.shoot_out_button = false;
+    controls.delete_all = true;
+    controls.navigation = true;
+    controls.pitch_list = false;
+    controls.reserve_list = false;
+    controls.event_list = true;
+    reset_entry_panels();
+    controls.kinds = false;
+    controls.time_buttons = false;
 }
 
 // The time bookkeeping of every event: the last minute of its period, and no way back to regular

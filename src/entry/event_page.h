@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shoot_out.h"
 #include "store/event_composer.h"
 #include "store/master_lists.h"
 #include "store/user_message.h"
@@ -110,6 +111,11 @@ class EventPage {
     QStringList caution_names;
     std::vector<int> caution_counts;
     std::vector<int> sent_off_rows;
+    // The shoot-out panel, the pitch names when the shoot-out began (kickers leave the list until
+    // each has kicked once) and the number of starting members, the length of a kicker rotation.
+    ShootOut shoot_out;
+    std::array<QString, 11> shoot_out_names;
+    int starting_members = 0;
 
     // The option chosen in each group of each detail panel (-1: none), which options of the area
     // group are enabled, which panel is open and which details buttons show their details complete.
@@ -139,6 +145,18 @@ class EventPage {
     // 追加: the refusal to show, or nothing when the event was added.
     std::optional<md::UserMessage> add();
 
+    // 前・後半, 延長戦 and PK戦: the refusal to show, or nothing when the period changed.
+    std::optional<md::UserMessage> choose_period(Period chosen);
+    // The shoot-out panel: 先攻 or 後攻, a kick's ○ or × (the refusal to show), 初期化.
+    void choose_kick_order(bool own_first);
+    std::optional<md::UserMessage> record_kick(bool own, bool scored);
+    void reset_shoot_out();
+
+    // 1行削除: takes back the last event and everything it changed.
+    void delete_last_event();
+    // 全削除: the page as it was when it opened.
+    void delete_all_events();
+
     // The options of each group of a panel, in order: body part, area, action.
     static const QStringList& options(DetailPanel panel, int group);
 
@@ -159,16 +177,43 @@ class EventPage {
     void after_event();
     void click_scorer_or_assister(int row);
     void restore_saved_names();
+    void remember_pitch_names();
+    void write_back_saved_names();
     const md::Formation* formation_named(const QString& name) const;
     // The position codes of a formation, by row (row 0 the goalkeeper's, left as it is).
     std::array<QString, 11> rows_of(const md::Formation& formation) const;
     int& caution_count(const QString& member);
-    bool room_for(const QStringList& fields) const;
+    bool room_for(qsizetype field_count) const;
     void append_event(const QStringList& fields);
     void after_scoring_event();
+    void end_by_golden_goal();
+    std::optional<md::UserMessage> add_shoot_out();
+    void close_after_shoot_out();
+
+    // Periods (event_periods.cpp).
+    void back_to_regular_time();
+    std::optional<md::UserMessage> go_to_extra_time();
+    std::optional<md::UserMessage> start_shoot_out();
+    void leave_shoot_out();
+    void take_kicker_off();
+    void restore_shoot_out_names();
+    bool meeting_has_extra_time() const;
+    bool meeting_has_shoot_out() const;
+
+    // Taking an event back (event_deletion.cpp).
+    int row_of(const QString& member) const;
+    int cautions_of(const QString& member) const;
+    void undo(const md::GameEvent& removed, int removed_minute);
+    void undo_card(const md::GameEvent& removed);
+    void undo_scoring(const md::GameEvent& removed, int removed_minute);
+    void undo_formation_change();
+    void undo_shoot_out();
+    void period_after_removal(bool shoot_out_removed, int removed_minute, int minute_before);
 
     QString time_text_ = QStringLiteral(u"0");
     std::vector<md::Formation> formations_;
+    std::vector<md::GameEvent> events_;  // the events added, in order, to take back the last
+    int kicker_row = -1;
 };
 
 }  // namespace kl

@@ -127,7 +127,8 @@ QWidget* EventPageView::build_kinds() {
     auto* options = new QGridLayout;
     const char16_t* captions[] = {u"交代",           u"ポジション変更", u"警告・退場",
                                   u"得点・アシスト", u"失点",           u"フォーメーション変更"};
-    kind_panels_ = new QStackedLayout;
+    kind_panel_area_ = new QWidget(area);
+    kind_panels_ = new QStackedLayout(kind_panel_area_);
     for (int i = 0; i < kind_option_count; ++i) {
         auto* option = named(new QRadioButton(QString::fromUtf16(captions[i]), area),
                              indexed(QStringLiteral(u"op_input"), i));
@@ -136,13 +137,15 @@ QWidget* EventPageView::build_kinds() {
         connect(option, &QRadioButton::clicked, this,
                 [this, i] { act([i](EventPage& page) { page.choose_kind(KindOption(i)); }); });
         QWidget* panel = build_kind_panel(KindOption(i));
+        panel->setParent(kind_panel_area_);
         fr_event[static_cast<size_t>(i)] = named(panel, indexed(QStringLiteral(u"fr_event"), i));
         kind_panels_->addWidget(panel);
     }
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(options);
-    layout->addLayout(kind_panels_);
+    layout->addWidget(kind_panel_area_);
+    layout->addWidget(build_shoot_out_panel());
     return area;
 }
 
@@ -326,13 +329,8 @@ QWidget* EventPageView::build_time_row() {
     layout->addWidget(cm_event_add);
     connect(tx_event_time, &QLineEdit::textEdited, this,
             [this](const QString& text) { act([text](EventPage& page) { page.type_time(text); }); });
-    connect(cm_event_add, &QPushButton::clicked, this, [this] {
-        std::optional<md::UserMessage> refusal;
-        act([&refusal](EventPage& page) { refusal = page.add(); });
-        if (refusal) {
-            emit refused(*refusal);
-        }
-    });
+    connect(cm_event_add, &QPushButton::clicked, this,
+            [this] { act_or_refuse([](EventPage& page) { return page.add(); }); });
     return row;
 }
 
@@ -355,8 +353,6 @@ QWidget* EventPageView::build_event_list() {
     cm_harf = named(new QPushButton(QStringLiteral(u"前・後半"), area), QStringLiteral(u"cm_harf"));
     cm_ex = named(new QPushButton(QStringLiteral(u"延長戦"), area), QStringLiteral(u"cm_ex"));
     cm_pk = named(new QPushButton(QStringLiteral(u"PK戦"), area), QStringLiteral(u"cm_pk"));
-    fr_pk = named(new QWidget(area), QStringLiteral(u"fr_pk"));
-    fr_pk->hide();
     for (QLineEdit* score : {tx_score1, tx_score2}) {
         score->setReadOnly(true);
         score->setFixedWidth(px(450));
@@ -379,8 +375,85 @@ QWidget* EventPageView::build_event_list() {
     layout->addWidget(lstv_event, 1);
     layout->addLayout(delete_row);
     layout->addLayout(score_row);
-    layout->addWidget(fr_pk);
+    const std::pair<QPushButton*, Period> periods[] = {
+        {cm_harf, Period::regular}, {cm_ex, Period::extra}, {cm_pk, Period::shoot_out}};
+    for (const auto& [button, period] : periods) {
+        connect(button, &QPushButton::clicked, this, [this, period = period] {
+            act_or_refuse([period](EventPage& page) { return page.choose_period(period); });
+        });
+    }
+    connect(cm_event_line_delete, &QPushButton::clicked, this,
+            [this] { act([](EventPage& page) { page.delete_last_event(); }); });
+    connect(cm_event_all_delete, &QPushButton::clicked, this,
+            [this] { act([](EventPage& page) { page.delete_all_events(); }); });
     return area;
+}
+
+QWidget* EventPageView::build_shoot_out_panel() {
+    fr_pk = named(new QGroupBox(QStringLiteral(u"PK戦"), this), QStringLiteral(u"fr_pk"));
+    const char16_t* orders[] = {u"先攻", u"後攻"};
+    const char16_t* sides[] = {u"自チーム", u"敵チーム", u"PKスコア", u"-"};
+    for (int i = 0; i < 2; ++i) {
+        op_pk[static_cast<size_t>(i)] =
+            named(new QRadioButton(QString::fromUtf16(orders[i]), fr_pk), indexed(u"op_pk", i));
+        // Both can be unselected, so the window sets them itself.
+        op_pk[static_cast<size_t>(i)]->setAutoExclusive(false);
+        connect(op_pk[static_cast<size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { act([i](EventPage& page) { page.choose_kick_order(i == 0); }); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        lb_pk[static_cast<size_t>(i)] =
+            named(new QLabel(QString::fromUtf16(sides[i]), fr_pk), indexed(u"lb_pk", i));
+        cm_pk_point[static_cast<size_t>(i)] =
+            named(new QPushButton(i % 2 == 0 ? QStringLiteral(u"○") : QStringLiteral(u"×"), fr_pk),
+                  indexed(u"cm_pk_point", i));
+        cm_pk_point[static_cast<size_t>(i)]->setFixedWidth(px(450));
+        connect(cm_pk_point[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] {
+            act_or_refuse([i](EventPage& page) { return page.record_kick(i < 2, i % 2 == 0); });
+        });
+    }
+    tx_pk = read_only_box(fr_pk, u"tx_pk");
+    for (int i = 0; i < 2; ++i) {
+        QLineEdit* points = read_only_box(fr_pk, i == 0 ? u"tx_pk_point_0" : u"tx_pk_point_1");
+        points->setFixedWidth(px(450));
+        points->setAlignment(Qt::AlignCenter);
+        tx_pk_point[static_cast<size_t>(i)] = points;
+    }
+    lstv_pk = named(new QTreeWidget(fr_pk), QStringLiteral(u"lstv_pk"));
+    lstv_pk->setRootIsDecorated(false);
+    lstv_pk->setHeaderLabels({QStringLiteral(u"回数"), QStringLiteral(u"先攻"), QStringLiteral(u"後攻")});
+    lstv_pk->header()->setSectionResizeMode(QHeaderView::Stretch);
+    lstv_pk->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cm_pk_delete = named(new QPushButton(QStringLiteral(u"初期化"), fr_pk), QStringLiteral(u"cm_pk_delete"));
+    connect(cm_pk_delete, &QPushButton::clicked, this,
+            [this] { act([](EventPage& page) { page.reset_shoot_out(); }); });
+
+    auto* kicks = new QGridLayout;
+    kicks->addWidget(op_pk[0], 0, 0);
+    kicks->addWidget(op_pk[1], 0, 1);
+    kicks->addWidget(lb_pk[0], 1, 0);
+    kicks->addWidget(tx_pk, 1, 1);
+    kicks->addWidget(cm_pk_point[0], 1, 2);
+    kicks->addWidget(cm_pk_point[1], 1, 3);
+    kicks->addWidget(lb_pk[1], 2, 0);
+    kicks->addWidget(cm_pk_point[2], 2, 2);
+    kicks->addWidget(cm_pk_point[3], 2, 3);
+    auto* score = new QHBoxLayout;
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{lb_pk[2], tx_pk_point[0], lb_pk[3], tx_pk_point[1]}) {
+        score->addWidget(widget);
+    }
+    score->addStretch();
+    score->addWidget(cm_pk_delete);
+    auto* left = new QVBoxLayout;
+    left->addLayout(kicks);
+    left->addLayout(score);
+    left->addStretch();
+    auto* layout = new QHBoxLayout(fr_pk);
+    layout->addLayout(left);
+    layout->addWidget(lstv_pk, 1);
+    fr_pk->hide();
+    return fr_pk;
 }
 
 DetailPanelControls EventPageView::build_detail_panel(DetailPanel panel) {
@@ -449,6 +522,14 @@ void EventPageView::act(const std::function<void(EventPage&)>& action) {
     }
 }
 
+void EventPageView::act_or_refuse(const std::function<std::optional<md::UserMessage>(EventPage&)>& action) {
+    std::optional<md::UserMessage> refusal;
+    act([&](EventPage& page) { refusal = action(page); });
+    if (refusal) {
+        emit refused(*refusal);
+    }
+}
+
 void EventPageView::sync() {
     if (!state_) {
         lstv_sm->clear();
@@ -463,6 +544,7 @@ void EventPageView::sync() {
         op_input[static_cast<size_t>(i)]->setEnabled(enabled.kinds);
     }
     kind_panels_->setCurrentWidget(fr_event[static_cast<size_t>(page.kind)]);
+    kind_panel_area_->setVisible(page.period != Period::shoot_out);
     lb_event_time->setText(page.time_label());
     if (tx_event_time->text() != page.time_text()) {
         tx_event_time->setText(page.time_text());
@@ -492,6 +574,7 @@ void EventPageView::sync() {
     sync_goal_panel();
     sync_details();
     sync_events();
+    sync_shoot_out();
 }
 
 void EventPageView::sync_pitch() {
@@ -511,8 +594,11 @@ void EventPageView::sync_pitch() {
     }
     lstv_sm->setEnabled(page.controls.pitch_list);
     lb_sm->setEnabled(page.controls.pitch_list);
-    if (lst_rm->count() != page.reserves.size() ||
-        (lst_rm->count() > 0 && lst_rm->item(0)->text() != page.reserves.front())) {
+    QStringList shown;
+    for (int i = 0; i < lst_rm->count(); ++i) {
+        shown.append(lst_rm->item(i)->text());
+    }
+    if (shown != page.reserves) {
         lst_rm->clear();
         lst_rm->addItems(page.reserves);
     }
@@ -583,7 +669,9 @@ void EventPageView::sync_details() {
 
 void EventPageView::sync_events() {
     const EventPage& page = *state_;
-    if (lstv_event->topLevelItemCount() == static_cast<int>(page.lines.size())) {
+    const int shown = lstv_event->topLevelItemCount();
+    if (shown == static_cast<int>(page.lines.size()) &&
+        (shown == 0 || lstv_event->topLevelItem(shown - 1)->text(2) == page.lines.back().content)) {
         return;
     }
     lstv_event->clear();
@@ -592,6 +680,37 @@ void EventPageView::sync_events() {
         auto* item = new QTreeWidgetItem(QStringList{line.time, line.kind, line.content});
         item->setForeground(2, line_colour(line.colour, normal));
         lstv_event->addTopLevelItem(item);
+    }
+}
+
+void EventPageView::sync_shoot_out() {
+    const EventPage& page = *state_;
+    const ShootOut& kicks = page.shoot_out;
+    fr_pk->setVisible(page.period == Period::shoot_out);
+    for (size_t i = 0; i < op_pk.size(); ++i) {
+        op_pk[i]->setChecked(kicks.own_first == (i == 0));
+        op_pk[i]->setEnabled(kicks.order_enabled[i]);
+    }
+    for (QWidget* own : std::initializer_list<QWidget*>{lb_pk[0], tx_pk, cm_pk_point[0], cm_pk_point[1]}) {
+        own->setEnabled(kicks.own_side);
+    }
+    for (QWidget* opponent : std::initializer_list<QWidget*>{lb_pk[1], cm_pk_point[2], cm_pk_point[3]}) {
+        opponent->setEnabled(kicks.opponent_side);
+    }
+    tx_pk->setText(kicks.kicker);
+    tx_pk_point[0]->setText(QString::number(kicks.own_points));
+    tx_pk_point[1]->setText(QString::number(kicks.opponent_points));
+    cm_pk_delete->setEnabled(kicks.reset_enabled);
+    if (lstv_pk->topLevelItemCount() != static_cast<int>(kicks.rounds.size())) {
+        lstv_pk->clear();
+        for (const QStringList& round : kicks.rounds) {
+            lstv_pk->addTopLevelItem(new QTreeWidgetItem(round));
+        }
+    } else if (!kicks.rounds.empty()) {
+        QTreeWidgetItem* last = lstv_pk->topLevelItem(lstv_pk->topLevelItemCount() - 1);
+        for (int column = 0; column < kicks.rounds.back().size(); ++column) {
+            last->setText(column, kicks.rounds.back()[column]);
+        }
     }
 }
 

@@ -61,7 +61,15 @@ class EventPageView : public QWidget {
     QPushButton* cm_harf;
     QPushButton* cm_ex;
     QPushButton* cm_pk;
+    // The shoot-out panel.
     QWidget* fr_pk;
+    std::array<QRadioButton*, 2> op_pk;
+    std::array<QLabel*, 4> lb_pk;  // 自チーム, 敵チーム, PKスコア, "-"
+    QLineEdit* tx_pk;
+    std::array<QPushButton*, 4> cm_pk_point;  // own ○ ×, opponent ○ ×
+    std::array<QLineEdit*, 2> tx_pk_point;
+    QTreeWidget* lstv_pk;
+    QPushButton* cm_pk_delete;
     // The substitution, position change, card and formation change panels.
     QLabel* lb_in;
     QLineEdit* tx_in;
@@ -114,18 +122,23 @@ class EventPageView : public QWidget {
     QWidget* build_conceded_panel();
     QWidget* build_time_row();
     QWidget* build_event_list();
+    QWidget* build_shoot_out_panel();
     DetailPanelControls build_detail_panel(DetailPanel panel);
     QPushButton* details_button(DetailPanel panel) const;
     void act(const std::function<void(EventPage&)>& action);
+    // An action that may be refused with a message box.
+    void act_or_refuse(const std::function<std::optional<md::UserMessage>(EventPage&)>& action);
     void sync_pitch();
     void sync_member_panels();
     void sync_goal_panel();
     void sync_details();
     void sync_events();
+    void sync_shoot_out();
 
     std::unique_ptr<EventPage> state_;
     std::array<QPushButton*, 3> navigation_{};
     QStackedLayout* kind_panels_ = nullptr;
+    QWidget* kind_panel_area_ = nullptr;
 };
 
 }  // namespace kl

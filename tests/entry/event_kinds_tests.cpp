@@ -1,53 +1,24 @@
-#include "entry/event_page.h"
-#include "support/game_builder.h"
+#include "page_support.h"
 
 #include <gtest/gtest.h>
 
 namespace kl {
 namespace {
 
-QStringList fixed_fields(const test::GameBuilder& game) {
-    return game.line().split(u',').mid(1, 43);
-}
-
-md::Formation formation(const QString& name, std::array<const char16_t*, 9> counts) {
-    md::Formation result{name, {}};
-    for (size_t i = 0; i < counts.size(); ++i) {
-        result.counts[i] = QString::fromUtf16(counts[i]);
-    }
-    return result;
-}
-
-EventPage page_of() {
-    return EventPage(
-        fixed_fields(test::GameBuilder()),
-        {formation(QStringLiteral(u"4-4-2"), {u"2", u"0", u"0", u"2", u"2", u"0", u"2", u"2", u"0"}),
-         formation(QStringLiteral(u"3-5-2"), {u"2", u"0", u"1", u"2", u"2", u"0", u"3", u"0", u"0"}),
-         formation(QStringLiteral(u"小さい"), {u"1", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"})});
-}
-
-QString add(EventPage& page) {
-    const std::optional<md::UserMessage> refusal = page.add();
-    return refusal ? refusal->text : QString();
-}
-
-void card(EventPage& page, int row, bool sending_off) {
-    page.choose_kind(KindOption::card);
-    page.click_pitch_row(row);
-    page.choose_card(sending_off);
-    ASSERT_EQ(add(page), QString());
-}
+using test::card;
+using test::page_of;
+using test::refusal_of;
 
 TEST(EventKinds, ASubstitutionPutsTheReserveInTheRow) {
     EventPage page = page_of();
-    EXPECT_EQ(add(page), QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
     card(page, 10, false);
     EXPECT_TRUE(page.pitch[10].cautioned);
     page.choose_kind(KindOption::substitution);
     page.click_pitch_row(10);
     page.click_reserve(1);
     page.step_time(TimeButton::forward_ten);
-    ASSERT_EQ(add(page), QString());
+    ASSERT_EQ(refusal_of(page), QString());
     EXPECT_EQ(page.pitch[10].member, QStringLiteral(u"R2"));
     EXPECT_FALSE(page.pitch[10].cautioned);  // the caution stays with the member who went off
     EXPECT_EQ(page.reserves, (QStringList{QStringLiteral(u"R1"), QStringLiteral(u"R3")}));
@@ -74,7 +45,7 @@ TEST(EventKinds, ASecondCautionIsOneEventThatSendsOff) {
     page.choose_kind(KindOption::substitution);
     page.click_pitch_row(3);
     page.click_reserve(0);
-    EXPECT_EQ(add(page), QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
 
     // A direct sending-off after a caution is no caution.
     card(page, 5, false);
@@ -82,20 +53,20 @@ TEST(EventKinds, ASecondCautionIsOneEventThatSendsOff) {
     EXPECT_EQ(page.lines.back().content, QStringLiteral(u"退場 - S6"));
     EXPECT_EQ(page.caution_counts[static_cast<size_t>(page.caution_names.indexOf(QStringLiteral(u"S6")))], 1);
     page.choose_kind(KindOption::card);
-    EXPECT_EQ(add(page), QStringLiteral(u"「対象者」　を左のリストから選択して下さい。"));
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"「対象者」　を左のリストから選択して下さい。"));
 }
 
 TEST(EventKinds, APositionChangeSwapsMembersAndTheirCautions) {
     EventPage page = page_of();
     card(page, 1, false);
     page.choose_kind(KindOption::position_change);
-    EXPECT_EQ(add(page),
+    EXPECT_EQ(refusal_of(page),
               QStringLiteral(u"「メンバー１」　か　「メンバー２」　を左のリストから選択して下さい。"));
     page.click_pitch_row(1);  // S2 at SB
     page.click_pitch_row(1);  // the same member cannot be member 2
     EXPECT_EQ(page.member_2, QString());
     page.click_pitch_row(4);  // S5 at CB
-    ASSERT_EQ(add(page), QString());
+    ASSERT_EQ(refusal_of(page), QString());
     EXPECT_EQ(page.pitch[1].member, QStringLiteral(u"S5"));
     EXPECT_EQ(page.pitch[4].member, QStringLiteral(u"S2"));
     EXPECT_EQ(page.pitch[1].position, QStringLiteral(u"SB"));
@@ -109,12 +80,12 @@ TEST(EventKinds, AFormationChangePreviewsThenAssignsPositions) {
     EventPage page = page_of();
     page.choose_kind(KindOption::formation_change);
     page.choose_formation_change(QStringLiteral(u"4-4-2"));
-    EXPECT_EQ(add(page), QStringLiteral(u"フォーメーションが変更されていません。"));
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"フォーメーションが変更されていません。"));
     page.choose_formation_change(QStringLiteral(u"3-5-2"));
     EXPECT_EQ(page.pitch[10].member, QStringLiteral(u"→　　　CF"));
     EXPECT_EQ(page.pitch[8].member, QStringLiteral(u"→　　　OH"));
     EXPECT_EQ(page.pitch[0].member, QStringLiteral(u"S1"));
-    ASSERT_EQ(add(page), QString());
+    ASSERT_EQ(refusal_of(page), QString());
     EXPECT_EQ(page.pitch[10].member, QStringLiteral(u"S11"));
     EXPECT_EQ(page.pitch[8].position, QStringLiteral(u"OH"));
     EXPECT_EQ(page.pitch[1].position, QStringLiteral(u"CB"));
@@ -133,7 +104,7 @@ TEST(EventKinds, AFormationChangePreviewsThenAssignsPositions) {
     EXPECT_EQ(page.pitch[10].member, QStringLiteral(u"S11"));
     page.choose_kind(KindOption::formation_change);
     page.choose_formation_change(QStringLiteral(u"名前のない形"));
-    EXPECT_EQ(add(page), QStringLiteral(u"フォーメーションが変更されていません。"));
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"フォーメーションが変更されていません。"));
 }
 
 }  // namespace

@@ -1,32 +1,13 @@
-#include "entry/event_page.h"
-#include "support/game_builder.h"
+#include "page_support.h"
 
 #include <gtest/gtest.h>
 
 namespace kl {
 namespace {
 
-// Entries 0-42 of a game's working table, from a builder's line.
-QStringList fixed_fields(const test::GameBuilder& game) {
-    return game.line().split(u',').mid(1, 43);
-}
-
-EventPage page_of(const test::GameBuilder& game = {}) {
-    return EventPage(fixed_fields(game));
-}
-
-QString refusal_of(EventPage& page) {
-    const std::optional<md::UserMessage> refusal = page.add();
-    return refusal ? refusal->text : QString();
-}
-
-void choose(EventPage& page, DetailPanel panel, int body, int area, int action) {
-    page.open_details(panel);
-    page.choose_detail(panel, 0, body);
-    page.choose_detail(panel, 2, action);
-    page.choose_detail(panel, 1, area);
-    page.close_details(panel);
-}
+using test::choose;
+using test::page_of;
+using test::refusal_of;
 
 TEST(EventPage, StartsFromTheLineUpAndTheMeeting) {
     test::GameBuilder game;

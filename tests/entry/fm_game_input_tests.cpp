@@ -37,7 +37,9 @@ class GameEntry : public test::InTemporaryFolder {
              QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
              QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
              QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
-             QStringLiteral(u"リーグ戦,80,なし,,,なし"), QString(), QStringLiteral(u"[試合データ]")});
+             QStringLiteral(u"リーグ戦,80,なし,,,なし"),
+             QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
+             QStringLiteral(u"[試合データ]")});
         test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
         window = std::make_unique<fm_main>(store);
         window->start();
@@ -149,6 +151,50 @@ TEST_F(GameEntry, AGameIsEnteredFromEndToEnd) {
     window->findChild<QAction*>(QStringLiteral(u"tb_main_12"))->trigger();
     EXPECT_TRUE(
         window->view_copy_text().contains(QStringLiteral(u"2006/04/01 10:30\t青葉FC\t2-1\tリーグ戦")));
+}
+
+TEST_F(GameEntry, AShootOutIsKickedStoredAndTakenBackThroughItsPanel) {
+    fill_page1();
+    wizard->cb_meeting->setCurrentIndex(1);
+    emit wizard->cb_meeting->activated(1);
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    EventPageView* events = wizard->events;
+    events->cm_pk->click();
+    EXPECT_TRUE(events->fr_pk->isVisibleTo(wizard));
+    EXPECT_FALSE(events->fr_event[0]->isVisibleTo(wizard));
+    EXPECT_EQ(events->lb_event_time->text(), QStringLiteral(u"時間 （ - ）"));
+    EXPECT_FALSE(events->cm_event_line_delete->isEnabled());
+
+    events->op_pk[0]->click();
+    {
+        test::MessageBoxAnswerer answerer;
+        events->cm_pk_point[0]->click();
+        EXPECT_EQ(answerer.last_text(), QStringLiteral(u"左のリストからメンバーを選択して下さい。"));
+    }
+    click_pitch(9);
+    EXPECT_EQ(events->tx_pk->text(), QStringLiteral(u"選手10"));
+    events->cm_pk_point[0]->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(9)->text(1), QString());
+    EXPECT_FALSE(events->op_pk[1]->isEnabled());
+    EXPECT_FALSE(events->cm_event_add->isEnabled());
+    events->cm_pk_point[3]->click();
+    EXPECT_TRUE(events->cm_event_add->isEnabled());
+    EXPECT_EQ(events->lstv_pk->topLevelItem(0)->text(2), QStringLiteral(u"×"));
+    EXPECT_EQ(events->tx_pk_point[0]->text(), QStringLiteral(u"1"));
+
+    events->cm_event_add->click();
+    ASSERT_EQ(events->lstv_event->topLevelItemCount(), 1);
+    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(1), QStringLiteral(u"PK戦"));
+    EXPECT_FALSE(events->cm_pk_delete->isEnabled());
+    EXPECT_FALSE(events->op_pk[0]->isChecked());
+    events->cm_event_line_delete->click();
+    EXPECT_EQ(events->lstv_event->topLevelItemCount(), 0);
+    EXPECT_FALSE(events->fr_pk->isVisibleTo(wizard));
+    EXPECT_TRUE(events->op_input[0]->isChecked());
+    EXPECT_EQ(events->lstv_sm->topLevelItem(9)->text(1), QStringLiteral(u"選手10"));
+    EXPECT_EQ(events->lstv_pk->topLevelItemCount(), 0);
 }
 
 TEST_F(GameEntry, TheSameGameIsRefusedAndBackOnPageThreeAsksFirst) {
