@@ -29,6 +29,8 @@ void EventPage::delete_last_event() {
     // The undo works on the members' names, not on a formation preview; names remembered for the
     // preview are taken afresh afterwards, or a later undo would write back names it changed.
     restore_saved_names();
+    // Members picked before may have changed places: an old pick could put a member on twice.
+    forget_member_picks();
     undo(removed, removed.minute());
     if (kind == KindOption::formation_change) {
         remember_pitch_names();

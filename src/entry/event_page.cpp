@@ -91,9 +91,7 @@ QString EventPage::time_label() const {
     return QStringLiteral(u"時間 （0 分 - ") + QString::number(game_minutes) + QStringLiteral(u" 分）");
 }
 
-void EventPage::reset_entry_panels() {
-    controls.kinds = true;
-    controls.time_buttons = true;
+void EventPage::forget_member_picks() {
     scorer.clear();
     assister.clear();
     scorer_next = true;
@@ -107,6 +105,12 @@ void EventPage::reset_entry_panels() {
     member_1_next = true;
     member_2_next = false;
     carded.clear();
+}
+
+void EventPage::reset_entry_panels() {
+    controls.kinds = true;
+    controls.time_buttons = true;
+    forget_member_picks();
     sending_off = false;
     details_done.fill(false);
     open_panel.reset();

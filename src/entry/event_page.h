@@ -165,6 +165,7 @@ class EventPage {
     int ceiling() const;
     int event_minute() const;
     void reset_entry_panels();
+    void forget_member_picks();
     void lock_entry_controls(bool locked);
     void apply_area_rule(DetailPanel panel, int action);
     md::GoalDetail detail_of(DetailPanel panel) const;

@@ -259,6 +259,17 @@ TEST(EventDeletion, TakingTheShootOutBackReturnsToThePeriodBeforeIt) {
     EXPECT_FALSE(page.controls.half_button);
 }
 
+TEST(EventDeletion, PicksMadeBeforeATakeBackAreForgotten) {
+    EventPage page = page_of();
+    test::substitute(page, 9, 0);  // R1 on for S10
+    page.click_pitch_row(9);       // R1 picked to go off
+    page.delete_last_event();      // R1 is back on the bench
+    EXPECT_EQ(page.member_out, QString());
+    page.click_reserve(2);
+    EXPECT_EQ(refusal_of(page), QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
+    EXPECT_EQ(page.pitch[9].member, QStringLiteral(u"S10"));
+}
+
 // What the page would look like had only the events so far been entered (the reserves' order aside).
 struct PageSnapshot {
     QStringList event_fields;
