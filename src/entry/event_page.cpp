@@ -487,12 +487,7 @@ std::optional<md::UserMessage> EventPage::add_position_change() {
     PitchSlot& second = pitch[static_cast<size_t>(second_row)];
     std::swap(first.member, second.member);
     std::swap(first.cautioned, second.cautioned);
-    position_1.clear();
-    member_1.clear();
-    position_2.clear();
-    member_2.clear();
-    member_1_next = true;
-    member_2_next = false;
+    forget_member_picks();
     after_event();
     return std::nullopt;
 }
@@ -660,10 +655,10 @@ void EventPage::after_scoring_event() {
     reset_entry_panels();
 }
 
-// The golden goal ends the game: only the list, 1行削除, 全削除 and the navigation stay usable.
-void EventPage::end_by_golden_goal() {
+// After the event that ends a game only the list, 全削除 and the navigation stay usable; there is
+// no way back to regular time either, since nothing can follow that event.
+void EventPage::close_for_entry() {
     lock_entry_controls(true);
-    // No way back to regular time either: nothing can follow the goal that ended the game.
     controls.half_button = false;
     controls.extra_button = false;
     controls.shoot_out_button = false;
@@ -672,6 +667,10 @@ void EventPage::end_by_golden_goal() {
     controls.pitch_list = false;
     controls.reserve_list = false;
     controls.event_list = true;
+}
+
+void EventPage::end_by_golden_goal() {
+    close_for_entry();
     reset_entry_panels();
     controls.kinds = false;
     controls.time_buttons = false;

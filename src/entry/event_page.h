@@ -187,12 +187,14 @@ class EventPage {
     bool room_for(qsizetype field_count) const;
     void append_event(const QStringList& fields);
     void after_scoring_event();
+    void close_for_entry();
     void end_by_golden_goal();
     std::optional<md::UserMessage> add_shoot_out();
     void close_after_shoot_out();
 
     // Periods (event_periods.cpp).
     void back_to_regular_time();
+    void enter_timed_period(Period timed);
     std::optional<md::UserMessage> go_to_extra_time();
     std::optional<md::UserMessage> start_shoot_out();
     void leave_shoot_out();

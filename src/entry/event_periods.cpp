@@ -32,29 +32,27 @@ std::optional<md::UserMessage> EventPage::choose_period(Period chosen) {
 }
 
 void EventPage::back_to_regular_time() {
-    controls.delete_line = true;
-    if (period == Period::shoot_out) {
-        leave_shoot_out();
-    }
-    period = Period::regular;
-    time_text_ = QString::number(last_regular_time);
-    controls.add = true;
-    write_back_saved_names();
+    enter_timed_period(Period::regular);
 }
 
 std::optional<md::UserMessage> EventPage::go_to_extra_time() {
     if (period == Period::regular && own_score != opponent_score) {
         return input_error(QStringLiteral(u"同点ではないため　「延長戦」　へ進めません。"));
     }
+    enter_timed_period(Period::extra);
+    return std::nullopt;
+}
+
+// Regular or extra time, at the minute of the period's last event.
+void EventPage::enter_timed_period(Period timed) {
     controls.delete_line = true;
     if (period == Period::shoot_out) {
         leave_shoot_out();
     }
-    period = Period::extra;
-    time_text_ = QString::number(last_extra_time);
+    period = timed;
+    time_text_ = QString::number(timed == Period::extra ? last_extra_time : last_regular_time);
     controls.add = true;
     write_back_saved_names();
-    return std::nullopt;
 }
 
 std::optional<md::UserMessage> EventPage::start_shoot_out() {
@@ -171,15 +169,7 @@ std::optional<md::UserMessage> EventPage::add_shoot_out() {
 
 // The shoot-out event ends the game: it can only be taken back, cleared or stored.
 void EventPage::close_after_shoot_out() {
-    lock_entry_controls(true);
-    controls.half_button = false;
-    controls.extra_button = false;
-    controls.shoot_out_button = false;
-    controls.delete_all = true;
-    controls.navigation = true;
-    controls.pitch_list = false;
-    controls.reserve_list = false;
-    controls.event_list = true;
+    close_for_entry();
     controls.delete_line = true;
     shoot_out.close();
 }
