@@ -64,17 +64,15 @@ void EventPage::undo(const md::GameEvent& removed, int removed_minute) {
             reserves.append(removed.member_in());
             break;
         }
-        case md::EventKind::PositionChange: {
-            const int first = row_of(removed.member_1());
-            const int second = row_of(removed.member_2());
-            if (first >= 0 && second >= 0) {
-                PitchSlot& a = pitch[static_cast<size_t>(first)];
-                PitchSlot& b = pitch[static_cast<size_t>(second)];
-                std::swap(a.member, b.member);
-                std::swap(a.cautioned, b.cautioned);
+        case md::EventKind::PositionChange:
+            if (!swapped_rows_.empty()) {
+                PitchSlot& first = pitch[static_cast<size_t>(swapped_rows_.back().first)];
+                PitchSlot& second = pitch[static_cast<size_t>(swapped_rows_.back().second)];
+                swapped_rows_.pop_back();
+                std::swap(first.member, second.member);
+                std::swap(first.cautioned, second.cautioned);
             }
             break;
-        }
         case md::EventKind::Card:
             undo_card(removed);
             break;
@@ -126,8 +124,9 @@ void EventPage::undo_scoring(const md::GameEvent& removed, int removed_minute) {
         controls.shoot_out_button = meeting_has_shoot_out();
         controls.time_buttons = true;
         controls.detail_buttons = true;
-        controls.pitch_list = kind != KindOption::conceded;
+        controls.pitch_list = true;
         controls.kinds = true;
+        // Entry is open again, so 追加 is too; the user need not pick a kind to get it back.
         if (removed.mark() == md::words::golden_goal) {
             lock_entry_controls(false);
         }

@@ -321,6 +321,9 @@ void EventPage::step_time(TimeButton button) {
 }
 
 void EventPage::type_time(const QString& text) {
+    if (!controls.time_buttons) {
+        return;  // the shoot-out has no minutes, and a closed game takes none
+    }
     QString digits;
     for (const QChar c : text) {
         if (c.isDigit() && c.unicode() < 0x80) {
@@ -487,6 +490,7 @@ std::optional<md::UserMessage> EventPage::add_position_change() {
     PitchSlot& second = pitch[static_cast<size_t>(second_row)];
     std::swap(first.member, second.member);
     std::swap(first.cautioned, second.cautioned);
+    swapped_rows_.emplace_back(first_row, second_row);
     forget_member_picks();
     after_event();
     return std::nullopt;

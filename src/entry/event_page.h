@@ -216,6 +216,8 @@ class EventPage {
     QString time_text_ = QStringLiteral(u"0");
     std::vector<md::Formation> formations_;
     std::vector<md::GameEvent> events_;  // the events added, in order, to take back the last
+    // The rows of each position change: a row left empty by a sending-off holds no name to find.
+    std::vector<std::pair<int, int>> swapped_rows_;
     int kicker_row = -1;
 };
 

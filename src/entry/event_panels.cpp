@@ -390,7 +390,7 @@ QWidget* EventPageView::build_event_list() {
 }
 
 QWidget* EventPageView::build_shoot_out_panel() {
-    fr_pk = named(new QGroupBox(QStringLiteral(u"PK戦"), this), QStringLiteral(u"fr_pk"));
+    fr_pk = named(new QGroupBox(this), QStringLiteral(u"fr_pk"));
     const char16_t* orders[] = {u"先攻", u"後攻"};
     const char16_t* sides[] = {u"自チーム", u"敵チーム", u"PKスコア", u"-"};
     for (int i = 0; i < 2; ++i) {
@@ -552,6 +552,7 @@ void EventPageView::sync() {
     for (QPushButton* button : {cm_time_down[0], cm_time_down[1], cm_time_up[0], cm_time_up[1]}) {
         button->setEnabled(enabled.time_buttons);
     }
+    tx_event_time->setReadOnly(!enabled.time_buttons);
     cm_event_add->setEnabled(enabled.add);
     lstv_event->setEnabled(enabled.event_list);
     cm_event_all_delete->setEnabled(enabled.delete_all);

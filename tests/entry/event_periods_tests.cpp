@@ -61,6 +61,15 @@ TEST(EventPeriods, ExtraTimeNeedsALevelScoreAndEndsTheWayBack) {
     // Once in extra time, 延長戦 is no longer refused for the score.
     EXPECT_FALSE(page.choose_period(Period::extra));
     EXPECT_EQ(page.time_text(), QStringLiteral(u"95"));
+
+    // Taking back a later extra-time event stays in extra time.
+    page.type_time(QStringLiteral(u"100"));
+    card(page, 1, false);
+    page.delete_last_event();
+    EXPECT_EQ(page.period, Period::extra);
+    EXPECT_EQ(page.time_text(), QStringLiteral(u"95"));
+    EXPECT_EQ(page.last_extra_time, 95);
+    EXPECT_FALSE(page.controls.half_button);
 }
 
 TEST(EventPeriods, AGoldenGoalEndsTheGameUntilItIsTakenBack) {
@@ -222,6 +231,15 @@ TEST(ShootOut, ResettingOrLeavingGivesEveryKickerBack) {
                 page.controls.delete_line);
     EXPECT_TRUE(page.shoot_out.kicks.isEmpty());
     EXPECT_TRUE(page.shoot_out.order_enabled[0] && page.shoot_out.order_enabled[1]);
+
+    ASSERT_FALSE(page.choose_period(Period::shoot_out));
+    page.choose_kick_order(true);
+    kick(page, 7, true);
+    ASSERT_FALSE(page.choose_period(Period::regular));
+    EXPECT_EQ(page.period, Period::regular);
+    EXPECT_EQ(page.time_text(), QStringLiteral(u"0"));
+    EXPECT_EQ(page.pitch[7].member, QStringLiteral(u"S8"));
+    EXPECT_FALSE(page.shoot_out.own_first);
 }
 
 TEST(EventDeletion, TakingTheShootOutBackReturnsToThePeriodBeforeIt) {
@@ -344,6 +362,12 @@ TEST(EventDeletion, EachDeletionUndoesItsEvent) {
         [&] { score(page, 8); },
         [&] { concede(page); },
         [&] { card(page, 5, true); },
+        [&] {  // S7 moves into the empty row of S6, who was sent off
+            page.choose_kind(KindOption::position_change);
+            page.click_pitch_row(6);
+            page.click_pitch_row(5);
+            ASSERT_EQ(refusal_of(page), QString());
+        },
         [&] { change_formation(page, QStringLiteral(u"小さい")); },
     };
     std::vector<PageSnapshot> before;
@@ -353,6 +377,7 @@ TEST(EventDeletion, EachDeletionUndoesItsEvent) {
         add_event();
     }
     EXPECT_EQ(page.sent_off_rows, (std::vector<int>{10, 5}));
+    EXPECT_EQ(page.pitch[5].member, QStringLiteral(u"S7"));
     for (auto expected = before.rbegin(); expected != before.rend(); ++expected) {
         page.delete_last_event();
         SCOPED_TRACE(expected->line_count + 1);
