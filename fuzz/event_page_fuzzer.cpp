@@ -3,6 +3,7 @@
 
 #include <QSet>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -111,33 +112,42 @@ void act(EventPage& page, uint8_t action, uint8_t argument) {
 }
 
 // What must hold after every action: the working table is exactly the fixed fields and the events,
-// it stores as a record that reads back with one event per list line, and no member is on the
-// pitch or the bench twice.
-void check(const EventPage& page) {
+// and every member is in one place only: on the pitch, on the bench, or gone by a substitution or
+// a sending-off.
+void check_action(const EventPage& page) {
     if (page.event_fields.size() != 43 + page.event_field_count) {
         std::abort();
     }
-    const std::optional<md::GameRecord> record =
-        md::GameRecord::parse(md::compose_record_line(page.event_fields, page.event_field_count));
-    if (!record || record->events.size() != page.lines.size()) {
-        std::abort();
-    }
-    if (page.saved_pitch_names) {
-        return;  // the name column shows a formation preview
+    if (page.saved_pitch_names || page.period == kl::Period::shoot_out) {
+        return;  // the name column shows a formation preview or the kickers left
     }
     QSet<QString> members;
-    qsizetype named = 0;
+    qsizetype placed = 0;
     for (const kl::PitchSlot& slot : page.pitch) {
         if (!slot.member.isEmpty()) {
             members.insert(slot.member);
-            ++named;
+            ++placed;
         }
     }
     for (const QString& reserve : page.reserves) {
         members.insert(reserve);
-        ++named;
+        ++placed;
     }
-    if (members.size() != named) {
+    const auto substitutions =
+        std::count_if(page.lines.begin(), page.lines.end(),
+                      [](const md::EventListLine& line) { return line.kind == QStringLiteral(u"交代"); });
+    if (members.size() != placed ||
+        placed + static_cast<qsizetype>(page.sent_off_rows.size()) + substitutions != 14) {
+        std::abort();
+    }
+}
+
+// What must hold at the end: the working table stores as a record that reads back with one event
+// per list line.
+void check_record(const EventPage& page) {
+    const std::optional<md::GameRecord> record =
+        md::GameRecord::parse(md::compose_record_line(page.event_fields, page.event_field_count));
+    if (!record || record->events.size() != page.lines.size()) {
         std::abort();
     }
 }
@@ -151,7 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EventPage page(knockout_fields(data[0]), formations());
     for (size_t i = 1; i + 1 < size; i += 2) {
         act(page, data[i], data[i + 1]);
-        check(page);
+        check_action(page);
     }
+    check_record(page);
     return 0;
 }
