@@ -1,9 +1,6 @@
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
-#include "store/data_store.h"
-#include "support/message_boxes.h"
-#include "support/test_files.h"
-#include "views/fm_main.h"
+#include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -22,7 +19,7 @@ namespace kl {
 namespace {
 
 // The main window on a team with its master lists and no games.
-class GameEntry : public test::InTemporaryFolder {
+class GameEntry : public test::MainWindowOnTeam {
   protected:
     void SetUp() override {
         InTemporaryFolder::SetUp();
@@ -30,19 +27,14 @@ class GameEntry : public test::InTemporaryFolder {
         for (int i = 1; i <= 14; ++i) {
             members.append(QStringLiteral(u"選手") + QString::number(i));
         }
-        test::write_cp932_lines(
-            QStringLiteral(u"team.kld"),
-            {QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[メンバー]"),
-             members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
-             QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
-             QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
-             QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
-             QStringLiteral(u"リーグ戦,80,なし,,,なし"),
-             QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
-             QStringLiteral(u"[試合データ]")});
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
-        window = std::make_unique<fm_main>(store);
-        window->start();
+        start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[メンバー]"),
+                  members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
+                  QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
+                  QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
+                  QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
+                  QStringLiteral(u"リーグ戦,80,なし,,,なし"),
+                  QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
+                  QStringLiteral(u"[試合データ]")});
         window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
         wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
     }
@@ -51,8 +43,7 @@ class GameEntry : public test::InTemporaryFolder {
             wizard->close();
         }
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window.reset();
-        InTemporaryFolder::TearDown();
+        MainWindowOnTeam::TearDown();
     }
     void fill_page1() {
         wizard->cb_time_h->setCurrentIndex(10);
@@ -89,8 +80,6 @@ class GameEntry : public test::InTemporaryFolder {
         controls.ok->click();
     }
 
-    md::DataStore store;
-    std::unique_ptr<fm_main> window;
     fm_game_input* wizard = nullptr;
 };
 

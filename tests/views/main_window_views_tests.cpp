@@ -1,8 +1,5 @@
-#include "store/data_store.h"
 #include "support/game_builder.h"
-#include "support/message_boxes.h"
-#include "support/test_files.h"
-#include "views/fm_main.h"
+#include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -19,7 +16,7 @@ namespace {
 using test::GameBuilder;
 
 // A main window on a team of three games whose stored order (by recorder) differs from their dates.
-class MainWindowViews : public test::InTemporaryFolder {
+class MainWindowViews : public test::MainWindowOnTeam {
   protected:
     void SetUp() override {
         InTemporaryFolder::SetUp();
@@ -36,27 +33,12 @@ class MainWindowViews : public test::InTemporaryFolder {
         june.recorder = QStringLiteral(u"C");
         june.date = QStringLiteral(u"2006/06/01");
         june.opponent = QStringLiteral(u"白山");
-        test::write_cp932_lines(QStringLiteral(u"team.kld"),
-                                {QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"),
-                                 QStringLiteral(u"[試合データ]"), may.line(), april.line(), june.line()});
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
-        window = std::make_unique<fm_main>(store);
-        window->start();
-    }
-    void TearDown() override {
-        window.reset();
-        InTemporaryFolder::TearDown();
-    }
-    template <typename T, typename Name>
-    T* find(const Name& name) {
-        return test::find_child<T>(window.get(), name);
+        start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[試合データ]"),
+                  may.line(), april.line(), june.line()});
     }
     QWidget* frame(int k) { return find<QWidget>(QStringLiteral(u"fr_data_") + QString::number(k)); }
     QTreeView* list() { return find<QTreeView>(u"lstv_game"); }
     QString cell(int row, int column) { return list()->model()->index(row, column).data().toString(); }
-
-    md::DataStore store;
-    std::unique_ptr<fm_main> window;
 };
 
 TEST_F(MainWindowViews, LoadingShowsTheListAndTheDetailCaption) {

@@ -1,8 +1,5 @@
-#include "store/data_store.h"
 #include "support/game_builder.h"
-#include "support/message_boxes.h"
-#include "support/test_files.h"
-#include "views/fm_main.h"
+#include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -23,7 +20,7 @@ namespace {
 using test::GameBuilder;
 
 // A main window on two games: a league win and a cup draw.
-class StatisticsWindow : public test::InTemporaryFolder {
+class StatisticsWindow : public test::MainWindowOnTeam {
   protected:
     void SetUp() override {
         InTemporaryFolder::SetUp();
@@ -36,29 +33,14 @@ class StatisticsWindow : public test::InTemporaryFolder {
         cup.date = QStringLiteral(u"2006/05/01");
         cup.meeting = QStringLiteral(u"カップ戦");
         cup.card(44, QStringLiteral(u"警告"), QStringLiteral(u"S10"));
-        test::write_cp932_lines(QStringLiteral(u"team.kld"),
-                                {QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"),
-                                 QStringLiteral(u"[試合データ]"), league.line(), cup.line()});
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
-        window = std::make_unique<fm_main>(store);
-        window->start();
-    }
-    void TearDown() override {
-        window.reset();
-        InTemporaryFolder::TearDown();
-    }
-    template <typename T, typename Name>
-    T* find(const Name& name) {
-        return test::find_child<T>(window.get(), name);
+        start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[試合データ]"),
+                  league.line(), cup.line()});
     }
     QString copied(const char16_t* view_button) {
         find<QAction>(view_button)->trigger();
         find<QAction>(u"tb_main_7")->trigger();
         return QApplication::clipboard()->text();
     }
-
-    md::DataStore store;
-    std::unique_ptr<fm_main> window;
 };
 
 TEST_F(StatisticsWindow, CheckBoxesEnableTheirControls) {
