@@ -157,6 +157,20 @@ QLineEdit* read_only_box(QWidget* parent, const char16_t* name) {
     return box;
 }
 
+// Lays a kind panel's controls out in rows, left to right.
+void lay_out_rows(QWidget* panel, std::initializer_list<std::initializer_list<QWidget*>> rows) {
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    int row = 0;
+    for (const auto& controls : rows) {
+        int column = 0;
+        for (QWidget* control : controls) {
+            layout->addWidget(control, row, column++);
+        }
+        ++row;
+    }
+}
+
 }  // namespace
 
 QWidget* EventPageView::build_kind_panel(KindOption kind) {
@@ -183,12 +197,7 @@ QWidget* EventPageView::build_substitution_panel() {
     tx_in = read_only_box(panel, u"tx_in");
     lb_out = named(new QLabel(QStringLiteral(u"OUT"), panel), QStringLiteral(u"lb_out"));
     tx_out = read_only_box(panel, u"tx_out");
-    auto* layout = new QGridLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lb_in, 0, 0);
-    layout->addWidget(tx_in, 0, 1);
-    layout->addWidget(lb_out, 1, 0);
-    layout->addWidget(tx_out, 1, 1);
+    lay_out_rows(panel, {{lb_in, tx_in}, {lb_out, tx_out}});
     return panel;
 }
 
@@ -202,14 +211,7 @@ QWidget* EventPageView::build_position_change_panel() {
     tx_mem2 = read_only_box(panel, u"tx_mem2");
     tx_mem_poji1->setFixedWidth(px(600));
     tx_mem_poji2->setFixedWidth(px(600));
-    auto* layout = new QGridLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lb_mem1, 0, 0);
-    layout->addWidget(tx_mem_poji1, 0, 1);
-    layout->addWidget(tx_mem1, 0, 2);
-    layout->addWidget(lb_mem2, 1, 0);
-    layout->addWidget(tx_mem_poji2, 1, 1);
-    layout->addWidget(tx_mem2, 1, 2);
+    lay_out_rows(panel, {{lb_mem1, tx_mem_poji1, tx_mem1}, {lb_mem2, tx_mem_poji2, tx_mem2}});
     return panel;
 }
 
@@ -219,12 +221,7 @@ QWidget* EventPageView::build_card_panel() {
                named(new QRadioButton(QStringLiteral(u"退場"), panel), QStringLiteral(u"op_card_1"))};
     lb_card = named(new QLabel(QStringLiteral(u"対象者"), panel), QStringLiteral(u"lb_card"));
     tx_card = read_only_box(panel, u"tx_card");
-    auto* layout = new QGridLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(op_card[0], 0, 0);
-    layout->addWidget(op_card[1], 0, 1);
-    layout->addWidget(lb_card, 1, 0);
-    layout->addWidget(tx_card, 1, 1, 1, 2);
+    lay_out_rows(panel, {{op_card[0], op_card[1]}, {lb_card, tx_card}});
     for (int option = 0; option < 2; ++option) {
         connect(op_card[static_cast<size_t>(option)], &QRadioButton::clicked, this,
                 [this, option] { act([option](EventPage& page) { page.choose_card(option == 1); }); });
@@ -238,12 +235,7 @@ QWidget* EventPageView::build_formation_panel() {
                     named(new QLabel(QStringLiteral(u"変更後"), panel), QStringLiteral(u"lb_formation_1"))};
     tx_formation = read_only_box(panel, u"tx_formation");
     cb_formation_change = named(new QComboBox(panel), QStringLiteral(u"cb_formation_change"));
-    auto* layout = new QGridLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lb_formation[0], 0, 0);
-    layout->addWidget(tx_formation, 0, 1);
-    layout->addWidget(lb_formation[1], 1, 0);
-    layout->addWidget(cb_formation_change, 1, 1);
+    lay_out_rows(panel, {{lb_formation[0], tx_formation}, {lb_formation[1], cb_formation_change}});
     connect(cb_formation_change, &QComboBox::activated, this, [this](int index) {
         const QString name = cb_formation_change->itemText(index);
         act([name](EventPage& page) { page.choose_formation_change(name); });
