@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -31,8 +32,8 @@ class GameEntry : public test::MainWindowOnTeam {
                   members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
                   QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
                   QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
-                  QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
-                  QStringLiteral(u"リーグ戦,80,なし,,,なし"),
+                  QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QStringLiteral(u"3-5-2,2,0,1,2,2,0,3,0,0"),
+                  QString(), QStringLiteral(u"[大会]"), QStringLiteral(u"リーグ戦,80,なし,,,なし"),
                   QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
                   QStringLiteral(u"[試合データ]")});
         window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
@@ -140,6 +141,50 @@ TEST_F(GameEntry, AGameIsEnteredFromEndToEnd) {
     window->findChild<QAction*>(QStringLiteral(u"tb_main_12"))->trigger();
     EXPECT_TRUE(
         window->view_copy_text().contains(QStringLiteral(u"2006/04/01 10:30\t青葉FC\t2-1\tリーグ戦")));
+}
+
+TEST_F(GameEntry, CardsSubstitutionsAndFormationChangesShowOnThePitchList) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    EventPageView* events = wizard->events;
+    const QColor yellow(0xC0, 0xC0, 0x00);
+    const QColor red(0xC0, 0x00, 0x00);
+
+    events->op_input[2]->click();
+    click_pitch(3);
+    EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手4"));
+    events->cm_event_add->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(3)->foreground(1).color(), yellow);
+    EXPECT_EQ(events->lstv_event->topLevelItem(0)->foreground(2).color(), yellow);
+    click_pitch(5);
+    events->op_card[1]->click();
+    events->cm_event_add->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(5)->text(1), QString());
+    EXPECT_EQ(events->lstv_event->topLevelItem(1)->text(2), QStringLiteral(u"退場 - 選手6"));
+    EXPECT_EQ(events->lstv_event->topLevelItem(1)->foreground(2).color(), red);
+
+    events->op_input[0]->click();
+    EXPECT_TRUE(events->lst_rm->isEnabled());
+    click_pitch(3);
+    emit events->lst_rm->itemClicked(events->lst_rm->item(1));
+    events->cm_event_add->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(3)->text(1), QStringLiteral(u"選手13"));
+    EXPECT_NE(events->lstv_sm->topLevelItem(3)->foreground(1).color(), yellow);
+    EXPECT_EQ(events->lst_rm->count(), 1);
+
+    events->op_input[5]->click();
+    emit events->cb_formation_change->activated(
+        events->cb_formation_change->findText(QStringLiteral(u"3-5-2")));
+    EXPECT_EQ(events->lstv_sm->topLevelItem(10)->text(1), QStringLiteral(u"→　　　CF"));
+    events->cm_event_add->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(10)->text(1), QStringLiteral(u"選手11"));
+    EXPECT_EQ(events->lstv_sm->topLevelItem(1)->text(0), QStringLiteral(u"CB"));
+    EXPECT_EQ(events->tx_formation->text(), QStringLiteral(u"3-5-2"));
+    events->cm_event_line_delete->click();
+    EXPECT_EQ(events->lstv_sm->topLevelItem(1)->text(0), QStringLiteral(u"SB"));
+    EXPECT_EQ(events->tx_formation->text(), QStringLiteral(u"4-4-2"));
 }
 
 TEST_F(GameEntry, AShootOutIsKickedStoredAndTakenBackThroughItsPanel) {
