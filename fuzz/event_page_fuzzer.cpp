@@ -11,17 +11,20 @@ namespace {
 
 using kl::EventPage;
 
-// Page 3 of a knockout game: 90 minutes, 30 of extra time under the mode the first byte picks, a
-// shoot-out, eleven starters and three reserves.
-QStringList knockout_fields(uint8_t mode) {
+// Page 3 of a knockout game with a shoot-out, eleven starters and three reserves; the first byte
+// picks the extra-time mode and the game and extra minutes, extremes of a damaged file among them.
+QStringList knockout_fields(uint8_t rules) {
     const QString modes[] = {QStringLiteral(u"前・後半"), QStringLiteral(u"ゴールデンゴール方式"),
                              QStringLiteral(u"シルバーゴール方式")};
-    QStringList fields = {QStringLiteral(u"記録者"), QStringLiteral(u"2006/04/01"),
-                          QStringLiteral(u"10:00"),  QStringLiteral(u"市民グラウンド"),
-                          QStringLiteral(u"青葉FC"), QStringLiteral(u"カップ戦"),
-                          QStringLiteral(u"90"),     QStringLiteral(u"あり"),
-                          modes[mode % 3],           QStringLiteral(u"30"),
-                          QStringLiteral(u"あり"),   QStringLiteral(u"4-4-2")};
+    const QString game_minutes[] = {QStringLiteral(u"90"), QStringLiteral(u"0"),
+                                    QStringLiteral(u"2147483647"), QStringLiteral(u"-2147483648")};
+    const QString extra_minutes[] = {QStringLiteral(u"30"), QStringLiteral(u"1"),
+                                     QStringLiteral(u"99999999999"), QStringLiteral(u"-5")};
+    QStringList fields = {
+        QStringLiteral(u"記録者"),         QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"),
+        QStringLiteral(u"市民グラウンド"), QStringLiteral(u"青葉FC"),     QStringLiteral(u"カップ戦"),
+        game_minutes[rules / 3 % 4],       QStringLiteral(u"あり"),       modes[rules % 3],
+        extra_minutes[rules / 12 % 4],     QStringLiteral(u"あり"),       QStringLiteral(u"4-4-2")};
     const char16_t* positions[] = {u"GK", u"SB", u"SB", u"CB", u"CB", u"CH",
                                    u"CH", u"SH", u"SH", u"CF", u"CF"};
     for (int row = 0; row < 11; ++row) {

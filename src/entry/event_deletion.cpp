@@ -187,7 +187,7 @@ void EventPage::period_after_removal(bool shoot_out_removed, int removed_minute,
         controls.shoot_out_button = before_in_extra || meeting_has_shoot_out();
     } else if (removed_minute > game_minutes && !before_in_extra) {
         period = Period::regular;
-        last_extra_time = game_minutes + 1;
+        last_extra_time = first_extra_minute();
         controls.half_button = true;
     }
     (before_in_extra ? last_extra_time : last_regular_time) = minute_before;

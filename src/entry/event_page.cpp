@@ -67,7 +67,7 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
         extra_minutes = md::leading_int(event_fields[9]);
     }
     controls.shoot_out_button = event_fields[10] == md::words::yes;
-    last_extra_time = game_minutes + 1;
+    last_extra_time = first_extra_minute();
     for (size_t row = 0; row < pitch.size(); ++row) {
         pitch[row] = {event_fields[static_cast<qsizetype>(12 + 2 * row)],
                       event_fields[static_cast<qsizetype>(13 + 2 * row)]};
@@ -85,8 +85,10 @@ QString EventPage::time_label() const {
         return QStringLiteral(u"時間 （ - ）");
     }
     if (period == Period::extra) {
-        return QStringLiteral(u"時間 （") + QString::number(game_minutes + 1) + QStringLiteral(u" 分 - ") +
-               QString::number(game_minutes + extra_minutes) + QStringLiteral(u" 分）");
+        return QStringLiteral(u"時間 （") + QString::number(first_extra_minute()) +
+               QStringLiteral(u" 分 - ") +
+               QString::number(md::saturated(static_cast<long long>(game_minutes) + extra_minutes)) +
+               QStringLiteral(u" 分）");
     }
     return QStringLiteral(u"時間 （0 分 - ") + QString::number(game_minutes) + QStringLiteral(u" 分）");
 }
@@ -297,24 +299,32 @@ int EventPage::ceiling() const {
         return game_minutes;
     }
     // While a side leads in the first half of silver-goal extra time, that half is the last.
-    return game_minutes + (silver_lead ? md::round_half_even(extra_minutes / 2.0) : extra_minutes);
+    const int played = silver_lead ? md::round_half_even(extra_minutes / 2.0) : extra_minutes;
+    return md::saturated(static_cast<long long>(game_minutes) + played);
+}
+
+int EventPage::first_extra_minute() const {
+    return md::saturated(static_cast<long long>(game_minutes) + 1);
 }
 
 void EventPage::step_time(TimeButton button) {
-    const int t = md::leading_int(time_text_);
-    int stepped = t;
+    // In long long: minutes read from a file can be as large as an int holds.
+    const long long t = md::leading_int(time_text_);
+    const long long low = floor();
+    const long long high = ceiling();
+    long long stepped = t;
     switch (button) {
         case TimeButton::back_one:
-            stepped = t > floor() ? t - 1 : floor();
+            stepped = t > low ? t - 1 : low;
             break;
         case TimeButton::back_ten:
-            stepped = t > floor() + 9 ? t - 10 : floor();
+            stepped = t > low + 9 ? t - 10 : low;
             break;
         case TimeButton::forward_one:
-            stepped = t < ceiling() ? t + 1 : ceiling();
+            stepped = t < high ? t + 1 : high;
             break;
         case TimeButton::forward_ten:
-            stepped = t < ceiling() - 9 ? t + 10 : ceiling();
+            stepped = t < high - 9 ? t + 10 : high;
             break;
     }
     time_text_ = QString::number(stepped);
@@ -334,7 +344,8 @@ void EventPage::type_time(const QString& text) {
 }
 
 int EventPage::event_minute() const {
-    return std::clamp(md::leading_int(time_text_), floor(), ceiling());
+    // A meeting whose period ends before the last event (a damaged file) gives the last event's minute.
+    return std::max(floor(), std::min(md::leading_int(time_text_), ceiling()));
 }
 
 void EventPage::open_details(DetailPanel panel) {

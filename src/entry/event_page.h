@@ -162,6 +162,7 @@ class EventPage {
 
   private:
     int floor() const;
+    int first_extra_minute() const;
     int ceiling() const;
     int event_minute() const;
     void reset_entry_panels();

@@ -211,7 +211,8 @@ PersonalStats compute_personal_stats(const QStringList& game_lines, const StatsF
     PositionFigures& total = stats.positions[0];
     for (size_t row = 1; row < stats.positions.size(); ++row) {
         const PositionFigures& figures = stats.positions[row];
-        total.minutes += figures.minutes;
+        // Minutes read from a file can be as large as an int holds: the sum saturates, as every update does.
+        total.minutes = updated_minutes(total.minutes, [&figures](double m) { return m + figures.minutes; });
         total.goals += figures.goals;
         total.assists += figures.assists;
         total.cautions += figures.cautions;

@@ -25,6 +25,16 @@ int leading_int(QStringView text) {
     return static_cast<int>(negative ? -value : value);
 }
 
+int saturated(long long value) {
+    if (value > std::numeric_limits<int>::max()) {
+        return std::numeric_limits<int>::max();
+    }
+    if (value < std::numeric_limits<int>::min()) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(value);
+}
+
 int round_half_even(double value) {
     const double rounded = std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
     if (!(rounded > std::numeric_limits<int>::min())) {

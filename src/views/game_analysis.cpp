@@ -11,12 +11,19 @@ struct GameTimes {
     int extra = 0;  // E
     bool has_extra_length = false;
     double extra_half_end() const { return game + extra / 2.0; }
-    int rounded_extra_half_end() const { return game + md::round_half_even(extra / 2.0); }
+    int rounded_extra_half_end() const {
+        return md::saturated(static_cast<long long>(game) + md::round_half_even(extra / 2.0));
+    }
+    int extra_end() const { return md::saturated(static_cast<long long>(game) + extra); }
 };
 
 GameTimes times_of(const md::GameRecord& game) {
     return {md::leading_int(game.game_time()), md::leading_int(game.extra_length()),
             !game.extra_length().isEmpty()};
+}
+
+int minutes_between(int from, int to) {
+    return md::saturated(static_cast<long long>(to) - from);
 }
 
 bool is_scoring(const md::GameEvent& event) {
@@ -31,7 +38,7 @@ bool has_extra_time_mark(const md::GameEvent& event) {
 int period_of(int minute, const GameTimes& times) {
     const int bounds[4] = {md::round_half_even(times.game / 2.0), times.game,
                            times.has_extra_length ? times.rounded_extra_half_end() : 0,
-                           times.has_extra_length ? times.game + times.extra : 0};
+                           times.has_extra_length ? times.extra_end() : 0};
     for (int period = 0; period < 4; ++period) {
         if (minute <= bounds[period]) {
             return period + 1;
@@ -43,11 +50,11 @@ int period_of(int minute, const GameTimes& times) {
 // A golden-goal game ends at the first half of extra time when its last goal came before that half
 // ended. A game without goals is taken to have played all its extra time.
 int golden_goal_length(const md::GameRecord& game, const GameTimes& times) {
-    int length = times.game + times.extra;
+    int length = times.extra_end();
     for (const md::GameEvent& event : game.events) {
         if (is_scoring(event)) {
-            length = times.extra_half_end() > event.minute() ? times.rounded_extra_half_end()
-                                                             : times.game + times.extra;
+            length =
+                times.extra_half_end() > event.minute() ? times.rounded_extra_half_end() : times.extra_end();
         }
     }
     return length;
@@ -67,7 +74,7 @@ int silver_goal_length(const md::GameRecord& game, const GameTimes& times) {
             lead = Lead::none;
         }
     }
-    return lead != Lead::none ? times.rounded_extra_half_end() : times.game + times.extra;
+    return lead != Lead::none ? times.rounded_extra_half_end() : times.extra_end();
 }
 
 int game_length(const md::GameRecord& game, const GameTimes& times) {
@@ -80,7 +87,7 @@ int game_length(const md::GameRecord& game, const GameTimes& times) {
     if (game.extra_mode() == md::words::silver_goal_mode) {
         return silver_goal_length(game, times);
     }
-    return times.game + times.extra;
+    return times.extra_end();
 }
 
 // The holders of a starting slot: substitutions pass it on, a sending-off leaves it empty.
@@ -93,17 +100,17 @@ StartingSlot slot_holders(const md::GameRecord& game, int slot, int length, int&
     int came_on = 0;
     for (const md::GameEvent& event : game.events) {
         if (event.kind == md::EventKind::Substitution && event.member_out() == holder) {
-            result.holders.push_back({holder, event.minute() - came_on});
+            result.holders.push_back({holder, minutes_between(came_on, event.minute())});
             holder = event.member_in();
             came_on = event.minute();
             ++substitutions;
         } else if (event.kind == md::EventKind::Card && event.sends_off() &&
                    event.carded_member() == holder) {
-            result.holders.push_back({holder, event.minute() - came_on});
+            result.holders.push_back({holder, minutes_between(came_on, event.minute())});
             return result;
         }
     }
-    result.holders.push_back({holder, length - came_on});
+    result.holders.push_back({holder, minutes_between(came_on, length)});
     return result;
 }
 
