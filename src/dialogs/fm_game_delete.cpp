@@ -70,6 +70,8 @@ void fm_game_delete::delete_selected() {
     const int position = lst_game_sub->row(stored.front());
     if (const std::optional<md::UserMessage> failure = delete_game(store_, position)) {
         show_message(*failure);
+    } else {
+        emit team_file_reloaded();
     }
     fill_lists();
     emit games_changed();

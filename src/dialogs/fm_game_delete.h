@@ -23,6 +23,8 @@ class fm_game_delete : public QWidget {
 
   Q_SIGNALS:
     void games_changed();
+    // The deletion saved the file and loaded it again.
+    void team_file_reloaded();
 
   private:
     void fill_lists();

@@ -80,21 +80,26 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     ck_game_input_Add->setChecked(add_names);
     cm_set->setEnabled(false);
 
+    // Set by a click or by the program, a box's change counts the same.
     for (int index = 0; index < 2; ++index) {
-        connect(op_input_file[static_cast<size_t>(index)], &QRadioButton::clicked, this, [this, index] {
-            tx_input_file->setEnabled(index == 0);
-            cm_input_file->setEnabled(index == 0);
-            changed();
-        });
+        connect(op_input_file[static_cast<size_t>(index)], &QRadioButton::toggled, this,
+                [this, index](bool on) {
+                    if (!on) {
+                        return;
+                    }
+                    tx_input_file->setEnabled(index == 0);
+                    cm_input_file->setEnabled(index == 0);
+                    changed();
+                });
     }
-    connect(ck_game_input, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(ck_game_input, &QCheckBox::toggled, this, [this](bool checked) {
         ck_game_input_Add->setEnabled(checked);
         if (!checked) {
             ck_game_input_Add->setChecked(false);
         }
         changed();
     });
-    connect(ck_game_input_Add, &QCheckBox::clicked, this, &fm_setting::changed);
+    connect(ck_game_input_Add, &QCheckBox::toggled, this, &fm_setting::changed);
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);

@@ -1,6 +1,8 @@
 #include "event_panels.h"
 
+#include "widgets/back_colour.h"
 #include "widgets/naming.h"
+#include "widgets/row_choice.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -16,14 +18,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedLayout>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kl {
 namespace {
-
-const QColor magenta(0xFF, 0x00, 0xFF);
 
 QColor line_colour(md::LineColour colour, const QColor& normal) {
     switch (colour) {
@@ -41,14 +42,20 @@ QColor line_colour(md::LineColour colour, const QColor& normal) {
 
 // A button whose face shows light cyan while its part is done.
 void paint_button(QPushButton* button, bool done) {
-    button->setStyleSheet(done ? QStringLiteral(u"background-color: #C0FFFF;") : QString());
+    set_back_colour(button, done ? std::optional<QColor>(light_cyan) : std::nullopt);
+}
+
+// An option chosen by a click or by the program counts the same, as a change of its state.
+void on_chosen(QRadioButton* option, const std::function<void()>& chosen) {
+    QObject::connect(option, &QRadioButton::toggled, option, [chosen](bool ticked) {
+        if (ticked) {
+            chosen();
+        }
+    });
 }
 
 void paint_label(QLabel* label, bool next) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     next ? magenta : QApplication::palette().color(QPalette::WindowText));
-    label->setPalette(palette);
+    set_back_colour(label, next ? std::optional<QColor>(magenta) : std::nullopt);
 }
 
 // The option names of a detail panel's groups: op_p_foot, op_p_poji, op_p_action and so on.
@@ -111,14 +118,10 @@ QWidget* EventPageView::build_lists() {
     layout->addWidget(lstv_sm, 3);
     layout->addWidget(lb_rm);
     layout->addWidget(lst_rm, 2);
-    connect(lstv_sm, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const int row = lstv_sm->indexOfTopLevelItem(item);
-        act([row](EventPage& page) { page.click_pitch_row(row); });
-    });
-    connect(lst_rm, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int index = lst_rm->row(item);
-        act([index](EventPage& page) { page.click_reserve(index); });
-    });
+    RowChoice::attach(lstv_sm,
+                      [this](int row) { act([row](EventPage& page) { page.click_pitch_row(row); }); });
+    RowChoice::attach(lst_rm,
+                      [this](int index) { act([index](EventPage& page) { page.click_reserve(index); }); });
     return column;
 }
 
@@ -134,8 +137,7 @@ QWidget* EventPageView::build_kinds() {
                              indexed(QStringLiteral(u"op_input"), i));
         options->addWidget(option, i / 3, i % 3);
         op_input[static_cast<size_t>(i)] = option;
-        connect(option, &QRadioButton::clicked, this,
-                [this, i] { act([i](EventPage& page) { page.choose_kind(KindOption(i)); }); });
+        on_chosen(option, [this, i] { act([i](EventPage& page) { page.choose_kind(KindOption(i)); }); });
         QWidget* panel = build_kind_panel(KindOption(i));
         panel->setParent(kind_panel_area_);
         fr_event[static_cast<size_t>(i)] = named(panel, indexed(QStringLiteral(u"fr_event"), i));
@@ -223,8 +225,8 @@ QWidget* EventPageView::build_card_panel() {
     tx_card = read_only_box(panel, u"tx_card");
     lay_out_rows(panel, {{op_card[0], op_card[1]}, {lb_card, tx_card}});
     for (int option = 0; option < 2; ++option) {
-        connect(op_card[static_cast<size_t>(option)], &QRadioButton::clicked, this,
-                [this, option] { act([option](EventPage& page) { page.choose_card(option == 1); }); });
+        on_chosen(op_card[static_cast<size_t>(option)],
+                  [this, option] { act([option](EventPage& page) { page.choose_card(option == 1); }); });
     }
     return panel;
 }
@@ -236,9 +238,11 @@ QWidget* EventPageView::build_formation_panel() {
     tx_formation = read_only_box(panel, u"tx_formation");
     cb_formation_change = named(new QComboBox(panel), QStringLiteral(u"cb_formation_change"));
     lay_out_rows(panel, {{lb_formation[0], tx_formation}, {lb_formation[1], cb_formation_change}});
-    connect(cb_formation_change, &QComboBox::activated, this, [this](int index) {
-        const QString name = cb_formation_change->itemText(index);
-        act([name](EventPage& page) { page.choose_formation_change(name); });
+    connect(cb_formation_change, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            const QString name = cb_formation_change->itemText(index);
+            act([name](EventPage& page) { page.choose_formation_change(name); });
+        }
     });
     return panel;
 }
@@ -269,7 +273,7 @@ QWidget* EventPageView::build_goal_panel() {
     layout->addWidget(cm_assist, 1, 2);
     layout->addWidget(ck_own, 2, 0, 1, 2);
     layout->addWidget(cm_own, 2, 2);
-    connect(ck_own, &QCheckBox::clicked, this,
+    connect(ck_own, &QCheckBox::toggled, this,
             [this](bool ticked) { act([ticked](EventPage& page) { page.set_own_goal(ticked); }); });
     return panel;
 }
@@ -319,7 +323,7 @@ QWidget* EventPageView::build_time_row() {
     }
     layout->addStretch();
     layout->addWidget(cm_event_add);
-    connect(tx_event_time, &QLineEdit::textEdited, this,
+    connect(tx_event_time, &QLineEdit::textChanged, this,
             [this](const QString& text) { act([text](EventPage& page) { page.type_time(text); }); });
     connect(cm_event_add, &QPushButton::clicked, this,
             [this] { act_or_refuse([](EventPage& page) { return page.add(); }); });
@@ -390,8 +394,14 @@ QWidget* EventPageView::build_shoot_out_panel() {
             named(new QRadioButton(QString::fromUtf16(orders[i]), fr_pk), indexed(u"op_pk", i));
         // Both can be unselected, so the window sets them itself.
         op_pk[static_cast<size_t>(i)]->setAutoExclusive(false);
-        connect(op_pk[static_cast<size_t>(i)], &QRadioButton::clicked, this,
-                [this, i] { act([i](EventPage& page) { page.choose_kick_order(i == 0); }); });
+        // Unticking one by a click changes nothing: the page shows the order it holds again.
+        connect(op_pk[static_cast<size_t>(i)], &QRadioButton::toggled, this, [this, i](bool ticked) {
+            act([i, ticked](EventPage& page) {
+                if (ticked) {
+                    page.choose_kick_order(i == 0);
+                }
+            });
+        });
     }
     for (int i = 0; i < 4; ++i) {
         lb_pk[static_cast<size_t>(i)] =
@@ -469,8 +479,10 @@ DetailPanelControls EventPageView::build_detail_panel(DetailPanel panel) {
             column->addWidget(radio);
         }
         column->addStretch();
-        connect(buttons, &QButtonGroup::idClicked, this, [this, panel, group](int option) {
-            act([=](EventPage& page) { page.choose_detail(panel, group, option); });
+        connect(buttons, &QButtonGroup::idToggled, this, [this, panel, group](int option, bool ticked) {
+            if (ticked) {
+                act([=](EventPage& page) { page.choose_detail(panel, group, option); });
+            }
         });
         controls.groups[static_cast<size_t>(group)] = buttons;
         layout->addWidget(box);
@@ -508,7 +520,8 @@ void EventPageView::set_state(std::unique_ptr<EventPage> state) {
 }
 
 void EventPageView::act(const std::function<void(EventPage&)>& action) {
-    if (state_) {
+    // The page's own updates of its controls are no user actions.
+    if (state_ && !syncing_) {
         action(*state_);
         sync();
     }
@@ -523,10 +536,9 @@ void EventPageView::act_or_refuse(const std::function<std::optional<md::UserMess
 }
 
 void EventPageView::sync() {
+    const QScopedValueRollback<bool> syncing(syncing_, true);
     if (!state_) {
-        lstv_sm->clear();
-        lst_rm->clear();
-        lstv_event->clear();
+        show_cleared_page();
         return;
     }
     const EventPage& page = *state_;
@@ -674,6 +686,24 @@ void EventPageView::sync_events() {
         item->setForeground(2, line_colour(line.colour, normal));
         lstv_event->addTopLevelItem(item);
     }
+}
+
+// Page 3 left by 戻る: empty lists, time and scores at zero, 交代 chosen, no shoot-out.
+void EventPageView::show_cleared_page() {
+    lstv_sm->clear();
+    lst_rm->clear();
+    lstv_event->clear();
+    lstv_pk->clear();
+    for (QWidget* list : std::initializer_list<QWidget*>{lstv_sm, lst_rm, lb_sm, lb_rm, cm_pk_delete}) {
+        list->setEnabled(true);
+    }
+    for (QLineEdit* box : {tx_event_time, tx_score1, tx_score2, tx_pk_point[0], tx_pk_point[1]}) {
+        box->setText(QStringLiteral(u"0"));
+    }
+    tx_pk->clear();
+    op_input[0]->setChecked(true);
+    kind_panels_->setCurrentWidget(fr_event[0]);
+    fr_pk->hide();
 }
 
 void EventPageView::sync_shoot_out() {

@@ -134,11 +134,13 @@ class EventPageView : public QWidget {
     void sync_details();
     void sync_events();
     void sync_shoot_out();
+    void show_cleared_page();
 
     std::unique_ptr<EventPage> state_;
     std::array<QPushButton*, 3> navigation_{};
     QStackedLayout* kind_panels_ = nullptr;
     QWidget* kind_panel_area_ = nullptr;
+    bool syncing_ = false;  // the controls are being set from the page
 };
 
 }  // namespace kl

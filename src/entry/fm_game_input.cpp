@@ -4,6 +4,7 @@
 #include "game_completion.h"
 #include "game_info.h"
 #include "store/master_lists.h"
+#include "widgets/back_colour.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
@@ -28,6 +29,11 @@ namespace {
 QComboBox* combo(QWidget* parent, const QString& name, bool editable) {
     auto* box = named(new QComboBox(parent), name);
     box->setEditable(editable);
+    if (editable) {
+        // A typed name is kept as typed: no completion from the list, no new entry on Enter.
+        box->setCompleter(nullptr);
+        box->setInsertPolicy(QComboBox::NoInsert);
+    }
     return box;
 }
 
@@ -168,7 +174,7 @@ QWidget* fm_game_input::build_page1() {
             tx_date->setText(shifted_date(tx_date->text(), kind, QDate::currentDate()));
         });
     }
-    connect(cb_meeting, &QComboBox::activated, this, &fm_game_input::show_meeting);
+    connect(cb_meeting, &QComboBox::currentIndexChanged, this, &fm_game_input::show_meeting);
     return page;
 }
 
@@ -221,7 +227,10 @@ QWidget* fm_game_input::build_page2() {
     layout->addWidget(starters, 3);
     layout->addWidget(reserves, 2);
 
-    connect(cb_formation, &QComboBox::activated, this, [this](int index) {
+    connect(cb_formation, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) {
+            return;
+        }
         store_.rebuild_formation_fields();
         const std::vector<md::Formation> formations = md::formations_from_fields(store_.formation_fields);
         const QString name = cb_formation->itemText(index);
@@ -243,7 +252,8 @@ QWidget* fm_game_input::build_page2() {
         sync_lineup();
     });
     for (int box = 0; box < starting_rows + reserve_slots; ++box) {
-        connect(tx_member[static_cast<size_t>(box)], &QLineEdit::textEdited, this,
+        // Typed or set by the program, a box's text is the line-up's.
+        connect(tx_member[static_cast<size_t>(box)], &QLineEdit::textChanged, this,
                 [this, box](const QString& text) {
                     (box < starting_rows ? lineup_.starters[static_cast<size_t>(box)]
                                          : lineup_.reserves[static_cast<size_t>(box - starting_rows)]) = text;
@@ -283,6 +293,9 @@ void fm_game_input::fill_lists() {
     cb_time_m->addItems(minute_choices());
     cb_time_h->setCurrentIndex(-1);
     cb_time_m->setCurrentIndex(-1);
+    // Filling the choosers chooses nothing yet.
+    const QSignalBlocker quiet_meetings(cb_meeting);
+    const QSignalBlocker quiet_formations(cb_formation);
     store_.rebuild_meeting_fields();
     for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
         cb_meeting->addItem(meeting.name);
@@ -414,11 +427,12 @@ void fm_game_input::complete() {
 }
 
 void fm_game_input::sync_lineup() {
-    const QString cyan = QStringLiteral(u"background-color: #C0FFFF;");
     for (int row = 0; row < starting_rows; ++row) {
         QPushButton* button = cm_poji[static_cast<size_t>(row)];
         button->setText(lineup_.positions[static_cast<size_t>(row)]);
-        button->setStyleSheet(lineup_.starters[static_cast<size_t>(row)].isEmpty() ? QString() : cyan);
+        set_back_colour(button, lineup_.starters[static_cast<size_t>(row)].isEmpty()
+                                    ? std::nullopt
+                                    : std::optional<QColor>(light_cyan));
     }
     for (int box = 0; box < starting_rows + reserve_slots; ++box) {
         const QString& text = box < starting_rows
@@ -426,6 +440,7 @@ void fm_game_input::sync_lineup() {
                                   : lineup_.reserves[static_cast<size_t>(box - starting_rows)];
         QLineEdit* edit = tx_member[static_cast<size_t>(box)];
         if (edit->text() != text) {
+            const QSignalBlocker quiet(edit);
             edit->setText(text);
         }
     }

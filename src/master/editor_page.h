@@ -13,6 +13,10 @@ class EditorPage : public QWidget {
   public:
     explicit EditorPage(QWidget* parent = nullptr);
 
+  Q_SIGNALS:
+    // A deletion saved the file and loaded it again.
+    void team_file_reloaded();
+
   protected:
     // The two halves, once the subclass has built them; focus gets the focus when the editor opens.
     void set_halves(QWidget* list, QWidget* editor, QWidget* focus);

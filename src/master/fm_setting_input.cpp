@@ -50,6 +50,9 @@ fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
     // The data are saved at each change; closing drops nothing but a half-filled editor.
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ts_setting, &QTabBar::currentChanged, this, &fm_setting_input::show_tab);
+    for (EditorPage* page : std::initializer_list<EditorPage*>{formation_page_, meeting_page_}) {
+        connect(page, &EditorPage::team_file_reloaded, this, &fm_setting_input::team_file_reloaded);
+    }
     store_.list_target = md::ListTarget::setting_input;
     show_tab(0);
 }

@@ -29,6 +29,9 @@ class fm_setting_input : public QWidget {
     std::array<QWidget*, 5> fr_input_setting;
     QPushButton* cm_cancel;
 
+  Q_SIGNALS:
+    void team_file_reloaded();
+
   private:
     md::DataStore& store_;
     std::array<NamePage*, 3> name_pages_;

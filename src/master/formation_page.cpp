@@ -200,7 +200,11 @@ void FormationPage::remove() {
     if (position < 0) {
         return;
     }
-    if (remove_line(store_, store_.formation_lines, position)) {
+    const LineRemoval removal = remove_line(store_, store_.formation_lines, position);
+    if (removal.reloaded) {
+        emit team_file_reloaded();
+    }
+    if (removal.saved) {
         fill();
     }
 }

@@ -18,14 +18,13 @@ bool store_line(md::DataStore& store, QStringList& lines, int position, const QS
     return true;
 }
 
-bool remove_line(md::DataStore& store, QStringList& lines, int position) {
+LineRemoval remove_line(md::DataStore& store, QStringList& lines, int position) {
     const QString removed = lines.takeAt(position);
     if (!save_or_report(store)) {
         lines.insert(position, removed);
-        return false;
+        return {};
     }
-    reload_or_report(store);
-    return true;
+    return {true, reload_or_report(store)};
 }
 
 }  // namespace kl

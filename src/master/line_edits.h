@@ -11,8 +11,13 @@ namespace kl {
 // and saves. A save that fails puts the lines back as they were. True when saved.
 bool store_line(md::DataStore& store, QStringList& lines, int position, const QString& line);
 
+struct LineRemoval {
+    bool saved = false;     // the line is gone from the file
+    bool reloaded = false;  // and the file was loaded again
+};
+
 // Removes the line at position of lines, saves and loads the open file again. A save that fails
-// puts the line back. True when saved.
-bool remove_line(md::DataStore& store, QStringList& lines, int position);
+// puts the line back.
+LineRemoval remove_line(md::DataStore& store, QStringList& lines, int position);
 
 }  // namespace kl

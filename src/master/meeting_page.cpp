@@ -157,7 +157,7 @@ QWidget* MeetingPage::build_editor() {
             control->setEnabled(checked);
         }
     });
-    connect(cb_ex, &QComboBox::activated, this,
+    connect(cb_ex, &QComboBox::currentIndexChanged, this,
             [this](int index) { tx_ex->setText(mode_description(index)); });
     connect(cm_meeting_ok, &QPushButton::clicked, this, &MeetingPage::accept);
     connect(cm_meeting_cancel, &QPushButton::clicked, this, [this] { close_editor(); });
@@ -231,7 +231,11 @@ void MeetingPage::remove() {
     if (position < 0) {
         return;
     }
-    if (remove_line(store_, store_.meeting_lines, position)) {
+    const LineRemoval removal = remove_line(store_, store_.meeting_lines, position);
+    if (removal.reloaded) {
+        emit team_file_reloaded();
+    }
+    if (removal.saved) {
         fill();
     }
 }

@@ -133,8 +133,11 @@ void NamePage::add() {
         stored_line() = before;
         return;
     }
-    const int position = insert_sorted(names, name);
-    show_names(names, position);
+    // The selection stays with the name it was on, so 削除 never takes the new name unasked.
+    const QList<QListWidgetItem*> chosen = list_box->selectedItems();
+    const QString selected_name = chosen.isEmpty() ? QString() : chosen.front()->text();
+    insert_sorted(names, name);
+    show_names(names, chosen.isEmpty() ? -1 : static_cast<int>(names.indexOf(selected_name)));
     entry->clear();
     entry->setFocus();
 }

@@ -306,8 +306,8 @@ void fm_main::open_selected_game_detail() {
 
 // The team list's context menu: the selected member's personal data over the team view's games.
 void fm_main::jump_to_personal_data() {
-    const std::optional<QString> member = team_data_->selected_member();
-    if (team_data_->lstv_team->topLevelItemCount() == 0 || !member) {
+    const std::optional<QString> member = team_data_->chosen_member();
+    if (!member) {
         show_message(
             {QStringLiteral(u"選択エラー"), QStringLiteral(u"「更新」　をクリックしてから選択して下さい。")});
         return;
@@ -343,11 +343,14 @@ void fm_main::open_game_input() {
 void fm_main::open_game_delete() {
     auto* dialog = new fm_game_delete(store_, this);
     connect(dialog, &fm_game_delete::games_changed, this, &fm_main::refresh_game_lists);
+    connect(dialog, &fm_game_delete::team_file_reloaded, this, &fm_main::show_loaded_caption);
     open_window(dialog);
 }
 
 void fm_main::open_master_data() {
-    open_window(new fm_setting_input(store_, this));
+    auto* window = new fm_setting_input(store_, this);
+    connect(window, &fm_setting_input::team_file_reloaded, this, &fm_main::show_loaded_caption);
+    open_window(window);
 }
 
 void fm_main::open_settings() {
@@ -424,14 +427,20 @@ void fm_main::apply_load_result(const md::LoadResult& result) {
         return;
     }
     if (result.team_name_read) {
-        set_caption(view_suffixes[view_index(View::game_detail)]);
+        show_loaded_caption();
     }
+}
+
+// Loading names the detail view in the caption, whichever view is visible.
+void fm_main::show_loaded_caption() {
+    set_caption(view_suffixes[view_index(View::game_detail)]);
 }
 
 void fm_main::restore_placement() {
     const std::optional<md::WindowPlacement> placement = md::parse_window_placement(store_.window_placement);
     if (placement) {
         setGeometry(px(placement->left), px(placement->top), px(placement->width), px(placement->height));
+        restored_ = {*placement, geometry()};
     }
     // A minimized state is not restored: the window opens normal.
     if (placement && placement->state == 2) {
@@ -444,8 +453,15 @@ void fm_main::restore_placement() {
 void fm_main::record_placement() {
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const QRect bounds = state != 0 && normalGeometry().isValid() ? normalGeometry() : geometry();
-    store_.window_placement = md::compose_window_placement(
-        {twips(bounds.x()), twips(bounds.y()), twips(bounds.width()), twips(bounds.height()), state});
+    md::WindowPlacement placement{twips(bounds.x()), twips(bounds.y()), twips(bounds.width()),
+                                  twips(bounds.height()), state};
+    // Bounds still as restored are written as they were read: a pixel is 15 twips, and the
+    // stored numbers must not creep at every start.
+    if (restored_ && restored_->bounds == bounds) {
+        placement = restored_->placement;
+        placement.state = state;
+    }
+    store_.window_placement = md::compose_window_placement(placement);
 }
 
 // A first start: the main window closes at once (writing setting.ini as every closing does) and
@@ -460,6 +476,11 @@ void fm_main::start_without_settings() {
 }
 
 void fm_main::closeEvent(QCloseEvent* event) {
+    // While a window opened from here is open, the main window takes no input, closing included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     write_closing_settings();
     event->accept();
 }

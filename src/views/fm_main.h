@@ -1,10 +1,13 @@
 #pragma once
 
 #include "store/data_store.h"
+#include "store/startup_settings.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -61,6 +64,7 @@ class fm_main : public QMainWindow {
     void build_menus();
     void build_context_menus();
     void apply_load_result(const md::LoadResult& result);
+    void show_loaded_caption();
     void restore_placement();
     void record_placement();
     void show_game_detail(int position);
@@ -81,6 +85,12 @@ class fm_main : public QMainWindow {
 
     md::DataStore& store_;
     QString help_file_;
+    // The placement read from setting.ini and the bounds it gave the window.
+    struct RestoredPlacement {
+        md::WindowPlacement placement;
+        QRect bounds;
+    };
+    std::optional<RestoredPlacement> restored_;
 
     QStackedLayout* views_ = nullptr;
     GameListView* game_list_ = nullptr;

@@ -46,7 +46,8 @@ GameDetailView::GameDetailView(QWidget* parent)
       cb_game_data(new QComboBox(this)),
       pt_game_data(new QScrollArea(this)),
       fr_game_data(new QWidget),
-      entries_(new ChoiceList(this)) {
+      entries_(new ChoiceList(this)),
+      sheet_extent_(new QWidget) {
     setObjectName(QStringLiteral(u"fr_data_1"));
     lb_game_data->setObjectName(QStringLiteral(u"lb_game_data"));
     cb_game_data->setObjectName(QStringLiteral(u"cb_game_data"));
@@ -58,10 +59,11 @@ GameDetailView::GameDetailView(QWidget* parent)
     pt_game_data->setFrameShape(QFrame::NoFrame);
     pt_game_data->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fr_game_data->setObjectName(QStringLiteral(u"fr_game_data"));
+    fr_game_data->setParent(sheet_extent_);
     for (int i = 0; i < sheet_box_count; ++i) {
         tx_game_data[static_cast<size_t>(i)] = make_box(fr_game_data, i);
     }
-    pt_game_data->setWidget(fr_game_data);
+    pt_game_data->setWidget(sheet_extent_);
     show_sheet(empty_game_sheet());
 
     auto* title_row = new QHBoxLayout;
@@ -100,7 +102,9 @@ void GameDetailView::show_sheet(const GameSheet& sheet) {
                                                           px(box.height));
         set_box_text(i, box.text);
     }
-    fr_game_data->setFixedSize(px(sheet_width + 120), px(sheet.content_height() + 100));
+    fr_game_data->setFixedSize(px(sheet_width), px(sheet.frame_height));
+    // The scrolled extent leaves a margin right of and below the sheet.
+    sheet_extent_->setFixedSize(px(sheet_width + 120), px(sheet.content_height() + 100));
     pt_game_data->verticalScrollBar()->setValue(0);
 }
 

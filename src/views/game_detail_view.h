@@ -40,6 +40,7 @@ class GameDetailView : public QWidget {
     void set_box_text(int box, const QString& text);
 
     ChoiceList* entries_;
+    QWidget* sheet_extent_;  // what pt_game_data scrolls: the sheet and its margins
 };
 
 }  // namespace kl

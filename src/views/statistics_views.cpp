@@ -302,6 +302,7 @@ void TeamDataView::update(const md::DataStore& store) {
 
 void TeamDataView::sort_by_column(int column) {
     sort_column_ = column;
+    lstv_team->header()->setSortIndicator(column, Qt::AscendingOrder);
     std::vector<StatsRow> sorted = rows();
     if (column == 0) {
         ascending_text_sort(sorted, 0);
@@ -319,9 +320,15 @@ void TeamDataView::show_rows(const std::vector<StatsRow>& rows) {
     fill_list(lstv_team, rows);
 }
 
-std::optional<QString> TeamDataView::selected_member() const {
+std::optional<QString> TeamDataView::chosen_member() const {
     const QList<QTreeWidgetItem*> selected = lstv_team->selectedItems();
-    return selected.isEmpty() ? std::nullopt : std::optional<QString>(selected.front()->text(0));
+    if (!selected.isEmpty()) {
+        return selected.front()->text(0);
+    }
+    if (lstv_team->topLevelItemCount() > 0) {
+        return lstv_team->topLevelItem(0)->text(0);
+    }
+    return std::nullopt;
 }
 
 TeamViewContent TeamDataView::content() const {

@@ -33,8 +33,8 @@ class TeamDataView : public QWidget {
     // A click on the header of column (0-based).
     void sort_by_column(int column);
     std::vector<StatsRow> rows() const;
-    // The name in the selected row, if a row is selected.
-    std::optional<QString> selected_member() const;
+    // The name in the selected row; with no row selected, the first row's (none when the list is empty).
+    std::optional<QString> chosen_member() const;
     TeamViewContent content() const;
 
     QWidget* fr_setting;

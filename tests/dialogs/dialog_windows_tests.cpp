@@ -171,7 +171,8 @@ TEST_F(DialogWindows, TheSettingsDialogAppliesOnlyWhatSetApplies) {
     keyboard->click();  // unchecking clears and disables the second box
     EXPECT_FALSE(add_names->isEnabled());
     EXPECT_FALSE(add_names->isChecked());
-    keyboard->click();
+    keyboard->setChecked(true);  // set by the program: the same rules
+    EXPECT_TRUE(add_names->isEnabled());
     add_names->click();
     EXPECT_TRUE(set->isEnabled());
 
@@ -211,6 +212,7 @@ TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {
     early.recorder = QStringLiteral(u"B");
     write_team(QStringLiteral(u"T.kld"), QStringLiteral(u"T"), {late.line(), early.line()});
     start_on(QStringLiteral(u"T.kld"), QStringLiteral(u" 1 "));
+    window->findChild<QAction*>(QStringLiteral(u"tb_main_12"))->trigger();
     QWidget* dialog = open(u"tb_main_10", u"fm_game_delete");
     ASSERT_NE(dialog, nullptr);
     auto* games = child<QListWidget>(dialog, u"lst_game");
@@ -219,11 +221,16 @@ TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {
     EXPECT_EQ(child<QListWidget>(dialog, u"lst_game_sub")->item(0)->text(),
               QStringLiteral(u"2006/09/01 - 10:00 - 青葉FC - 市民グラウンド"));
 
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - T  [試合データ一覧]"));
     games->setCurrentRow(0);
     child<QPushButton>(dialog, u"cm_game_delete")->click();
+    // The reload names the detail view in the caption, as every load does.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - T  [試合データ詳細]"));
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"T.kld")).mid(14),
               (QStringList{QStringLiteral(u"[試合データ]"), late.line()}));
     EXPECT_EQ(find_window(QStringLiteral(u"fm_game_delete")), dialog);
+    window->close();  // the main window takes no input while the dialog is open
+    EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(games->count(), 1);
     games->setCurrentRow(0);
     child<QPushButton>(dialog, u"cm_game_delete")->click();

@@ -52,13 +52,11 @@ class GameEntry : public test::MainWindowOnTeam {
         wizard->cb_ground[0]->setCurrentIndex(0);
         wizard->cb_team[0]->setCurrentIndex(0);
         wizard->cb_meeting->setCurrentIndex(0);
-        emit wizard->cb_meeting->activated(0);
         wizard->cb_writer[0]->setEditText(QStringLiteral(u"山田"));
         wizard->tx_date->setText(QStringLiteral(u"2006/04/01"));
     }
     void fill_page2() {
         wizard->cb_formation->setCurrentIndex(0);
-        emit wizard->cb_formation->activated(0);
         for (QPushButton* row : wizard->cm_poji) {
             row->click();
         }
@@ -175,7 +173,7 @@ TEST_F(GameEntry, CardsSubstitutionsAndFormationChangesShowOnThePitchList) {
     EXPECT_EQ(events->lst_rm->count(), 1);
 
     events->op_input[5]->click();
-    emit events->cb_formation_change->activated(
+    events->cb_formation_change->setCurrentIndex(
         events->cb_formation_change->findText(QStringLiteral(u"3-5-2")));
     EXPECT_EQ(events->lstv_sm->topLevelItem(10)->text(1), QStringLiteral(u"→　　　CF"));
     events->cm_event_add->click();
@@ -190,7 +188,6 @@ TEST_F(GameEntry, CardsSubstitutionsAndFormationChangesShowOnThePitchList) {
 TEST_F(GameEntry, AShootOutIsKickedStoredAndTakenBackThroughItsPanel) {
     fill_page1();
     wizard->cb_meeting->setCurrentIndex(1);
-    emit wizard->cb_meeting->activated(1);
     wizard->cm_next[0]->click();
     fill_page2();
     wizard->cm_next[1]->click();
@@ -263,6 +260,38 @@ TEST_F(GameEntry, TheSameGameIsRefusedAndBackOnPageThreeAsksFirst) {
     wizard->cm_back[2]->click();
     EXPECT_EQ(wizard->page(), 1);
     EXPECT_EQ(wizard->tx_member[0]->text(), QStringLiteral(u"選手1"));  // page 2 keeps what was entered
+    // Page 3 is left cleared.
+    EventPageView* events = wizard->events;
+    EXPECT_EQ(events->tx_score2->text(), QStringLiteral(u"0"));
+    EXPECT_TRUE(events->op_input[0]->isChecked());
+    EXPECT_EQ(events->lstv_event->topLevelItemCount(), 0);
+}
+
+// Tests and scripts set controls directly; a choice made so counts as the user's click.
+TEST_F(GameEntry, ChoicesSetByTheProgramCountLikeClicks) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->tx_member[0]->setText(QStringLiteral(u"控え1"));
+    EXPECT_EQ(wizard->cm_poji[0]->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xFF));
+    wizard->cm_next[1]->click();
+    EventPageView* events = wizard->events;
+    QTreeWidget* pitch = events->lstv_sm;
+
+    events->op_input[1]->setChecked(true);  // ポジション変更
+    EXPECT_EQ(events->lb_mem1->palette().color(QPalette::Window), QColor(0xFF, 0x00, 0xFF));
+    pitch->setCurrentItem(pitch->topLevelItem(2));
+    EXPECT_EQ(events->tx_mem1->text(), QStringLiteral(u"選手3"));
+    EXPECT_TRUE(events->lb_mem2->autoFillBackground());
+    pitch->setCurrentItem(pitch->topLevelItem(4));
+    EXPECT_EQ(events->tx_mem2->text(), QStringLiteral(u"選手5"));
+
+    events->op_input[2]->setChecked(true);  // a card for the member picked last: the same row again
+    pitch->setCurrentItem(pitch->topLevelItem(4));
+    EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手5"));
+    events->op_card[1]->setChecked(true);
+    events->cm_event_add->click();
+    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(2), QStringLiteral(u"退場 - 選手5"));
 }
 
 TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
@@ -285,7 +314,6 @@ TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
     ASSERT_EQ(wizard->page(), 1);
 
     wizard->cb_formation->setCurrentIndex(0);
-    emit wizard->cb_formation->activated(0);
     // Reserves are typed in order: only the first empty slot takes typing.
     EXPECT_FALSE(wizard->tx_member[11]->isReadOnly());
     EXPECT_TRUE(wizard->tx_member[12]->isReadOnly());
@@ -293,7 +321,6 @@ TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
         QLineEdit* edit = wizard->tx_member[static_cast<size_t>(box)];
         edit->setText(box == 0 ? QStringLiteral(u"新人GK")
                                : QStringLiteral(u"選手") + QString::number(box + 1));
-        emit edit->textEdited(edit->text());
     }
     wizard->tx_member[11]->setText(QStringLiteral(u"新人控え"));
     emit wizard->tx_member[11]->textEdited(wizard->tx_member[11]->text());

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -77,6 +78,15 @@ TEST_F(MasterDataWindow, MembersAreAddedSortedSavedAtOnceAndDeleted) {
     EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
     EXPECT_EQ(list->count(), 3);
 
+    // Adding keeps the selection where it was: 削除 with nothing selected removes nothing.
+    type(u"tx_member", QStringLiteral(u"伊藤"));
+    click(u"cm_member_add");
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    click(u"cm_member_delete");
+    EXPECT_EQ(list->count(), 4);
+    list->setCurrentRow(0);  // 伊藤
+    click(u"cm_member_delete");
+
     // Deleting the last entry selects the new last one; the line is rewritten in the list's order.
     list->setCurrentRow(2);
     click(u"cm_member_delete");
@@ -122,7 +132,9 @@ TEST_F(MasterDataWindow, DeletingAMeetingRewritesAndReloadsTheFile) {
     find<QTabBar>(u"ts_setting")->setCurrentIndex(4);
     auto* list = find<QTreeWidget>(u"lstv_meeting");
     list->setCurrentItem(list->topLevelItem(0));
+    QSignalSpy reloads(window.get(), &fm_setting_input::team_file_reloaded);
     click(u"cm_meeting_delete");
+    EXPECT_EQ(reloads.count(), 1);
     EXPECT_EQ(saved_line_after(QStringLiteral(u"[大会]")), QStringLiteral(u"B杯,80,なし,,,あり"));
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(u"B杯"));

@@ -42,6 +42,16 @@ TEST_F(MainWindowStart, LoadsTheNamedFileAndWritesTheSettingsBackOnClose) {
                            QStringLiteral(u" 1 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
 }
 
+TEST_F(MainWindowStart, BoundsBetweenPixelsSurviveAStartAndAClose) {
+    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
+    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1007,1001,12011,9004,0"),
+                   QStringLiteral(u" 1 "));
+    fm_main window(store);
+    window.start();
+    window.close();
+    EXPECT_EQ(settings_lines().value(1), QStringLiteral(u"1007,1001,12011,9004,0"));
+}
+
 TEST_F(MainWindowStart, AMissingFileIsReportedAndTheWindowRunsWithoutOne) {
     write_settings(QStringLiteral(u"gone.kld"), QString(), QStringLiteral(u" 1 "));
     test::MessageBoxAnswerer answerer;

@@ -98,6 +98,9 @@ TEST_F(StatisticsWindow, TheTeamListJumpsToTheMembersPersonalData) {
     find<QComboBox>(u"cb_meeting")->setCurrentIndex(1);  // リーグ戦
     find<QPushButton>(u"cm_setting")->click();
     auto* list = find<QTreeWidget>(u"lstv_team");
+    find<QAction>(u"menu_popup_team_player")->trigger();  // no row selected: the first row's member
+    EXPECT_EQ(find<QComboBox>(u"cb_player")->currentText(), list->topLevelItem(0)->text(0));
+    find<QAction>(u"tb_main_14")->trigger();
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         if (list->topLevelItem(i)->text(0) == QStringLiteral(u"S10")) {
             list->setCurrentItem(list->topLevelItem(i));

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QAbstractItemView;
+class QListWidget;
+class QTreeWidget;
+
+namespace kl {
+
+// A list whose rows are picks: chosen(row) runs when a click, the keys or the program make a row
+// current, and on a click signal alone. A mouse click that also makes its row current counts once.
+// After each pick the list keeps its highlight but forgets its current row, so picking the same row
+// again is a new pick however it is made.
+class RowChoice : public QObject {
+    Q_OBJECT
+  public:
+    static void attach(QTreeWidget* list, std::function<void(int)> chosen);
+    static void attach(QListWidget* list, std::function<void(int)> chosen);
+
+  private:
+    RowChoice(QAbstractItemView* list, std::function<void(int)> chosen);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void current_changed(int row);
+    void clicked(int row);
+    void pick(int row);
+
+    QAbstractItemView* list_;
+    std::function<void(int)> chosen_;
+    bool pressing_ = false;
+    bool press_made_current_ = false;
+};
+
+}  // namespace kl
