@@ -19,6 +19,11 @@ class MainWindowStart : public test::InTemporaryFolder {
         write_cp932_lines(QStringLiteral(u"setting.ini"),
                           {file, placement, mode, QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")});
     }
+    // A.kld, a new team, named by setting.ini with this placement and start mode.
+    void write_new_team(const QString& placement, const QString& mode) {
+        QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
+        write_settings(QStringLiteral(u"A.kld"), placement, mode);
+    }
     QStringList settings_lines() {
         return QString::fromUtf8(read_bytes(QStringLiteral(u"setting.ini"))).split(QStringLiteral(u"\r\n"));
     }
@@ -43,9 +48,7 @@ TEST_F(MainWindowStart, LoadsTheNamedFileAndWritesTheSettingsBackOnClose) {
 }
 
 TEST_F(MainWindowStart, BoundsBetweenPixelsSurviveAStartAndAClose) {
-    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
-    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1007,1001,12011,9004,0"),
-                   QStringLiteral(u" 1 "));
+    write_new_team(QStringLiteral(u"1007,1001,12011,9004,0"), QStringLiteral(u" 1 "));
     fm_main window(store);
     window.start();
     window.close();
@@ -69,9 +72,7 @@ TEST_F(MainWindowStart, AMissingFileIsReportedAndTheWindowRunsWithoutOne) {
 }
 
 TEST_F(MainWindowStart, AMaximizedWindowKeepsItsNormalBoundsAndStateTwo) {
-    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
-    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1500,1200,12000,9000,2"),
-                   QStringLiteral(u" 0 "));
+    write_new_team(QStringLiteral(u"1500,1200,12000,9000,2"), QStringLiteral(u" 0 "));
     fm_main window(store);
     window.start();
     EXPECT_TRUE(window.isMaximized());
@@ -83,9 +84,7 @@ TEST_F(MainWindowStart, AMaximizedWindowKeepsItsNormalBoundsAndStateTwo) {
 }
 
 TEST_F(MainWindowStart, AMinimizedStateIsNotRestored) {
-    QFile::copy(test::data_file(QStringLiteral(u"new_team.kld")), QStringLiteral(u"A.kld"));
-    write_settings(QStringLiteral(u"A.kld"), QStringLiteral(u"1500,1200,12000,9000,1"),
-                   QStringLiteral(u" 0 "));
+    write_new_team(QStringLiteral(u"1500,1200,12000,9000,1"), QStringLiteral(u" 0 "));
     fm_main window(store);
     window.start();
     EXPECT_FALSE(window.isMinimized());
