@@ -1,14 +1,16 @@
 #include "row_choice.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace kl {
 
 RowChoice::RowChoice(QAbstractItemView* list, std::function<void(int)> chosen)
     : QObject(list), list_(list), chosen_(std::move(chosen)) {
     list->viewport()->installEventFilter(this);
+    list->installEventFilter(this);
     connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { current_changed(current.row()); });
 }
@@ -25,12 +27,28 @@ void RowChoice::attach(QListWidget* list, std::function<void(int)> chosen) {
             [choice, list](QListWidgetItem* item) { choice->clicked(list->row(item)); });
 }
 
-bool RowChoice::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool RowChoice::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        return step_from_last_pick(static_cast<QKeyEvent*>(event)->key());
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         pressing_ = true;
         press_made_current_ = false;
     }
     return false;
+}
+
+bool RowChoice::step_from_last_pick(int key) {
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || list_->currentIndex().isValid() || last_pick_ < 0) {
+        return false;
+    }
+    const int rows = list_->model()->rowCount();
+    if (rows == 0) {
+        return false;
+    }
+    const int row = std::clamp(last_pick_ + (key == Qt::Key_Down ? 1 : -1), 0, rows - 1);
+    list_->setCurrentIndex(list_->model()->index(row, 0));
+    return true;
 }
 
 void RowChoice::current_changed(int row) {
@@ -53,6 +71,7 @@ void RowChoice::pick(int row) {
     if (row < 0) {
         return;
     }
+    last_pick_ = row;
     chosen_(row);
     list_->selectionModel()->clearCurrentIndex();
 }

@@ -22,12 +22,15 @@ class RowChoice : public QObject {
   private:
     RowChoice(QAbstractItemView* list, std::function<void(int)> chosen);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Up and Down move from the row picked last, as the list has no current row after a pick.
+    bool step_from_last_pick(int key);
     void current_changed(int row);
     void clicked(int row);
     void pick(int row);
 
     QAbstractItemView* list_;
     std::function<void(int)> chosen_;
+    int last_pick_ = -1;
     bool pressing_ = false;
     bool press_made_current_ = false;
 };

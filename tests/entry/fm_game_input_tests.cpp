@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace kl {
@@ -289,9 +290,12 @@ TEST_F(GameEntry, ChoicesSetByTheProgramCountLikeClicks) {
     events->op_input[2]->setChecked(true);  // a card for the member picked last: the same row again
     pitch->setCurrentItem(pitch->topLevelItem(4));
     EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手5"));
+    QTest::keyClick(pitch, Qt::Key_Down);  // the keys move on from the row picked last
+    QTest::keyClick(pitch, Qt::Key_Down);
+    EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手7"));
     events->op_card[1]->setChecked(true);
     events->cm_event_add->click();
-    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(2), QStringLiteral(u"退場 - 選手5"));
+    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(2), QStringLiteral(u"退場 - 選手7"));
 }
 
 TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
