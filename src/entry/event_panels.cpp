@@ -238,7 +238,7 @@ QWidget* EventPageView::build_formation_panel() {
     tx_formation = read_only_box(panel, u"tx_formation");
     cb_formation_change = named(new QComboBox(panel), QStringLiteral(u"cb_formation_change"));
     lay_out_rows(panel, {{lb_formation[0], tx_formation}, {lb_formation[1], cb_formation_change}});
-    connect(cb_formation_change, &QComboBox::currentIndexChanged, this, [this](int index) {
+    on_entry_chosen(cb_formation_change, [this](int index) {
         if (index >= 0) {
             const QString name = cb_formation_change->itemText(index);
             act([name](EventPage& page) { page.choose_formation_change(name); });

@@ -8,6 +8,7 @@
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
+#include "widgets/row_choice.h"
 #include "widgets/store_actions.h"
 #include "widgets/twips.h"
 
@@ -174,7 +175,7 @@ QWidget* fm_game_input::build_page1() {
             tx_date->setText(shifted_date(tx_date->text(), kind, QDate::currentDate()));
         });
     }
-    connect(cb_meeting, &QComboBox::currentIndexChanged, this, &fm_game_input::show_meeting);
+    on_entry_chosen(cb_meeting, [this](int index) { show_meeting(index); });
     return page;
 }
 
@@ -227,7 +228,7 @@ QWidget* fm_game_input::build_page2() {
     layout->addWidget(starters, 3);
     layout->addWidget(reserves, 2);
 
-    connect(cb_formation, &QComboBox::currentIndexChanged, this, [this](int index) {
+    on_entry_chosen(cb_formation, [this](int index) {
         if (index < 0) {
             return;
         }

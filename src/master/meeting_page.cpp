@@ -4,6 +4,7 @@
 #include "store/master_lists.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
+#include "widgets/row_choice.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
@@ -157,8 +158,7 @@ QWidget* MeetingPage::build_editor() {
             control->setEnabled(checked);
         }
     });
-    connect(cb_ex, &QComboBox::currentIndexChanged, this,
-            [this](int index) { tx_ex->setText(mode_description(index)); });
+    on_entry_chosen(cb_ex, [this](int index) { tx_ex->setText(mode_description(index)); });
     connect(cm_meeting_ok, &QPushButton::clicked, this, &MeetingPage::accept);
     connect(cm_meeting_cancel, &QPushButton::clicked, this, [this] { close_editor(); });
     return editor;

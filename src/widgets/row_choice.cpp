@@ -1,5 +1,6 @@
 #include "row_choice.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -74,6 +75,11 @@ void RowChoice::pick(int row) {
     last_pick_ = row;
     chosen_(row);
     list_->selectionModel()->clearCurrentIndex();
+}
+
+void on_entry_chosen(QComboBox* combo, const std::function<void(int)>& chosen) {
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, chosen);
+    QObject::connect(combo, &QComboBox::activated, combo, chosen);
 }
 
 }  // namespace kl

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAbstractItemView;
+class QComboBox;
 class QListWidget;
 class QTreeWidget;
 
@@ -34,5 +35,9 @@ class RowChoice : public QObject {
     bool pressing_ = false;
     bool press_made_current_ = false;
 };
+
+// chosen(index) runs when an entry of combo is picked, by the user (the same entry again too) or
+// by the program. A pick that changes the entry runs it twice, so chosen must not mind repeating.
+void on_entry_chosen(QComboBox* combo, const std::function<void(int)>& chosen);
 
 }  // namespace kl
