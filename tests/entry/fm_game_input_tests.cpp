@@ -293,9 +293,12 @@ TEST_F(GameEntry, ChoicesSetByTheProgramCountLikeClicks) {
     QTest::keyClick(pitch, Qt::Key_Down);  // the keys move on from the row picked last
     QTest::keyClick(pitch, Qt::Key_Down);
     EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手7"));
+    QTest::mouseClick(pitch->viewport(), Qt::LeftButton, {},
+                      pitch->visualItemRect(pitch->topLevelItem(8)).center());
+    EXPECT_EQ(events->tx_card->text(), QStringLiteral(u"選手9"));
     events->op_card[1]->setChecked(true);
     events->cm_event_add->click();
-    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(2), QStringLiteral(u"退場 - 選手7"));
+    EXPECT_EQ(events->lstv_event->topLevelItem(0)->text(2), QStringLiteral(u"退場 - 選手9"));
 }
 
 TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
