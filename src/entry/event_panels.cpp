@@ -5,7 +5,6 @@
 #include "widgets/row_choice.h"
 #include "widgets/twips.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
