@@ -290,6 +290,16 @@ void EventPage::click_scorer_or_assister(int row) {
     }
 }
 
+bool EventPage::holds_pitch_pick() const {
+    for (const QString* pick :
+         {&member_out, &member_1, &member_2, &carded, &scorer, &assister, &shoot_out.kicker}) {
+        if (!pick->isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int EventPage::floor() const {
     return period == Period::extra ? last_extra_time : last_regular_time;
 }
@@ -299,8 +309,10 @@ int EventPage::ceiling() const {
         return game_minutes;
     }
     // While a side leads in the first half of silver-goal extra time, that half is the last.
-    const int played = silver_lead ? md::round_half_even(extra_minutes / 2.0) : extra_minutes;
-    return md::saturated(static_cast<long long>(game_minutes) + played);
+    if (silver_lead) {
+        return silver_goal_limit(game_minutes, extra_minutes);
+    }
+    return md::saturated(static_cast<long long>(game_minutes) + extra_minutes);
 }
 
 int EventPage::first_extra_minute() const {

@@ -27,6 +27,10 @@ inline constexpr int detail_panel_count = 5;
 
 enum class TimeButton { back_one, back_ten, forward_one, forward_ten };
 
+// The last minute of silver-goal extra time while a side leads in its first half: G + E/2, the half
+// minute of an odd E going to the even neighbour.
+int silver_goal_limit(int game_minutes, int extra_minutes);
+
 // One row of the pitch list.
 struct PitchSlot {
     QString position;
@@ -127,6 +131,8 @@ class EventPage {
     QString time_text() const { return time_text_; }
     QString time_label() const;
     bool assist_visible() const { return assist_shown && !own_goal; }
+    // Whether a member picked from the pitch list waits in a panel (or as the next kicker).
+    bool holds_pitch_pick() const;
 
     void choose_kind(KindOption option);
     void click_pitch_row(int row);

@@ -122,6 +122,7 @@ class EventPageView : public QWidget {
     QWidget* build_conceded_panel();
     QWidget* build_time_row();
     QWidget* build_event_list();
+    QWidget* build_timeline();
     QWidget* build_shoot_out_panel();
     DetailPanelControls build_detail_panel(DetailPanel panel);
     QPushButton* details_button(DetailPanel panel) const;

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -71,6 +72,8 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner) : store
         buttons->addStretch();
         for (QPushButton* button : {cm_back[static_cast<size_t>(page)], cm_next[static_cast<size_t>(page)],
                                     cm_cancel[static_cast<size_t>(page)]}) {
+            // Enter in the page never goes back or throws the entry away.
+            button->setAutoDefault(false);
             buttons->addWidget(button);
         }
         column->addLayout(buttons);
@@ -320,10 +323,34 @@ void fm_game_input::fill_lists() {
 
 void fm_game_input::show_page(int page) {
     page_ = page;
+    // The window takes the size of the page shown; the pages behind it claim no room.
+    for (int shown = 0; shown < pages_->count(); ++shown) {
+        const QSizePolicy::Policy policy = shown == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        pages_->widget(shown)->setSizePolicy(policy, policy);
+    }
     pages_->setCurrentIndex(page);
     setWindowTitle(QStringLiteral(u"試合データ入力 （") + QString::number(page + 1) +
                    QStringLiteral(u"/3）"));
     resize(page_sizes[static_cast<size_t>(page)].expandedTo(minimumSizeHint()));
+    first_input(page)->setFocus();
+}
+
+// Where the typing starts on each page: the date, the formation, the event kind.
+QWidget* fm_game_input::first_input(int page) const {
+    switch (page) {
+        case 0:
+            return tx_date;
+        case 1:
+            return cb_formation;
+        default:
+            break;
+    }
+    for (QRadioButton* option : events->op_input) {
+        if (option->isChecked()) {
+            return option;
+        }
+    }
+    return events->op_input[0];
 }
 
 void fm_game_input::show_meeting(int index) {
@@ -449,7 +476,10 @@ void fm_game_input::sync_lineup() {
         // Reserves are typed in order: the slots after the first empty one wait.
         const int first_empty = lineup_.first_empty_reserve();
         for (int slot = 0; slot < reserve_slots; ++slot) {
-            tx_member[static_cast<size_t>(starting_rows + slot)]->setReadOnly(slot > first_empty);
+            QLineEdit* box = tx_member[static_cast<size_t>(starting_rows + slot)];
+            // A slot that waits for the ones before it also looks locked.
+            box->setReadOnly(slot > first_empty);
+            box->setEnabled(slot <= first_empty);
         }
     }
     const QSignalBlocker blocker(lst_member);

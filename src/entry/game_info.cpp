@@ -98,8 +98,12 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
         return input_error(QStringLiteral(u"「大会名」　が選択されていません。"));
     }
     // Typed names are stored in the game line: they must be storable, like every name.
-    for (const QString& name : {info.recorder, info.date, info.ground, info.opponent}) {
-        if (std::optional<md::UserMessage> refusal = md::check_name(name)) {
+    const std::pair<QString, md::TypedText> typed[] = {{info.recorder, md::TypedText::name},
+                                                       {info.date, md::TypedText::date},
+                                                       {info.ground, md::TypedText::name},
+                                                       {info.opponent, md::TypedText::name}};
+    for (const auto& [text, kind] : typed) {
+        if (std::optional<md::UserMessage> refusal = md::check_name(text, kind)) {
             return refusal;
         }
     }

@@ -119,6 +119,31 @@ TEST(EventPeriods, ASilverGoalLeadEndsExtraTimeAtHalfTime) {
     EXPECT_EQ(page.time_text(), QStringLiteral(u"105"));
 }
 
+// The half minute of an odd extra time goes with the sum to its even neighbour: 81 + 7.5 stops at 88.
+TEST(EventPeriods, TheSilverGoalCeilingIsAWholeMinuteForOddTimes) {
+    const struct {
+        int game;
+        int extra;
+        int ceiling;
+    } cases[] = {{81, 15, 88}, {80, 15, 88}, {90, 30, 105}};
+    for (const auto& times : cases) {
+        EXPECT_EQ(silver_goal_limit(times.game, times.extra), times.ceiling)
+            << times.game << "/" << times.extra;
+        test::GameBuilder game =
+            test::GameBuilder().with_extra_time(QStringLiteral(u"シルバーゴール方式"), times.extra);
+        game.game_time = QString::number(times.game);
+        EventPage page = page_of(game);
+        ASSERT_FALSE(page.choose_period(Period::extra));
+        score(page, 9);  // at the first minute of extra time: a lead in the first half
+        ASSERT_TRUE(page.silver_lead);
+        step(page, TimeButton::forward_one, times.extra);
+        EXPECT_EQ(page.time_text(), QString::number(times.ceiling)) << times.game << "/" << times.extra;
+        page.type_time(QString::number(times.ceiling + 1));
+        score(page, 8);  // a typed minute past the ceiling is stored at the ceiling
+        EXPECT_EQ(page.event_fields.value(43 + 13), QString::number(times.ceiling));
+    }
+}
+
 TEST(ShootOut, KicksDecideItAndItsEventClosesTheGame) {
     EventPage page = page_of(knockout());
     ASSERT_FALSE(page.choose_period(Period::shoot_out));
