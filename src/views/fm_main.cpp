@@ -32,6 +32,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <algorithm>
 #include <tuple>
 
 namespace kl {
@@ -84,6 +85,9 @@ void fm_main::build_views() {
         views_->addWidget(view);
     }
     setCentralWidget(central);
+    // However narrow the window is made, every filter bar stays whole.
+    central->setMinimumWidth(
+        std::max(team_data_->minimumSizeHint().width(), personal_data_->minimumSizeHint().width()));
     for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
                              personal_data_->cb_date[1]}) {
         period_choices_->attach(combo);

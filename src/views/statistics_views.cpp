@@ -1,6 +1,7 @@
 #include "statistics_views.h"
 
 #include "stats/team_stats.h"
+#include "widgets/fonts.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -148,6 +149,7 @@ QTextEdit* breakdown_box(QWidget* parent, int index) {
     box->setLineWrapMode(QTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(fixed_pitch_font(QFontInfo(box->font()).pixelSize()));
     const QFontMetrics metrics = box->fontMetrics();
     box->setTabStopDistance(metrics.horizontalAdvance(QStringLiteral(u"　　")));
     const int lines = index % 4 == 0 ? 1 : 8;
