@@ -1,7 +1,9 @@
 #pragma once
 
+#include "lineup.h"
 #include "shoot_out.h"
 #include "store/event_composer.h"
+#include "store/game_record.h"
 #include "store/master_lists.h"
 #include "store/user_message.h"
 
@@ -75,7 +77,7 @@ class EventPage {
     int last_regular_time = 0;
     int last_extra_time = 0;
     bool silver_lead = false;
-    std::array<PitchSlot, 11> pitch;
+    std::array<PitchSlot, starting_rows> pitch;
     QStringList reserves;
     int own_score = 0;
     int opponent_score = 0;
@@ -110,7 +112,7 @@ class EventPage {
     // pitch list previews it, and the names it replaced are remembered.
     QString current_formation;
     QString chosen_formation;
-    std::optional<std::array<QString, 11>> saved_pitch_names;
+    std::optional<RowTexts> saved_pitch_names;
     // Cautions and sendings-off of this game.
     QStringList caution_names;
     std::vector<int> caution_counts;
@@ -118,7 +120,7 @@ class EventPage {
     // The shoot-out panel, the pitch names when the shoot-out began (kickers leave the list until
     // each has kicked once) and the number of starting members, the length of a kicker rotation.
     ShootOut shoot_out;
-    std::array<QString, 11> shoot_out_names;
+    RowTexts shoot_out_names;
     int starting_members = 0;
 
     // The option chosen in each group of each detail panel (-1: none), which options of the area
@@ -167,6 +169,8 @@ class EventPage {
     static const QStringList& options(DetailPanel panel, int group);
 
   private:
+    // A fixed field of the game (game information and line-up) by its record position.
+    QString fixed_field(int position) const { return event_fields[md::working_entry(position)]; }
     int floor() const;
     int first_extra_minute() const;
     int ceiling() const;
@@ -189,7 +193,7 @@ class EventPage {
     void write_back_saved_names();
     const md::Formation* formation_named(const QString& name) const;
     // The position codes of a formation, by row (row 0 the goalkeeper's, left as it is).
-    std::array<QString, 11> rows_of(const md::Formation& formation) const;
+    RowTexts rows_of(const md::Formation& formation) const;
     int& caution_count(const QString& member);
     bool room_for(qsizetype field_count) const;
     void append_event(const QStringList& fields);

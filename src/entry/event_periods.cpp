@@ -15,11 +15,11 @@ int silver_goal_limit(int game_minutes, int extra_minutes) {
 }
 
 bool EventPage::meeting_has_extra_time() const {
-    return event_fields[7] == md::words::yes;
+    return fixed_field(md::record::extra_time) == md::words::yes;
 }
 
 bool EventPage::meeting_has_shoot_out() const {
-    return event_fields[10] == md::words::yes;
+    return fixed_field(md::record::shoot_out) == md::words::yes;
 }
 
 std::optional<md::UserMessage> EventPage::choose_period(Period chosen) {

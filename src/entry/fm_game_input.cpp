@@ -399,7 +399,8 @@ void fm_game_input::next_from_page2() {
     if (check.question && !ask_yes_no(check.question->title, check.question->text)) {
         return;
     }
-    fixed_fields_ = fixed_fields_.mid(0, 11) + lineup_fields(lineup_);
+    // The game information of page 1, then the line-up from the formation on.
+    fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
     events->set_state(
         std::make_unique<EventPage>(fixed_fields_, md::formations_from_fields(store_.formation_fields)));
     show_page(2);

@@ -69,12 +69,13 @@ QString start_time(const GameInfo& info) {
 }
 
 bool is_stored_game(const md::DataStore& store, const md::GameIdentity& game) {
-    const auto field = [&](size_t position) {
-        return position < store.game_fields.size() ? store.game_fields[position].toString() : QString();
+    // Each game's identity fields stand at their record positions from its "#".
+    const auto field = [&](int date_position, int record_position) {
+        return store.game_field(date_position - md::record::date + record_position).toString();
     };
-    for (const int date_position : store.game_index) {
-        const auto p = static_cast<size_t>(date_position);
-        if (md::GameIdentity{field(p), field(p + 1), field(p + 2), field(p + 3)} == game) {
+    for (const int p : store.game_index) {
+        if (md::GameIdentity{field(p, md::record::date), field(p, md::record::start_time),
+                             field(p, md::record::ground), field(p, md::record::opponent)} == game) {
             return true;
         }
     }

@@ -159,7 +159,6 @@ void DataStore::clear_data_store() {
     meeting_fields.clear();
     game_lines.clear();
     game_fields.clear();
-    game_fields_lines_.clear();
     game_index.clear();
     verbatim_lines_.clear();
     data_file_path.clear();
@@ -292,27 +291,41 @@ SaveResult DataStore::save_settings() const {
 }
 
 void DataStore::build_game_index() {
-    // A shared copy of the lines keeps the viewed text alive and unchanged whatever later happens
-    // to game_lines.
-    game_fields_lines_ = game_lines;
     game_fields.clear();
     game_index.clear();
     std::vector<int> game_starts;
     std::vector<QStringView> fields;
-    for (const QString& line : std::as_const(game_fields_lines_)) {
+    for (qsizetype line = 0; line < game_lines.size(); ++line) {
+        const QString& text = game_lines[line];
         game_starts.push_back(static_cast<int>(game_fields.size()));
-        split_record_line(line, fields);
-        game_fields.insert(game_fields.end(), fields.begin(), fields.end());
+        split_record_line(text, fields);
+        for (const QStringView field : fields) {
+            game_fields.push_back({line, field.data() - text.data(), field.size()});
+        }
         if (fields.back() != words::end_marker) {
-            game_fields.push_back(words::end_marker);
+            game_fields.push_back({});
         }
     }
     // Each game is found where its line begins, so a "#" inside a record never starts a game.
     if (list_target == ListTarget::game_input) {
         for (const int start : game_starts) {
-            game_index.push_back(start + 2);
+            game_index.push_back(start + record::date);
         }
     }
+}
+
+QStringView DataStore::game_field(qsizetype position) const {
+    if (position < 0 || position >= static_cast<qsizetype>(game_fields.size())) {
+        return {};
+    }
+    const FieldPlace& place = game_fields[static_cast<size_t>(position)];
+    if (place.line < 0) {
+        return words::end_marker;
+    }
+    if (place.line >= game_lines.size() || place.offset + place.length > game_lines[place.line].size()) {
+        return {};
+    }
+    return QStringView(game_lines[place.line]).mid(place.offset, place.length);
 }
 
 void DataStore::rebuild_formation_fields() {
