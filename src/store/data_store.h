@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace md {
@@ -94,6 +95,9 @@ class DataStore {
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data() const;
     QStringList team_file_lines() const;
+    // The first table the file could not hold, as the reason the file is refused
+    // ("（大会が166件を超えています）"); nothing when every table is within its capacity.
+    std::optional<QString> beyond_capacity() const;
     // The bytes save_team_data writes, or why the file cannot be written so that it reads back
     // as it is.
     EncodedLines encode_team_file() const;

@@ -306,11 +306,7 @@ void TeamDataView::sort_by_column(int column) {
     sort_column_ = column;
     lstv_team->header()->setSortIndicator(column, Qt::AscendingOrder);
     std::vector<StatsRow> sorted = rows();
-    if (column == 0) {
-        ascending_text_sort(sorted, 0);
-    } else {
-        descending_rebuild_sort(sorted, column);
-    }
+    sort_after_header_click(sorted, column, StatsList::team);
     show_rows(sorted);
 }
 
@@ -364,11 +360,7 @@ void PersonalDataView::update(const md::DataStore& store) {
 
 void PersonalDataView::sort_by_column(int column) {
     std::vector<StatsRow> sorted = rows();
-    if (column == 0) {
-        fixed_position_order(sorted);
-    } else {
-        descending_rebuild_sort(sorted, column);
-    }
+    sort_after_header_click(sorted, column, StatsList::personal);
     show_rows(sorted);
 }
 
