@@ -6,6 +6,7 @@
 #include "store/master_lists.h"
 #include "widgets/back_colour.h"
 #include "widgets/child_window.h"
+#include "widgets/choice_list.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/row_choice.h"
@@ -37,14 +38,6 @@ QComboBox* combo(QWidget* parent, const QString& name, bool editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
     }
     return box;
-}
-
-QStringList items_of(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) {
-        items.append(box->itemText(i));
-    }
-    return items;
 }
 
 const std::array<QSize, 3> page_sizes = {QSize(px(5415), px(5205)), QSize(px(8520), px(6400)),
@@ -427,9 +420,9 @@ void fm_game_input::complete() {
         TypedNames names{cb_writer[1]->currentText(),
                          cb_ground[1]->currentText(),
                          cb_team[1]->currentText(),
-                         items_of(cb_writer[0]),
-                         items_of(cb_ground[0]),
-                         items_of(cb_team[0]),
+                         entries_of(cb_writer[0]),
+                         entries_of(cb_ground[0]),
+                         entries_of(cb_team[0]),
                          {},
                          {}};
         for (size_t box = 0; box < tx_member.size(); ++box) {

@@ -1,6 +1,7 @@
 #include "statistics_views.h"
 
 #include "stats/team_stats.h"
+#include "widgets/choice_list.h"
 #include "widgets/fonts.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
@@ -72,14 +73,6 @@ void govern(QCheckBox* box, std::initializer_list<QWidget*> governed) {
             control->setEnabled(checked);
         }
     });
-}
-
-QStringList entries_of(const QComboBox* combo) {
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i) {
-        entries.append(combo->itemText(i));
-    }
-    return entries;
 }
 
 StatsFilter filter_of(const QCheckBox* period, const std::array<QComboBox*, 2>& keys,
