@@ -55,7 +55,8 @@ const QStringList& EventPage::options(DetailPanel panel, int group) {
 }
 
 EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations)
-    : event_fields(fixed_fields), formations_(std::move(formations)) {
+    : formations_(std::move(formations)) {
+    event_fields = fixed_fields;
     while (event_fields.size() < md::fixed_field_count) {
         event_fields.append(QString());
     }
@@ -82,7 +83,7 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
     reset_entry_panels();
 }
 
-QString EventPage::time_label() const {
+QString EventPageState::time_label() const {
     if (period == Period::shoot_out) {
         return QStringLiteral(u"時間 （ - ）");
     }
@@ -292,7 +293,7 @@ void EventPage::click_scorer_or_assister(int row) {
     }
 }
 
-bool EventPage::holds_pitch_pick() const {
+bool EventPageState::holds_pitch_pick() const {
     for (const QString* pick :
          {&member_out, &member_1, &member_2, &carded, &scorer, &assister, &shoot_out.kicker}) {
         if (!pick->isEmpty()) {
@@ -317,7 +318,7 @@ int EventPage::ceiling() const {
     return md::saturated(static_cast<long long>(game_minutes) + extra_minutes);
 }
 
-int EventPage::first_extra_minute() const {
+int EventPageState::first_extra_minute() const {
     return md::saturated(static_cast<long long>(game_minutes) + 1);
 }
 

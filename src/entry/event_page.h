@@ -57,14 +57,9 @@ struct EntryControls {
     bool shoot_out_button = false;
 };
 
-// The state of page 3 and one operation per user action. The window shows this state and nothing
-// else, so every rule of the page lives here.
-class EventPage {
-  public:
-    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
-    // formations: the master list, for formation changes.
-    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
-
+// What page 3 shows: the game so far, the pitch and reserves, the panels and which controls are
+// enabled. Everybody reads it; only the operations of EventPage change it.
+struct EventPageState {
     // The game's working table: entries 0-42 fixed, the event fields from 43 on.
     QStringList event_fields;
     int event_field_count = 0;
@@ -83,7 +78,6 @@ class EventPage {
     int opponent_score = 0;
     std::vector<md::EventListLine> lines;
     EntryControls controls;
-
     // The goal panel: scorer and assister, which box the next pitch click fills (shown magenta),
     // whether the assister is asked for, and the own-goal check box.
     QString scorer;
@@ -130,11 +124,32 @@ class EventPage {
     std::optional<DetailPanel> open_panel;
     std::array<bool, detail_panel_count> details_done{};
 
+    // The minute box's text, and the range of the period shown beside it.
     QString time_text() const { return time_text_; }
     QString time_label() const;
     bool assist_visible() const { return assist_shown && !own_goal; }
     // Whether a member picked from the pitch list waits in a panel (or as the next kicker).
     bool holds_pitch_pick() const;
+
+  protected:
+    int first_extra_minute() const;
+
+    QString time_text_ = QStringLiteral(u"0");
+};
+
+// Page 3: its state and one operation per user action. The window shows the state and nothing
+// else, so every rule of the page lives here.
+class EventPage : private EventPageState {
+  public:
+    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
+    // formations: the master list, for formation changes.
+    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
+
+    const EventPageState& state() const { return *this; }
+    using EventPageState::assist_visible;
+    using EventPageState::holds_pitch_pick;
+    using EventPageState::time_label;
+    using EventPageState::time_text;
 
     void choose_kind(KindOption option);
     void click_pitch_row(int row);
@@ -172,7 +187,6 @@ class EventPage {
     // A fixed field of the game (game information and line-up) by its record position.
     QString fixed_field(int position) const { return event_fields[md::working_entry(position)]; }
     int floor() const;
-    int first_extra_minute() const;
     int ceiling() const;
     int event_minute() const;
     void reset_entry_panels();
@@ -224,7 +238,6 @@ class EventPage {
     void undo_shoot_out();
     void period_after_removal(bool shoot_out_removed, int removed_minute, int minute_before);
 
-    QString time_text_ = QStringLiteral(u"0");
     std::vector<md::Formation> formations_;
     std::vector<md::GameEvent> events_;  // the events added, in order, to take back the last
     // The rows of each position change: a row left empty by a sending-off holds no name to find.

@@ -588,7 +588,7 @@ void EventPageView::sync() {
         show_cleared_page();
         return;
     }
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const EntryControls& enabled = page.controls;
     for (int i = 0; i < kind_option_count; ++i) {
         op_input[static_cast<size_t>(i)]->setChecked(int(page.kind) == i);
@@ -630,7 +630,7 @@ void EventPageView::sync() {
 }
 
 void EventPageView::sync_pitch() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     if (lstv_sm->topLevelItemCount() != static_cast<int>(page.pitch.size())) {
         lstv_sm->clear();
         for (size_t row = 0; row < page.pitch.size(); ++row) {
@@ -666,7 +666,7 @@ void EventPageView::sync_pitch() {
 }
 
 void EventPageView::sync_member_panels() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     tx_in->setText(page.member_in);
     tx_out->setText(page.member_out);
     tx_mem_poji1->setText(page.position_1);
@@ -684,7 +684,7 @@ void EventPageView::sync_member_panels() {
 }
 
 void EventPageView::sync_goal_panel() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     tx_point->setText(page.scorer);
     tx_assist->setText(page.assister);
     for (QWidget* point : std::initializer_list<QWidget*>{lb_point, tx_point, cm_point}) {
@@ -704,7 +704,7 @@ void EventPageView::sync_goal_panel() {
 }
 
 void EventPageView::sync_details() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     for (int i = 0; i < detail_panel_count; ++i) {
         const DetailPanelControls& controls = detail_panels[static_cast<size_t>(i)];
         paint_button(details_button(DetailPanel(i)), page.details_done[static_cast<size_t>(i)]);
@@ -733,7 +733,7 @@ void EventPageView::sync_details() {
 }
 
 void EventPageView::sync_events() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const int shown = lstv_event->topLevelItemCount();
     if (shown == static_cast<int>(page.lines.size()) &&
         (shown == 0 || lstv_event->topLevelItem(shown - 1)->text(2) == page.lines.back().content)) {
@@ -774,7 +774,7 @@ void EventPageView::show_cleared_page() {
 }
 
 void EventPageView::sync_shoot_out() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const ShootOut& kicks = page.shoot_out;
     fr_pk->setVisible(page.period == Period::shoot_out);
     for (size_t i = 0; i < op_pk.size(); ++i) {

@@ -36,7 +36,7 @@ class EventPageView : public QWidget {
 
     // Starts the page on a new state (prepare_event_page); nullptr clears it.
     void set_state(std::unique_ptr<EventPage> state);
-    EventPage* state() const { return state_.get(); }
+    const EventPage* state() const { return state_.get(); }
     // Shows the state in every control.
     void sync();
 

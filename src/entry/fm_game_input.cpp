@@ -401,7 +401,7 @@ void fm_game_input::next_from_page2() {
 
 void fm_game_input::back_from_page3() {
     const EventPage* page = events->state();
-    if (page != nullptr && page->event_field_count >= 1 &&
+    if (page != nullptr && page->state().event_field_count >= 1 &&
         !ask_yes_no(QStringLiteral(u"イベントの削除"),
                     QStringLiteral(u"「戻る」　と入力した内容が削除されます。よろしいですか？"))) {
         return;
@@ -436,7 +436,7 @@ void fm_game_input::complete() {
     // The store as it was: put back when the game cannot be saved, so nothing is half stored.
     const md::DataStore before = store_;
     if (const std::optional<md::UserMessage> refusal =
-            complete_game(store_, page->event_fields, page->event_field_count, typed)) {
+            complete_game(store_, page->state().event_fields, page->state().event_field_count, typed)) {
         show_message(*refusal);
         return;
     }
