@@ -5,27 +5,29 @@
 
 namespace kl {
 
-GameClock GameClock::of(const md::GameRecord& game) {
+GameClock GameClock::of(const md::RecordView& game) {
     return {static_cast<double>(md::leading_int(game.game_time())),
             static_cast<double>(md::leading_int(game.extra_length())), game.has_extra_time()};
 }
 
-double GameClock::after_extra_time_goal(double minutes, const md::GameEvent& event) const {
-    if (event.kind != md::EventKind::Goal && event.kind != md::EventKind::Conceded) {
-        return minutes;
+std::vector<double> GameClock::extra_time_cuts(const md::RecordView& record) const {
+    std::vector<double> cuts;
+    for (const md::EventView& event : record.events()) {
+        if (event.kind != md::EventKind::Goal && event.kind != md::EventKind::Conceded) {
+            continue;
+        }
+        const double t = event.minute();
+        if (event.mark() == md::words::golden_goal) {
+            cuts.push_back(t - game - extra);
+        } else if (event.mark() == md::words::silver_goal && t <= game + extra / 2) {
+            cuts.push_back(-extra / 2);
+        }
     }
-    const double t = event.minute();
-    if (event.mark() == md::words::golden_goal) {
-        return minutes - game - extra + t;
-    }
-    if (event.mark() == md::words::silver_goal && t <= game + extra / 2) {
-        return minutes - extra / 2;
-    }
-    return minutes;
+    return cuts;
 }
 
-int updated_minutes(int minutes, const std::function<double(double)>& update) {
-    return md::round_half_even(update(minutes));
+int minutes_plus(int minutes, double t) {
+    return md::round_half_even(minutes + t);
 }
 
 }  // namespace kl

@@ -2,7 +2,7 @@
 
 #include "store/game_record.h"
 
-#include <functional>
+#include <vector>
 
 namespace kl {
 
@@ -13,15 +13,16 @@ struct GameClock {
     double extra = 0;
     bool has_extra = false;
 
-    static GameClock of(const md::GameRecord& game);
+    static GameClock of(const md::RecordView& game);
     // G, plus E when the meeting had extra time.
     double full_length() const { return game + (has_extra ? extra : 0); }
-    // The minutes after an extra-time goal: a golden goal ends the game at its minute; a silver goal
-    // in the first extra half ends it at that half's end. Other events change nothing.
-    double after_extra_time_goal(double minutes, const md::GameEvent& event) const;
+    // What the game's extra-time goals change in the minutes of the full game, in event order: a
+    // golden goal ends the game at its minute; a silver goal in the first extra half ends it at that
+    // half's end.
+    std::vector<double> extra_time_cuts(const md::RecordView& record) const;
 };
 
-// Applies update to a member's minutes, rounding the result half to even as every member update is.
-int updated_minutes(int minutes, const std::function<double(double)>& update);
+// A member's minutes after adding t, rounded half to even as every update of a member's minutes is.
+int minutes_plus(int minutes, double t);
 
 }  // namespace kl

@@ -20,13 +20,14 @@ void count_word(const Words& words, Counts& counts, const QString& word) {
     }
 }
 
-// One member through one game: the position held (empty while off the pitch) and its row.
+// One member through one game, one pass over its events: the position held (empty while off the
+// pitch) and its row.
 class PersonalReplay {
   public:
     PersonalReplay(PersonalStats& stats, const QString& member) : stats_(stats), member_(member) {}
 
-    void add_game(const md::GameRecord& game) {
-        position_.clear();
+    void add_game(const md::RecordView& game) {
+        position_ = QStringView();
         bool in_game = false;
         for (int slot = 0; slot < md::record::starting_slots && !in_game; ++slot) {
             if (game.starting_member(slot) == member_) {
@@ -40,35 +41,34 @@ class PersonalReplay {
         if (!in_game) {
             return;
         }
-        const GameClock clock = GameClock::of(game);
-        for (const md::GameEvent& event : game.events) {
+        for (const md::EventView& event : game.events()) {
             if (!replay(event)) {
                 return;  // went off: the rest of the game is not the member's
             }
         }
         if (PositionFigures* row = current_row()) {
+            const GameClock clock = GameClock::of(game);
             add_minutes(*row, clock.full_length());
-            for (const md::GameEvent& event : game.events) {
-                row->minutes = updated_minutes(
-                    row->minutes, [&](double m) { return clock.after_extra_time_goal(m, event); });
+            for (const double cut : clock.extra_time_cuts(game)) {
+                add_minutes(*row, cut);
             }
         }
     }
 
   private:
     PositionFigures* current_row() {
+        if (position_.isEmpty()) {
+            return nullptr;
+        }
         const auto& labels = position_row_labels();
         const auto found = std::find(labels.begin() + 1, labels.end(), position_);
-        return position_.isEmpty() || found == labels.end()
-                   ? nullptr
-                   : &stats_.positions[static_cast<size_t>(found - labels.begin())];
+        return found == labels.end() ? nullptr
+                                     : &stats_.positions[static_cast<size_t>(found - labels.begin())];
     }
 
-    static void add_minutes(PositionFigures& row, double t) {
-        row.minutes = updated_minutes(row.minutes, [t](double m) { return m + t; });
-    }
+    static void add_minutes(PositionFigures& row, double t) { row.minutes = minutes_plus(row.minutes, t); }
 
-    void move_to(const QString& position, double t) {
+    void move_to(QStringView position, double t) {
         if (PositionFigures* row = current_row()) {
             add_minutes(*row, t);
         }
@@ -79,7 +79,7 @@ class PersonalReplay {
     }
 
     // False once the member has gone off.
-    bool replay(const md::GameEvent& event) {
+    bool replay(const md::EventView& event) {
         const double t = event.minute();
         switch (event.kind) {
             case md::EventKind::Substitution:
@@ -89,7 +89,7 @@ class PersonalReplay {
                         add_minutes(*row, -t);
                     }
                 } else if (event.member_out() == member_) {
-                    move_to(QString(), t);
+                    move_to(QStringView(), t);
                     return false;
                 }
                 break;
@@ -112,7 +112,7 @@ class PersonalReplay {
         return true;
     }
 
-    void replay_goal(const md::GameEvent& event) {
+    void replay_goal(const md::EventView& event) {
         PositionFigures* row = current_row();
         if (row == nullptr) {
             return;
@@ -120,18 +120,20 @@ class PersonalReplay {
         DetailTally& details = stats_.details;
         if (event.scorer() == member_) {
             ++row->goals;
-            count_word(md::words::goal_body_parts, details.goal_body, event.finish().body);
-            count_word(md::words::areas, details.goal_area, event.finish().area);
-            count_word(md::words::finish_actions, details.goal_action, event.finish().action);
+            const md::GoalDetail finish = event.finish();
+            count_word(md::words::goal_body_parts, details.goal_body, finish.body);
+            count_word(md::words::areas, details.goal_area, finish.area);
+            count_word(md::words::finish_actions, details.goal_action, finish.action);
         } else if (event.assister() == member_) {
             ++row->assists;
-            count_word(md::words::goal_body_parts, details.assist_body, event.assist().body);
-            count_word(md::words::areas, details.assist_area, event.assist().area);
-            count_word(md::words::assist_actions, details.assist_action, event.assist().action);
+            const md::GoalDetail assist = event.assist();
+            count_word(md::words::goal_body_parts, details.assist_body, assist.body);
+            count_word(md::words::areas, details.assist_area, assist.area);
+            count_word(md::words::assist_actions, details.assist_action, assist.action);
         }
     }
 
-    void replay_card(const md::GameEvent& event, double t) {
+    void replay_card(const md::EventView& event, double t) {
         PositionFigures* row = current_row();
         if (event.carded_member() != member_ || row == nullptr) {
             return;
@@ -139,7 +141,7 @@ class PersonalReplay {
         if (event.sends_off()) {
             add_minutes(*row, t);
             ++row->sendings_off;
-            position_.clear();
+            position_ = QStringView();
         } else {
             ++row->cautions;
         }
@@ -147,7 +149,7 @@ class PersonalReplay {
 
     PersonalStats& stats_;
     const QString& member_;
-    QString position_;
+    QStringView position_;  // a view into the game line being replayed
 };
 
 QString number(int value) {
@@ -202,17 +204,17 @@ PersonalStats compute_personal_stats(const QStringList& game_lines, const StatsF
                                      const QString& member) {
     PersonalStats stats;
     PersonalReplay replay(stats, member);
+    md::RecordView game;
     for (const QString& line : game_lines) {
-        const std::optional<md::GameRecord> game = md::GameRecord::parse(line);
-        if (game && select_games(filter, *game)) {
-            replay.add_game(*game);
+        if (game.read(line) && select_games(filter, game)) {
+            replay.add_game(game);
         }
     }
     PositionFigures& total = stats.positions[0];
     for (size_t row = 1; row < stats.positions.size(); ++row) {
         const PositionFigures& figures = stats.positions[row];
         // Minutes read from a file can be as large as an int holds: the sum saturates, as every update does.
-        total.minutes = updated_minutes(total.minutes, [&figures](double m) { return m + figures.minutes; });
+        total.minutes = minutes_plus(total.minutes, figures.minutes);
         total.goals += figures.goals;
         total.assists += figures.assists;
         total.cautions += figures.cautions;

@@ -25,12 +25,13 @@ std::optional<md::UserMessage> validate_filter(StatsView view, const StatsFilter
     return std::nullopt;
 }
 
-bool select_games(const StatsFilter& filter, const md::GameRecord& game) {
-    const QString key = md::game_key(game.date(), game.start_time());
-    const bool in_period =
-        !filter.use_period || (!md::text_less(key, filter.from_key) && !md::text_less(filter.to_key, key));
-    const bool in_meeting = !filter.use_meeting || game.meeting() == filter.meeting_name;
-    return in_period && in_meeting;
+bool select_games(const StatsFilter& filter, QStringView date, QStringView start_time, QStringView meeting) {
+    const bool in_meeting = !filter.use_meeting || meeting == filter.meeting_name;
+    if (!filter.use_period || !in_meeting) {
+        return in_meeting;
+    }
+    const QString key = md::game_key(date.toString(), start_time.toString());
+    return !md::text_less(key, filter.from_key) && !md::text_less(filter.to_key, key);
 }
 
 std::optional<FilterTexts> filter_texts(const StatsFilter& filter, const QStringList& period_entries,

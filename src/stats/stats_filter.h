@@ -27,7 +27,11 @@ std::optional<md::UserMessage> validate_filter(StatsView view, const StatsFilter
                                                const QString& member = {});
 
 // Whether a game counts: its key within the period (by text), its meeting the chosen one.
-bool select_games(const StatsFilter& filter, const md::GameRecord& game);
+bool select_games(const StatsFilter& filter, QStringView date, QStringView start_time, QStringView meeting);
+template <typename Record>
+bool select_games(const StatsFilter& filter, const Record& game) {
+    return select_games(filter, game.date(), game.start_time(), game.meeting());
+}
 
 // The filter texts a computation keeps for the copy command, and what its choosers then show.
 struct FilterTexts {

@@ -2,18 +2,22 @@
 
 #include "game_replay.h"
 #include "store/numbers.h"
+#include "store/text_order.h"
 #include "store/vocabulary.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace kl {
 namespace {
 
+// The team through the chosen games, one pass over each game's events. Members are found by name
+// through a hash; the names are views into the game lines, which outlive the computation.
 class TeamReplay {
   public:
     explicit TeamReplay(TeamStats& stats) : stats_(stats) {}
 
-    void add_game(const md::GameRecord& game) {
+    void add_game(const md::RecordView& game) {
         const GameClock clock = GameClock::of(game);
         stats_.totals.games += 1;
         stats_.totals.minutes += clock.full_length();
@@ -25,42 +29,38 @@ class TeamReplay {
             add_member(game.reserve(slot));
         }
         goals_for_ = conceded_ = own_kicks_ = opponent_kicks_ = 0;
-        for (const md::GameEvent& event : game.events) {
-            replay(event, clock);
+        for (const md::EventView& event : game.events()) {
+            replay(event);
         }
-        settle(game, clock);
+        settle(clock, clock.extra_time_cuts(game));
     }
 
   private:
-    PlayerLine* member(const QString& name) {
-        for (PlayerLine& line : stats_.players) {
-            if (line.name == name) {
-                return &line;
-            }
-        }
-        return nullptr;
+    PlayerLine* member(QStringView name) {
+        const auto found = index_.find(name);
+        return found == index_.end() ? nullptr : &stats_.players[found->second];
     }
 
-    void add_member(const QString& name) {
-        if (!name.isEmpty() && member(name) == nullptr) {
-            stats_.players.push_back({name});
+    void add_member(QStringView name) {
+        if (!name.isEmpty() && index_.emplace(name, stats_.players.size()).second) {
+            stats_.players.push_back({name.toString()});
         }
     }
 
     static void add_minutes(PlayerLine* line, double t) {
         if (line != nullptr) {
-            line->minutes = updated_minutes(line->minutes, [t](double m) { return m + t; });
+            line->minutes = minutes_plus(line->minutes, t);
         }
     }
 
-    void replay(const md::GameEvent& event, const GameClock& clock) {
+    void replay(const md::EventView& event) {
         const double t = event.minute();
         switch (event.kind) {
             case md::EventKind::Substitution:
                 if (!event.member_out().isEmpty()) {
                     add_minutes(member(event.member_out()), t);
                 }
-                for (QString& slot : on_pitch_) {
+                for (QStringView& slot : on_pitch_) {
                     slot = slot == event.member_out() ? event.member_in() : slot;
                 }
                 add_minutes(member(event.member_in()), -t);
@@ -68,7 +68,6 @@ class TeamReplay {
             case md::EventKind::Goal:
                 ++goals_for_;
                 ++stats_.totals.goals;
-                stats_.totals.minutes = clock.after_extra_time_goal(stats_.totals.minutes, event);
                 if (PlayerLine* scorer = event.is_own_goal() ? nullptr : member(event.scorer())) {
                     ++scorer->goals;
                 }
@@ -82,7 +81,6 @@ class TeamReplay {
             case md::EventKind::Conceded:
                 ++conceded_;
                 ++stats_.totals.conceded;
-                stats_.totals.minutes = clock.after_extra_time_goal(stats_.totals.minutes, event);
                 break;
             case md::EventKind::Card:
                 replay_card(event, t);
@@ -98,7 +96,7 @@ class TeamReplay {
         }
     }
 
-    void replay_card(const md::GameEvent& event, double t) {
+    void replay_card(const md::EventView& event, double t) {
         PlayerLine* carded = member(event.carded_member());
         if (carded == nullptr) {
             return;
@@ -108,31 +106,34 @@ class TeamReplay {
         } else if (event.sends_off()) {
             ++carded->sendings_off;
             add_minutes(carded, t);
-            for (QString& slot : on_pitch_) {
-                slot = slot == event.carded_member() ? QString() : slot;
+            for (QStringView& slot : on_pitch_) {
+                slot = slot == event.carded_member() ? QStringView() : slot;
             }
         }
     }
 
-    void settle(const md::GameRecord& game, const GameClock& clock) {
+    void settle(const GameClock& clock, const std::vector<double>& cuts) {
         const int ours = goals_for_ + own_kicks_;
         const int theirs = conceded_ + opponent_kicks_;
         ++(ours > theirs ? stats_.totals.wins : ours == theirs ? stats_.totals.draws : stats_.totals.losses);
-        for (const QString& name : on_pitch_) {
+        for (const double cut : cuts) {
+            stats_.totals.minutes += cut;
+        }
+        for (const QStringView name : on_pitch_) {
             PlayerLine* line = name.isEmpty() ? nullptr : member(name);
             if (line == nullptr) {
                 continue;
             }
             add_minutes(line, clock.full_length());
-            for (const md::GameEvent& event : game.events) {
-                line->minutes = updated_minutes(
-                    line->minutes, [&](double m) { return clock.after_extra_time_goal(m, event); });
+            for (const double cut : cuts) {
+                add_minutes(line, cut);
             }
         }
     }
 
     TeamStats& stats_;
-    std::array<QString, md::record::starting_slots> on_pitch_;
+    std::unordered_map<QStringView, size_t, md::TextHash> index_;
+    std::array<QStringView, md::record::starting_slots> on_pitch_;
     int goals_for_ = 0;
     int conceded_ = 0;
     int own_kicks_ = 0;
@@ -144,10 +145,10 @@ class TeamReplay {
 TeamStats compute_team_stats(const QStringList& game_lines, const StatsFilter& filter) {
     TeamStats stats;
     TeamReplay replay(stats);
+    md::RecordView game;
     for (const QString& line : game_lines) {
-        const std::optional<md::GameRecord> game = md::GameRecord::parse(line);
-        if (game && select_games(filter, *game)) {
-            replay.add_game(*game);
+        if (game.read(line) && select_games(filter, game)) {
+            replay.add_game(game);
         }
     }
     return stats;

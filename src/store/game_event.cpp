@@ -32,27 +32,6 @@ const KindInfo& info(EventKind kind) {
     return kind_table()[static_cast<size_t>(kind)];
 }
 
-bool is_kick_result(QStringView field) {
-    return field == words::kick_scored || field == words::kick_missed;
-}
-
-// Shoot-out kicks run from first to end (the "##"); sides alternate from the first-kicking side and
-// an own kick is two fields (result, kicker), an opponent kick one (result).
-template <typename Field, typename OnKick>
-bool walk_kicks(int first, int end, bool own_first, Field field, OnKick on_kick) {
-    bool own = own_first;
-    int p = first;
-    while (p < end) {
-        if (!is_kick_result(field(p)) || (own && p + 1 >= end)) {
-            return false;
-        }
-        on_kick(own, p);
-        p += own ? 2 : 1;
-        own = !own;
-    }
-    return true;
-}
-
 }  // namespace
 
 const QString& kind_literal(EventKind kind) {
@@ -72,49 +51,8 @@ int kind_field_count(EventKind kind) {
     return info(kind).field_count;
 }
 
-int GameEvent::minute() const {
-    return leading_int(time());
-}
-
-bool GameEvent::sends_off() const {
-    return card() == words::sending_off || card() == words::second_caution;
-}
-
-bool GameEvent::is_own_goal() const {
-    return kind == EventKind::Goal && scorer() == words::own_goal;
-}
-
-GoalDetail GameEvent::finish() const {
-    if (kind == EventKind::Conceded) {
-        return {field(5), field(6), field(7)};
-    }
-    return {field(6), field(7), field(8)};
-}
-
-bool GameEvent::own_kicks_first() const {
-    return field(3) == words::kicks_first;
-}
-
-std::vector<ShootOutKick> GameEvent::kicks() const {
-    std::vector<ShootOutKick> result;
-    const int end = static_cast<int>(fields.size());
-    // Field numbers are 1-based; the kicks begin at field 4, i.e. index 3.
-    walk_kicks(
-        3, end, own_kicks_first(), [this](int i) { return QStringView(fields[i]); },
-        [&](bool own, int i) {
-            result.push_back({own, fields[i] == words::kick_scored, own ? fields[i + 1] : QString()});
-        });
-    return result;
-}
-
-ShootOutScore GameEvent::shoot_out_score() const {
-    ShootOutScore score;
-    for (const ShootOutKick& kick : kicks()) {
-        if (kick.scored) {
-            ++(kick.own ? score.own : score.opponent);
-        }
-    }
-    return score;
+bool is_kick_result(QStringView field) {
+    return field == words::kick_scored || field == words::kick_missed;
 }
 
 std::optional<std::vector<EventSpan>> decode_event_spans(const std::vector<QStringView>& record_fields) {

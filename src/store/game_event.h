@@ -1,9 +1,13 @@
 #pragma once
 
+#include "numbers.h"
+#include "vocabulary.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace md {
@@ -36,45 +40,113 @@ struct ShootOutScore {
     int opponent = 0;
 };
 
-// One event of a game record with its own fields; field(1) is the time, field(2) the kind literal.
-class GameEvent {
+// A field's text as a string of its own.
+inline QString owned(const QString& text) {
+    return text;
+}
+inline QString owned(QStringView text) {
+    return text.toString();
+}
+
+// Whether a kick field reads as a kick: "1" scored or "0" missed.
+bool is_kick_result(QStringView field);
+
+// Shoot-out kicks run from field `first` up to `end`; sides alternate from the first-kicking side,
+// and an own kick is two fields (result, kicker), an opponent kick one (result). on_kick(own, field)
+// runs for each kick; false when a field that should be a kick is none.
+template <typename Field, typename OnKick>
+bool walk_kicks(int first, int end, bool own_first, Field field, OnKick on_kick) {
+    bool own = own_first;
+    int p = first;
+    while (p < end) {
+        if (!is_kick_result(field(p)) || (own && p + 1 >= end)) {
+            return false;
+        }
+        on_kick(own, p);
+        p += own ? 2 : 1;
+        own = !own;
+    }
+    return true;
+}
+
+// What an event's fields mean, field(1) the time and field(2) the kind literal: the same for an
+// event that owns its fields (GameEvent) and one read in place (EventView). Event gives kind,
+// field(number) and field_count().
+template <typename Event>
+class EventFields {
   public:
+    auto time() const { return at(1); }
+    int minute() const { return leading_int(time()); }
+
+    // Substitution
+    auto slot_position() const { return at(4); }
+    auto member_in() const { return at(5); }
+    auto member_out() const { return at(7); }
+    // Position change: member 1 takes position B, member 2 position A.
+    auto new_position_1() const { return at(3); }
+    auto member_1() const { return at(4); }
+    auto new_position_2() const { return at(5); }
+    auto member_2() const { return at(6); }
+    // Card
+    auto card() const { return at(3); }
+    auto carded_member() const { return at(4); }
+    bool sends_off() const { return card() == words::sending_off || card() == words::second_caution; }
+    // Goal and conceded goal
+    auto mark() const { return at(3); }
+    auto scorer() const { return at(5); }
+    auto assister() const { return at(10); }
+    bool is_own_goal() const { return self().kind == EventKind::Goal && scorer() == words::own_goal; }
+    GoalDetail finish() const {
+        const int body = self().kind == EventKind::Conceded ? 5 : 6;
+        return detail(body);
+    }
+    GoalDetail assist() const { return detail(11); }
+    GoalDetail play_before() const { return detail(9); }
+    // Formation change: rows 0-10, row 0 the goalkeeper's.
+    auto new_formation() const { return at(3); }
+    auto row_position(int row) const { return at(4 + 2 * row); }
+    auto row_member(int row) const { return at(5 + 2 * row); }
+    // Shoot-out: the order, then the kicks from field 4 on.
+    bool own_kicks_first() const { return at(3) == words::kicks_first; }
+    std::vector<ShootOutKick> kicks() const {
+        std::vector<ShootOutKick> result;
+        walk_kicks(
+            4, self().field_count() + 1, own_kicks_first(), [this](int i) { return QStringView(at(i)); },
+            [&](bool own, int i) {
+                result.push_back({own, at(i) == words::kick_scored, own ? owned(at(i + 1)) : QString()});
+            });
+        return result;
+    }
+    ShootOutScore shoot_out_score() const {
+        ShootOutScore score;
+        walk_kicks(
+            4, self().field_count() + 1, own_kicks_first(), [this](int i) { return QStringView(at(i)); },
+            [&](bool own, int i) {
+                if (at(i) == words::kick_scored) {
+                    ++(own ? score.own : score.opponent);
+                }
+            });
+        return score;
+    }
+
+  private:
+    const Event& self() const { return static_cast<const Event&>(*this); }
+    auto at(int number) const { return self().field(number); }
+    GoalDetail detail(int body) const { return {owned(at(body)), owned(at(body + 1)), owned(at(body + 2))}; }
+};
+
+// One event of a game record with its own fields.
+class GameEvent : public EventFields<GameEvent> {
+  public:
+    GameEvent() = default;
+    GameEvent(EventKind event_kind, QStringList event_fields)
+        : kind(event_kind), fields(std::move(event_fields)) {}
+
     EventKind kind = EventKind::Card;
     QStringList fields;
 
     QString field(int number) const { return fields.value(number - 1); }
-    QString time() const { return field(1); }
-    int minute() const;
-
-    // Substitution
-    QString slot_position() const { return field(4); }
-    QString member_in() const { return field(5); }
-    QString member_out() const { return field(7); }
-    // Position change: member 1 takes position B, member 2 position A.
-    QString new_position_1() const { return field(3); }
-    QString member_1() const { return field(4); }
-    QString new_position_2() const { return field(5); }
-    QString member_2() const { return field(6); }
-    // Card
-    QString card() const { return field(3); }
-    QString carded_member() const { return field(4); }
-    bool sends_off() const;
-    // Goal and conceded goal
-    QString mark() const { return field(3); }
-    QString scorer() const { return field(5); }
-    QString assister() const { return field(10); }
-    bool is_own_goal() const;
-    GoalDetail finish() const;
-    GoalDetail assist() const { return {field(11), field(12), field(13)}; }
-    GoalDetail play_before() const { return {field(9), field(10), field(11)}; }
-    // Formation change: rows 0-10, row 0 the goalkeeper's.
-    QString new_formation() const { return field(3); }
-    QString row_position(int row) const { return field(4 + 2 * row); }
-    QString row_member(int row) const { return field(5 + 2 * row); }
-    // Shoot-out
-    bool own_kicks_first() const;
-    std::vector<ShootOutKick> kicks() const;
-    ShootOutScore shoot_out_score() const;
+    int field_count() const { return static_cast<int>(fields.size()); }
 };
 
 // Where an event stands in a record's field list.
@@ -82,6 +154,25 @@ struct EventSpan {
     EventKind kind;
     int position;  // of its time field
     int count;
+};
+
+// One event read in place: views into its record's fields, which must outlive it.
+class EventView : public EventFields<EventView> {
+  public:
+    EventView(const std::vector<QStringView>& record_fields, const EventSpan& span)
+        : kind(span.kind), fields_(&record_fields), span_(span) {}
+
+    EventKind kind;
+    QStringView field(int number) const {
+        return number >= 1 && number <= span_.count
+                   ? (*fields_)[static_cast<size_t>(span_.position + number - 1)]
+                   : QStringView();
+    }
+    int field_count() const { return span_.count; }
+
+  private:
+    const std::vector<QStringView>* fields_;
+    EventSpan span_;
 };
 
 // Decodes the events of a record given as its fields from "#" (position 0) to the closing "##".

@@ -75,12 +75,17 @@ std::optional<GameRecord> GameRecord::parse(QStringView line) {
     return record;
 }
 
-bool GameRecord::has_extra_time() const {
-    return extra_time() == words::yes;
-}
-
-bool GameRecord::has_shoot_out() const {
-    return shoot_out() == words::yes;
+bool RecordView::read(QStringView line) {
+    split_record_line(line, fields_);
+    events_.clear();
+    const std::optional<std::vector<EventSpan>> spans = decode_event_spans(fields_);
+    if (!spans) {
+        return false;
+    }
+    for (const EventSpan& span : *spans) {
+        events_.emplace_back(fields_, span);
+    }
+    return true;
 }
 
 QString game_key(const QString& date, const QString& start_time) {

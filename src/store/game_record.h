@@ -61,8 +61,37 @@ qsizetype record_field_count(QStringView line);
 qsizetype readable_game_line_fields(QStringView line, std::vector<QStringView>& scratch);
 bool is_readable_game_line(QStringView line);
 
+// What a game record's fields mean, by their record positions: the same for a game that owns its
+// fields (GameRecord) and one read in place (RecordView). Record gives field(position).
+template <typename Record>
+class RecordFields {
+  public:
+    auto recorder() const { return at(record::recorder); }
+    auto date() const { return at(record::date); }
+    auto start_time() const { return at(record::start_time); }
+    auto ground() const { return at(record::ground); }
+    auto opponent() const { return at(record::opponent); }
+    auto meeting() const { return at(record::meeting); }
+    auto game_time() const { return at(record::game_time); }
+    auto extra_time() const { return at(record::extra_time); }
+    auto extra_mode() const { return at(record::extra_mode); }
+    auto extra_length() const { return at(record::extra_length); }
+    auto shoot_out() const { return at(record::shoot_out); }
+    auto formation() const { return at(record::formation); }
+    // Starting slots 0-10 (slot 0 the goalkeeper) and reserve slots 0-8.
+    auto starting_position(int slot) const { return at(record::starting_position(slot)); }
+    auto starting_member(int slot) const { return at(record::starting_member(slot)); }
+    auto reserve(int slot) const { return at(record::reserve(slot)); }
+
+    bool has_extra_time() const { return extra_time() == words::yes; }
+    bool has_shoot_out() const { return shoot_out() == words::yes; }
+
+  private:
+    auto at(int position) const { return static_cast<const Record&>(*this).field(position); }
+};
+
 // One stored game: its fields by record position ("#" at 0, the closing "##" last) and its events.
-class GameRecord {
+class GameRecord : public RecordFields<GameRecord> {
   public:
     // nullopt when the line cannot be read (see is_readable_game_line).
     static std::optional<GameRecord> parse(QStringView line);
@@ -71,25 +100,28 @@ class GameRecord {
     std::vector<GameEvent> events;
 
     QString field(int position) const { return fields.value(position); }
-    QString recorder() const { return field(record::recorder); }
-    QString date() const { return field(record::date); }
-    QString start_time() const { return field(record::start_time); }
-    QString ground() const { return field(record::ground); }
-    QString opponent() const { return field(record::opponent); }
-    QString meeting() const { return field(record::meeting); }
-    QString game_time() const { return field(record::game_time); }
-    QString extra_time() const { return field(record::extra_time); }
-    QString extra_mode() const { return field(record::extra_mode); }
-    QString extra_length() const { return field(record::extra_length); }
-    QString shoot_out() const { return field(record::shoot_out); }
-    QString formation() const { return field(record::formation); }
-    // Starting slots 0-10 (slot 0 the goalkeeper) and reserve slots 0-8.
-    QString starting_position(int slot) const { return field(record::starting_position(slot)); }
-    QString starting_member(int slot) const { return field(record::starting_member(slot)); }
-    QString reserve(int slot) const { return field(record::reserve(slot)); }
+};
 
-    bool has_extra_time() const;
-    bool has_shoot_out() const;
+// A stored game read in place: its fields and events are views into its line, which must outlive
+// them. The statistics walk every game this way, as copying each field would cost more than the walk.
+class RecordView : public RecordFields<RecordView> {
+  public:
+    RecordView() = default;
+    RecordView(const RecordView&) = delete;  // its events point into its own fields
+    RecordView& operator=(const RecordView&) = delete;
+
+    // Reads line in place of the game read before; false when it cannot be read.
+    bool read(QStringView line);
+    QStringView field(int position) const {
+        return position >= 0 && static_cast<size_t>(position) < fields_.size()
+                   ? fields_[static_cast<size_t>(position)]
+                   : QStringView();
+    }
+    const std::vector<EventView>& events() const { return events_; }
+
+  private:
+    std::vector<QStringView> fields_;
+    std::vector<EventView> events_;
 };
 
 // The date and start time of a game, joined by one blank: what period lists show and compare.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -17,5 +18,11 @@ inline void sort_texts(QStringList& texts) {
     std::stable_sort(texts.begin(), texts.end(),
                      [](const QString& a, const QString& b) { return text_less(a, b); });
 }
+
+// Hashes texts for std::unordered_map and unordered_set. Qt 6.4's QHash, with its per-process seed,
+// is many times slower on short names, and the statistics look names up for every event.
+struct TextHash {
+    size_t operator()(QStringView text) const noexcept { return qHash(text, 0); }
+};
 
 }  // namespace md

@@ -4,8 +4,8 @@
 #include "store/game_record.h"
 #include "store/text_order.h"
 
-#include <QSet>
 #include <algorithm>
+#include <unordered_set>
 
 namespace kl {
 namespace {
@@ -16,10 +16,9 @@ class UniqueNames {
   public:
     void add(QStringView name) {
         if (name.isEmpty() || static_cast<int>(names_.size()) >= md::max_unique_names ||
-            seen_.contains(name)) {
+            !seen_.insert(name).second) {
             return;
         }
-        seen_.insert(name);
         names_.append(name.toString());
     }
     QStringList sorted() const {
@@ -30,7 +29,7 @@ class UniqueNames {
 
   private:
     QStringList names_;
-    QSet<QStringView> seen_;
+    std::unordered_set<QStringView, md::TextHash> seen_;
 };
 
 QString score_of(const std::vector<QStringView>& fields, const std::vector<md::EventSpan>& spans) {

@@ -1,0 +1,91 @@
+// The statistics and the score sheet against loading the same large file.
+#include "ratio_reporter.h"
+#include "stats/player_stats.h"
+#include "stats/team_stats.h"
+#include "store/data_store.h"
+#include "team_file_generator.h"
+#include "views/game_sheet.h"
+
+#include <benchmark/benchmark.h>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+struct LargeFile {
+    LargeFile() {
+        path = folder.filePath(QStringLiteral(u"large.kld"));
+        const int games = kl::bench::write_large_team_file(path);
+        store.load_team_file(path);
+        // The member in the most games, and the game with the most events.
+        const kl::TeamStats stats = kl::compute_team_stats(store.game_lines, {});
+        int most = -1;
+        for (const kl::PlayerLine& line : stats.players) {
+            if (line.minutes > most) {
+                most = line.minutes;
+                busiest_member = line.name;
+            }
+        }
+        for (const QString& line : store.game_lines) {
+            if (line.size() > busiest_game.size()) {
+                busiest_game = line;
+            }
+        }
+        std::printf("large team file: %d games; busiest member %s\n", games, qPrintable(busiest_member));
+    }
+    QTemporaryDir folder;
+    QString path;
+    md::DataStore store;
+    QString busiest_member;
+    QString busiest_game;
+};
+
+LargeFile& large_file() {
+    static LargeFile file;
+    return file;
+}
+
+void load_team_data(benchmark::State& state) {
+    for (auto _ : state) {
+        md::DataStore store;
+        benchmark::DoNotOptimize(store.load_team_file(large_file().path));
+    }
+}
+
+// 更新 of the team view over every game.
+void team_statistics(benchmark::State& state) {
+    const QStringList& games = large_file().store.game_lines;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kl::compute_team_stats(games, {}));
+    }
+}
+
+// 更新 of the personal view for the member who played most.
+void personal_statistics(benchmark::State& state) {
+    const QStringList& games = large_file().store.game_lines;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kl::compute_personal_stats(games, {}, large_file().busiest_member));
+    }
+}
+
+// Choosing the game with the most events in the detail view.
+void game_sheet(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::optional<md::GameRecord> game = md::GameRecord::parse(large_file().busiest_game);
+        benchmark::DoNotOptimize(kl::compose_game_sheet(*game, large_file().store.team_name));
+    }
+}
+
+BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
+BENCHMARK(team_statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(personal_statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(game_sheet)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kl::bench::run_with_ratios(argc, argv,
+                                      {{"team_statistics", "load_team_data"},
+                                       {"personal_statistics", "load_team_data"},
+                                       {"game_sheet", "load_team_data"}});
+}
