@@ -97,9 +97,13 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
     if (info.meeting.isEmpty()) {
         return input_error(QStringLiteral(u"「大会名」　が選択されていません。"));
     }
-    // Typed names are stored in the game line: they must be storable, like every name.
-    for (const QString& name : {info.recorder, info.date, info.ground, info.opponent}) {
-        if (std::optional<md::UserMessage> refusal = md::check_name(name)) {
+    // Typed texts are stored in the game line: they must be storable, like every name.
+    const std::pair<const QString*, md::CheckedText> typed[] = {{&info.recorder, md::CheckedText::name},
+                                                                {&info.date, md::CheckedText::date},
+                                                                {&info.ground, md::CheckedText::name},
+                                                                {&info.opponent, md::CheckedText::name}};
+    for (const auto& [text, what] : typed) {
+        if (std::optional<md::UserMessage> refusal = md::check_name(*text, what)) {
             return refusal;
         }
     }
