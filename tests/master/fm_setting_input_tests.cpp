@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,6 +81,14 @@ TEST_F(MasterDataWindow, MembersAreAddedSortedSavedAtOnceAndDeleted) {
     click(u"cm_member_add");
     EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
     EXPECT_EQ(list->count(), 3);
+    // A pasted line break would make the file unreadable at the next start.
+    QGuiApplication::clipboard()->setText(QStringLiteral(u"伊藤\r\n"));
+    type(u"tx_member", QString());
+    find<QLineEdit>(u"tx_member")->paste();
+    click(u"cm_member_add");
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「制御文字」　は使えません。変更して下さい。"));
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(saved_line_after(QStringLiteral(u"[メンバー]")), QStringLiteral(u"鈴木,佐藤,高橋"));
 
     // Adding keeps the selection where it was: 削除 with nothing selected removes nothing.
     type(u"tx_member", QStringLiteral(u"伊藤"));
