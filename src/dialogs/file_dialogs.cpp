@@ -136,7 +136,13 @@ OpenedFile open_team_file(md::DataStore& store, const QString& file) {
     return opened;
 }
 
-md::SaveResult apply_environment_settings(md::DataStore& store, const EnvironmentSettings& chosen) {
+std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
+                                                          const EnvironmentSettings& chosen) {
+    if (chosen.fixed_start_file) {
+        if (std::optional<md::UserMessage> refusal = check_start_file(chosen.start_file)) {
+            return refusal;
+        }
+    }
     const auto settings = [&store] {
         return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names);
     };
@@ -147,11 +153,11 @@ md::SaveResult apply_environment_settings(md::DataStore& store, const Environmen
     }
     store.keyboard_entry = chosen.keyboard_entry ? 1 : 0;
     store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names ? 1 : 0;
-    const md::SaveResult saved = store.save_settings();
-    if (!saved.ok) {
+    if (const md::SaveResult saved = store.save_settings(); !saved.ok) {
         settings() = before;
+        return saved.message();
     }
-    return saved;
+    return std::nullopt;
 }
 
 QStringList deletion_entries(const md::DataStore& store) {

@@ -60,9 +60,11 @@ struct EnvironmentSettings {
     bool add_typed_names = false;
 };
 
-// 設定: the store takes the choices and setting.ini is written. When it cannot be written, the
-// store keeps the settings it had.
-md::SaveResult apply_environment_settings(md::DataStore& store, const EnvironmentSettings& chosen);
+// 設定: the store takes the choices and setting.ini is written. A start file setting.ini cannot
+// name is refused, and when the file cannot be written the store keeps the settings it had; the
+// message tells which.
+std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
+                                                          const EnvironmentSettings& chosen);
 
 // --- 試合データ削除 ---
 

@@ -122,8 +122,8 @@ void fm_setting::apply() {
     const EnvironmentSettings chosen{op_input_file[0]->isChecked(), tx_input_file->text(),
                                      ck_game_input->isChecked(), ck_game_input_Add->isChecked()};
     // A failed save applies nothing: 設定 stays available to try again.
-    if (const md::SaveResult saved = apply_environment_settings(store_, chosen); !saved.ok) {
-        show_message(saved.message());
+    if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
+        show_message(*failure);
         return;
     }
     cm_set->setEnabled(false);

@@ -98,6 +98,13 @@ TEST_P(OpeningAFileSettingsCannotName, LoadsItsOwnTeamAndKeepsTheStartFile) {
     } else {
         EXPECT_TRUE(opened.notices.empty());
     }
+    // Nor can 環境設定 make it the start file.
+    const std::optional<md::UserMessage> refusal =
+        apply_environment_settings(store, {true, accented, false, false});
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->text, QStringLiteral(u"「\u00e9.kld」　は起動ファイルに設定できません。"));
+    EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
+    EXPECT_EQ(store.start_mode, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(StartModes, OpeningAFileSettingsCannotName, ::testing::Values(0, 1));
@@ -120,9 +127,11 @@ TEST_F(OpeningFiles, AReadOnlyFolderOpensTheFileAndSaysSettingsWereNotSaved) {
     EXPECT_EQ(test::read_bytes(QStringLiteral(u"setting.ini")), settings);
 
     // 環境設定 applies nothing it cannot save.
-    const md::SaveResult applied =
+    const std::optional<md::UserMessage> applied =
         apply_environment_settings(store, {true, QStringLiteral(u"A.kld"), true, true});
-    EXPECT_FALSE(applied.ok);
+    ASSERT_TRUE(applied);
+    EXPECT_EQ(applied->text,
+              QStringLiteral(u"「setting.ini」　を保存できません。（書き込みが許可されていません）"));
     EXPECT_EQ(store.start_mode, 1);
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"B.kld"));
     EXPECT_EQ(store.keyboard_entry, 0);
