@@ -2,6 +2,7 @@
 
 #include "cp932_codec.h"
 #include "data_store.h"
+#include "vocabulary.h"
 
 #include <algorithm>
 
@@ -26,10 +27,11 @@ std::optional<UserMessage> check_name(QStringView name, CheckedText what) {
     if (name.contains(u',')) {
         return refuse(subject + QStringLiteral(u"に　「,」　は使えません。変更して下さい。"));
     }
-    // A name alone on its line must not read as a section header of the file.
-    if (is_section_header(name)) {
-        return refuse(QStringLiteral(u"「") + name.toString() +
-                      QStringLiteral(u"」　は名前に使えません。変更して下さい。"));
+    // A name alone on its line must not read as a section header of the file, and a field of a
+    // game line must not read as the line's end.
+    if (is_section_header(name) || name == words::end_marker) {
+        return refuse(QStringLiteral(u"「") + name.toString() + QStringLiteral(u"」　は") + subject +
+                      QStringLiteral(u"に使えません。変更して下さい。"));
     }
     if (const std::optional<QString> character = first_unencodable_character(name)) {
         return refuse(QStringLiteral(u"「") + *character +

@@ -60,6 +60,15 @@ TEST(NameCheck, RefusesEveryControlCharacterFirst) {
     EXPECT_FALSE(check_name(QStringLiteral(u"山田　太郎 (GK)")));
 }
 
+TEST(NameCheck, RefusesTheGameLinesEndMarker) {
+    EXPECT_EQ(check_name(QStringLiteral(u"##"))->text,
+              QStringLiteral(u"「##」　は名前に使えません。変更して下さい。"));
+    EXPECT_EQ(check_name(QStringLiteral(u"##"), CheckedText::date)->text,
+              QStringLiteral(u"「##」　は日付に使えません。変更して下さい。"));
+    EXPECT_FALSE(check_name(QStringLiteral(u"#")));
+    EXPECT_FALSE(check_name(QStringLiteral(u"##1")));
+}
+
 TEST(NameCheck, TakesAtMostAHundredCharacters) {
     EXPECT_FALSE(check_name(QString(100, u'山')));
     const std::optional<UserMessage> long_name = check_name(QString(10000, u'山') + u',');
