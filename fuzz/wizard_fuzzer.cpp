@@ -309,7 +309,6 @@ class Wizard {
             std::abort();
         }
         check_reported_game(loaded, static_cast<int>(loaded.game_lines.indexOf(line)));
-        store_ = std::move(loaded);
         open();
     }
 
