@@ -6,13 +6,27 @@
 #include "store/startup_settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <tuple>
+#include <utility>
 
 namespace kl {
 namespace {
 
+const QString team_file_extension = QStringLiteral(u".kld");
+constexpr int max_file_name_bytes = 255;  // what file systems take for one name
+
 md::UserMessage input_error(const QString& text) {
     return {md::input_error_title, text};
+}
+
+// Writes setting.ini with its first line naming file, whichever file is open.
+md::SaveResult save_settings_naming(md::DataStore& store, const QString& file) {
+    const QString open_file = std::exchange(store.data_file_path, file);
+    const md::SaveResult saved = store.save_settings();
+    store.data_file_path = open_file;
+    return saved;
 }
 
 QString base_name(const QString& team_name, bool file_named_by_team, const QString& file_text) {
@@ -33,7 +47,9 @@ std::optional<md::UserMessage> check_new_file(const QString& team_name, bool fil
         return refusal;
     }
     const QString base = base_name(team_name, file_named_by_team, file_text);
-    if (base.trimmed().isEmpty() || base.contains(u'/') || base.contains(QChar(0))) {
+    // A line break in a file name would break setting.ini, which names the file on one line.
+    if (base.trimmed().isEmpty() || base.contains(u'/') || md::has_control_character(base) ||
+        QFile::encodeName(base + team_file_extension).size() > max_file_name_bytes) {
         return input_error(QStringLiteral(u"「ファイル名」　が正しくありません。変更して下さい。"));
     }
     // The file name is written into setting.ini, which is cp932 too.
@@ -45,7 +61,7 @@ std::optional<md::UserMessage> check_new_file(const QString& team_name, bool fil
 }
 
 QString new_file_name(const QString& team_name, bool file_named_by_team, const QString& file_text) {
-    return base_name(team_name, file_named_by_team, file_text) + QStringLiteral(u".kld");
+    return base_name(team_name, file_named_by_team, file_text) + team_file_extension;
 }
 
 md::UserMessage overwrite_question(const QString& file_name) {
@@ -57,8 +73,8 @@ std::optional<md::UserMessage> write_new_team_file(const QString& team_name, con
     md::DataStore fresh;
     fresh.team_name = team_name;
     fresh.data_file_path = file_name;
-    if (!fresh.save_team_data().ok) {
-        return input_error(QStringLiteral(u"「ファイル名」　が正しくありません。変更して下さい。"));
+    if (const md::SaveResult saved = fresh.save_team_data(); !saved.ok) {
+        return saved.message();
     }
     return std::nullopt;
 }
@@ -82,26 +98,66 @@ QStringList team_files() {
     return QDir::current().entryList({QStringLiteral(u"*.kld")}, QDir::Files, QDir::Name);
 }
 
-md::LoadResult open_team_file(md::DataStore& store, const QString& file) {
-    if (!store.data_file_path.isEmpty() && store.start_mode != 1) {
-        // setting.ini names the chosen file for the load, then the fixed start file again.
-        const QString fixed = store.start_file_path;
-        store.data_file_path = file;
-        store.save_settings();
-        store.clear_data_store();
-        const md::LoadResult loaded = store.load_team_data();
-        store.data_file_path = fixed;
-        store.start_file_path = fixed;
-        store.save_settings();
-        // A file that could not be read is not open: nothing may be saved into it.
-        store.data_file_path = loaded.ok() ? file : QString();
-        return loaded;
+std::optional<md::UserMessage> check_start_file(const QString& file) {
+    if (md::encode_cp932(file)) {
+        return std::nullopt;
     }
-    store.data_file_path = file;
-    store.start_file_path = file;
-    store.save_settings();
+    return md::UserMessage{
+        QStringLiteral(u"保存エラー"),
+        QStringLiteral(u"「") + file + QStringLiteral(u"」　は起動ファイルに設定できません。")};
+}
+
+OpenedFile open_team_file(md::DataStore& store, const QString& file) {
+    // In mode 1, and whenever no file was open, the chosen file becomes the start file.
+    const bool becomes_start_file = store.data_file_path.isEmpty() || store.start_mode == 1;
+    const qint16 mode = store.start_mode;
     store.clear_data_store();
-    return store.load_team_data();
+    store.start_mode = mode;
+    // The file is loaded by its own name: setting.ini is written only once the file is open, so a
+    // settings file that cannot be written never decides which team is loaded.
+    OpenedFile opened{store.load_team_file(file), {}};
+    if (!opened.loaded.ok()) {
+        return opened;
+    }
+    md::SaveResult saved;
+    if (becomes_start_file) {
+        if (std::optional<md::UserMessage> refusal = check_start_file(file)) {
+            opened.notices.push_back(*refusal);
+        } else {
+            store.start_file_path = file;
+        }
+        saved = store.save_settings();
+    } else {
+        saved = save_settings_naming(store, store.start_file_path);
+    }
+    if (!saved.ok) {
+        opened.notices.push_back(saved.message());
+    }
+    return opened;
+}
+
+std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
+                                                          const EnvironmentSettings& chosen) {
+    if (chosen.fixed_start_file) {
+        if (std::optional<md::UserMessage> refusal = check_start_file(chosen.start_file)) {
+            return refusal;
+        }
+    }
+    const auto settings = [&store] {
+        return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names);
+    };
+    const std::tuple<qint16, QString, qint16, qint16> before = settings();
+    store.start_mode = chosen.fixed_start_file ? 0 : 1;
+    if (chosen.fixed_start_file) {
+        store.start_file_path = chosen.start_file;
+    }
+    store.keyboard_entry = chosen.keyboard_entry ? 1 : 0;
+    store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names ? 1 : 0;
+    if (const md::SaveResult saved = store.save_settings(); !saved.ok) {
+        settings() = before;
+        return saved.message();
+    }
+    return std::nullopt;
 }
 
 QStringList deletion_entries(const md::DataStore& store) {

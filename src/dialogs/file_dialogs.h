@@ -6,13 +6,14 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace kl {
 
 // --- 新規作成 ---
 
 // The checks of 新規作成's OK, in order: the team name, the file name, the name check of the team
-// name, and whether the base name can name a file of the working directory.
+// name, and whether the base name can name a file of the working directory (and setting.ini).
 std::optional<md::UserMessage> check_new_file(const QString& team_name, bool file_named_by_team,
                                               const QString& file_text);
 
@@ -22,7 +23,7 @@ QString new_file_name(const QString& team_name, bool file_named_by_team, const Q
 // The question asked before an existing file of that name is replaced.
 md::UserMessage overwrite_question(const QString& file_name);
 
-// Writes a new team file of 15 lines; the refusal when the file cannot be created.
+// Writes a new team file of 15 lines; the save message when the file cannot be written.
 std::optional<md::UserMessage> write_new_team_file(const QString& team_name, const QString& file_name);
 
 // Makes the new file the open one, as 新規作成 does, and saves the settings. first_start: no main
@@ -35,9 +36,35 @@ md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name
 // The team files (*.kld) of the working directory, by name.
 QStringList team_files();
 
-// Opens file as the 開く dialog does for start_mode 0 (setting.ini keeps naming the fixed start file)
-// and 1 (setting.ini names the file opened last). A file that cannot be read leaves no file open.
-md::LoadResult open_team_file(md::DataStore& store, const QString& file);
+// The refusal when setting.ini cannot name file as its start file (cp932 cannot hold the name).
+std::optional<md::UserMessage> check_start_file(const QString& file);
+
+struct OpenedFile {
+    md::LoadResult loaded;
+    // What the user is told about setting.ini: it cannot name the file, or it could not be written.
+    std::vector<md::UserMessage> notices;
+};
+
+// Opens file as the 開く dialog does: the file is loaded by its name, then setting.ini is written,
+// naming the fixed start file in start_mode 0 and the file opened last in start_mode 1 (or when no
+// file was open). A file that cannot be read leaves no file open and writes nothing.
+OpenedFile open_team_file(md::DataStore& store, const QString& file);
+
+// --- 環境設定 ---
+
+// The choices of 環境設定.
+struct EnvironmentSettings {
+    bool fixed_start_file = true;  // 常に同じファイルを起動する。
+    QString start_file;            // its file
+    bool keyboard_entry = false;
+    bool add_typed_names = false;
+};
+
+// 設定: the store takes the choices and setting.ini is written. A start file setting.ini cannot
+// name is refused, and when the file cannot be written the store keeps the settings it had; the
+// message tells which.
+std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
+                                                          const EnvironmentSettings& chosen);
 
 // --- 試合データ削除 ---
 

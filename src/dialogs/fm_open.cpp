@@ -50,9 +50,17 @@ void fm_open::accept() {
     }
     const QString file = selected.front()->text();
     if (store_.open_for_settings != 0) {
+        if (const std::optional<md::UserMessage> refusal = check_start_file(file)) {
+            show_message(*refusal);
+            return;
+        }
         emit start_file_chosen(file);
     } else {
-        emit team_file_opened(open_team_file(store_, file));
+        const OpenedFile opened = open_team_file(store_, file);
+        emit team_file_opened(opened.loaded);
+        for (const md::UserMessage& notice : opened.notices) {
+            show_message(notice);
+        }
     }
     close();
 }

@@ -1,5 +1,6 @@
 #include "fm_setting.h"
 
+#include "file_dialogs.h"
 #include "fm_open.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
@@ -118,18 +119,14 @@ void fm_setting::choose_start_file() {
 }
 
 void fm_setting::apply() {
-    if (op_input_file[0]->isChecked()) {
-        store_.start_mode = 0;
-        store_.start_file_path = tx_input_file->text();
-    } else {
-        store_.start_mode = 1;
+    const EnvironmentSettings chosen{op_input_file[0]->isChecked(), tx_input_file->text(),
+                                     ck_game_input->isChecked(), ck_game_input_Add->isChecked()};
+    // A failed save applies nothing: 設定 stays available to try again.
+    if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
+        show_message(*failure);
+        return;
     }
-    store_.keyboard_entry = ck_game_input->isChecked() ? 1 : 0;
-    store_.add_typed_names = ck_game_input->isChecked() && ck_game_input_Add->isChecked() ? 1 : 0;
     cm_set->setEnabled(false);
-    if (const md::SaveResult saved = store_.save_settings(); !saved.ok) {
-        show_message(saved.message());
-    }
 }
 
 }  // namespace kl

@@ -98,13 +98,13 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
     if (info.meeting.isEmpty()) {
         return input_error(QStringLiteral(u"「大会名」　が選択されていません。"));
     }
-    // Typed names are stored in the game line: they must be storable, like every name.
-    const std::pair<QString, md::TypedText> typed[] = {{info.recorder, md::TypedText::name},
-                                                       {info.date, md::TypedText::date},
-                                                       {info.ground, md::TypedText::name},
-                                                       {info.opponent, md::TypedText::name}};
-    for (const auto& [text, kind] : typed) {
-        if (std::optional<md::UserMessage> refusal = md::check_name(text, kind)) {
+    // Typed texts are stored in the game line: they must be storable, like every name.
+    const std::pair<const QString*, md::CheckedText> typed[] = {{&info.recorder, md::CheckedText::name},
+                                                                {&info.date, md::CheckedText::date},
+                                                                {&info.ground, md::CheckedText::name},
+                                                                {&info.opponent, md::CheckedText::name}};
+    for (const auto& [text, what] : typed) {
+        if (std::optional<md::UserMessage> refusal = md::check_name(*text, what)) {
             return refusal;
         }
     }

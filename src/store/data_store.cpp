@@ -291,7 +291,9 @@ void DataStore::read_settings() {
 }
 
 SaveResult DataStore::save_settings() const {
-    const QStringList lines = {data_file_path, window_placement, print_form(start_mode),
+    // A file whose name setting.ini cannot hold is open for this run only: the start file stays.
+    const QString named_file = encode_cp932(data_file_path) ? data_file_path : start_file_path;
+    const QStringList lines = {named_file, window_placement, print_form(start_mode),
                                print_form(keyboard_entry), print_form(add_typed_names)};
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};

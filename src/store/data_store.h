@@ -103,6 +103,8 @@ class DataStore {
     EncodedLines encode_team_file() const;
 
     void read_settings();
+    // Writes setting.ini; its first line names data_file_path, or start_file_path when cp932 cannot
+    // hold the name of the open file.
     SaveResult save_settings() const;
 
     // Rebuilds game_fields and game_index from game_lines.

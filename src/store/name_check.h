@@ -7,12 +7,20 @@
 
 namespace md {
 
-// What a typed text is, as its refusal names it.
-enum class TypedText { name, date };
+// The longest name the program takes: a pasted text longer than this would make the lists unusable.
+inline constexpr int max_name_length = 100;
 
-// Checks a name (or a typed date) before it is stored: a "," would split it into two fields, and a
-// character cp932 cannot hold could not be saved. Returns the message to show, or nothing when the
-// text can be stored.
-std::optional<UserMessage> check_name(QStringView name, TypedText kind = TypedText::name);
+// Whether text holds a control character (C0 or DEL): a line break, a tab, a NUL, an escape.
+bool has_control_character(QStringView text);
+
+// What a checked text is, for the wording of its message.
+enum class CheckedText { name, date };
+
+// Checks a name (or the date box's text) the user typed before it is stored: a control character
+// would break the line it is stored on (or add a column to a copied table), a "," would split it
+// into two fields, a section header or a "##" would read as the file's structure, and a character
+// cp932 cannot hold could not be saved. Returns the message to
+// show, or nothing when the text can be stored.
+std::optional<UserMessage> check_name(QStringView name, CheckedText what = CheckedText::name);
 
 }  // namespace md

@@ -3,8 +3,10 @@
 #include "cp932_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 
 namespace md {
 
@@ -58,6 +60,33 @@ bool has_doubled_code_row(QByteArrayView bytes) {
             }
         }
     }
+    return false;
+}
+
+// Why a step of writing failed, from the system's error number right after it.
+QString write_failure_reason(int error_number) {
+    switch (error_number) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral(u"（ディスクの空き容量が足りません）");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return QStringLiteral(u"（書き込みが許可されていません）");
+        default:
+            return QStringLiteral(u"（ファイルに書き込めません）");
+    }
+}
+
+// Runs one step of writing; on failure, reason tells why. Qt reports the cause of a failed flush
+// only through errno, so errno is cleared before the step and read right after it.
+template <typename Step>
+bool write_step(Step step, QString& reason) {
+    errno = 0;
+    if (step()) {
+        return true;
+    }
+    reason = write_failure_reason(errno);
     return false;
 }
 
@@ -143,8 +172,24 @@ EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& v
 
 WriteResult write_whole_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return {false, QStringLiteral(u"（ファイルに書き込めません）")};
+    return write_whole_file(file, bytes);
+}
+
+WriteResult write_whole_file(QSaveFile& file, const QByteArray& bytes) {
+    // QSaveFile::commit() replaces the old file even when its own flush of the buffered bytes
+    // fails (a full disk leaves an empty or cut file), so the bytes are flushed and checked first.
+    // Until commit the old file is untouched; a save file that is not committed is discarded.
+    QString reason;
+    if (!write_step([&] { return file.open(QIODevice::WriteOnly); }, reason) ||
+        !write_step([&] { return file.write(bytes) == bytes.size(); }, reason) ||
+        !write_step([&] { return file.flush(); }, reason) ||
+        !write_step([&] { return file.commit() && file.error() == QFileDevice::NoError; }, reason)) {
+        file.cancelWriting();
+        return {false, reason};
+    }
+    // What is on disk now is what later steps (a reload, a message of success) rely on.
+    if (QFileInfo(file.fileName()).size() != bytes.size()) {
+        return {false, QStringLiteral(u"（保存したファイルの大きさが書き込んだ内容と合いません）")};
     }
     return {};
 }

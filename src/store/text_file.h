@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+class QSaveFile;
+
 namespace md {
 
 // The lines of a text. Lines end at CR LF, LF or a lone CR; a line end after the last line adds no
@@ -42,8 +44,12 @@ struct EncodedLines {
 };
 EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& verbatim = {});
 
-// Replaces a file with bytes atomically: on any failure the file on disk is left as it was.
+// Replaces a file with bytes atomically: on any failure the file on disk is left as it was, and
+// success means the file on disk now holds exactly these bytes. Every file the program writes is
+// written here.
 WriteResult write_whole_file(const QString& path, const QByteArray& bytes);
+// The same through a save file the caller made for the file (tests hand in one whose writes fail).
+WriteResult write_whole_file(QSaveFile& file, const QByteArray& bytes);
 
 // Both of the above.
 WriteResult write_cp932_lines(const QString& path, const QStringList& lines,

@@ -1,4 +1,5 @@
 #include "store/data_store.h"
+#include "support/file_systems.h"
 #include "support/game_builder.h"
 #include "support/message_boxes.h"
 #include "support/test_files.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -240,6 +242,129 @@ TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {
     child<QPushButton>(dialog, u"cm_cancel")->click();
     settle();
     EXPECT_TRUE(window->isEnabled());
+}
+
+// A whole team file in the layout the program writes, with these members.
+QStringList team_lines(const QString& team, const QString& members) {
+    return {QStringLiteral(u"[チーム名]"),   team,      QStringLiteral(u"[メンバー]"),         members,
+            QStringLiteral(u"[グラウンド]"), QString(), QStringLiteral(u"[対戦チーム]"),       QString(),
+            QStringLiteral(u"[起票者]"),     QString(), QStringLiteral(u"[フォーメーション]"), QString(),
+            QStringLiteral(u"[大会]"),       QString(), QStringLiteral(u"[試合データ]")};
+}
+
+class DialogWindowsInStartMode : public DialogWindows,
+                                 public ::testing::WithParamInterface<const char16_t*> {};
+
+// Team A is open; é.kld, a name setting.ini (cp932) cannot hold, is opened and then changed. The
+// change goes into é.kld and nowhere else, and setting.ini keeps naming A.
+TEST_P(DialogWindowsInStartMode, AChangeToAFileSettingsCannotNameStaysInThatFile) {
+    const QString accented = QStringLiteral(u"\u00e9.kld");
+    write_cp932_lines(QStringLiteral(u"A.kld"), team_lines(QStringLiteral(u"A"), QStringLiteral(u"甲")));
+    write_cp932_lines(accented, team_lines(QStringLiteral(u"E"), QStringLiteral(u"乙")));
+    const QByteArray team_a = test::read_bytes(QStringLiteral(u"A.kld"));
+    start_on(QStringLiteral(u"A.kld"), QString::fromUtf16(GetParam()));
+    test::MessageBoxAnswerer answerer;
+
+    QWidget* dialog = open(u"tb_main_3", u"fm_open");
+    ASSERT_NE(dialog, nullptr);
+    choose(child<QListWidget>(dialog, u"flst"), accented);
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    EXPECT_EQ(store.team_name, QStringLiteral(u"E"));
+
+    QWidget* master = open(u"tb_main_17", u"fm_setting_input");
+    ASSERT_NE(master, nullptr);
+    child<QLineEdit>(master, u"tx_member")->setText(QStringLiteral(u"新人"));
+    child<QPushButton>(master, u"cm_member_add")->click();
+    master->close();
+    settle();
+    window->close();
+
+    EXPECT_EQ(test::read_bytes(accented),
+              test::cp932_lines(team_lines(QStringLiteral(u"E"), QStringLiteral(u"乙,新人"))));
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"A.kld")), team_a);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+    if (GetParam()[1] == u'1') {
+        ASSERT_EQ(answerer.seen().size(), 1U);
+        EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"保存エラー"));
+        EXPECT_EQ(answerer.seen()[0].text,
+                  QStringLiteral(u"「\u00e9.kld」　は起動ファイルに設定できません。"));
+    } else {
+        EXPECT_TRUE(answerer.seen().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DialogWindowsInStartMode, ::testing::Values(u" 0 ", u" 1 "));
+
+TEST_F(DialogWindows, AStartFileSettingsCannotNameIsRefusedWhenChosen) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    write_team(QStringLiteral(u"\u00e9.kld"), QStringLiteral(u"E"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 0 "));
+    QWidget* dialog = open(u"tb_main_18", u"fm_setting");
+    child<QPushButton>(dialog, u"cm_input_file")->click();
+    QWidget* chooser = find_window(QStringLiteral(u"fm_open"));
+    ASSERT_NE(chooser, nullptr);
+    choose(child<QListWidget>(chooser, u"flst"), QStringLiteral(u"\u00e9.kld"));
+    test::MessageBoxAnswerer answerer;
+    child<QPushButton>(chooser, u"cm_ok")->click();
+    settle();
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「\u00e9.kld」　は起動ファイルに設定できません。"));
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_open")), chooser);
+    EXPECT_EQ(child<QLineEdit>(dialog, u"tx_input_file")->text(), QStringLiteral(u"A.kld"));
+}
+
+// A read-only folder: the team opens, and what cannot be saved is reported and changes nothing.
+TEST_F(DialogWindows, InAReadOnlyFolderTheTeamOpensAndEveryFailedSaveIsReported) {
+    test::GameBuilder first;
+    test::GameBuilder second;
+    second.date = QStringLiteral(u"2006/05/01");
+    write_team(QStringLiteral(u"T.kld"), QStringLiteral(u"T"), {first.line(), second.line()});
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"T.kld"), QString(), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                       QStringLiteral(u" 0 ")});
+    const QByteArray team = test::read_bytes(QStringLiteral(u"T.kld"));
+    const QByteArray settings = test::read_bytes(QStringLiteral(u"setting.ini"));
+    const test::ReadOnlyFolder read_only(QDir::currentPath());
+    if (!read_only.ready()) {
+        GTEST_SKIP() << read_only.why_not().toStdString();
+    }
+    start();
+    EXPECT_EQ(store.game_lines.size(), 2);
+    test::MessageBoxAnswerer answerer;
+
+    QWidget* deletion = open(u"tb_main_10", u"fm_game_delete");
+    ASSERT_NE(deletion, nullptr);
+    auto* games = child<QListWidget>(deletion, u"lst_game");
+    games->setCurrentRow(0);
+    child<QPushButton>(deletion, u"cm_game_delete")->click();
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"保存エラー"));
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「T.kld」　を保存できません。（書き込みが許可されていません）"));
+    EXPECT_EQ(games->count(), 2);
+    EXPECT_EQ(store.game_lines, (QStringList{first.line(), second.line()}));
+    child<QPushButton>(deletion, u"cm_cancel")->click();
+    settle();
+
+    QWidget* settings_dialog = open(u"tb_main_18", u"fm_setting");
+    ASSERT_NE(settings_dialog, nullptr);
+    child<QCheckBox>(settings_dialog, u"ck_game_input")->click();
+    auto* set = child<QPushButton>(settings_dialog, u"cm_set");
+    set->click();
+    EXPECT_EQ(answerer.last_text(),
+              QStringLiteral(u"「setting.ini」　を保存できません。（書き込みが許可されていません）"));
+    EXPECT_TRUE(set->isEnabled());
+    EXPECT_EQ(store.keyboard_entry, 0);
+    child<QPushButton>(settings_dialog, u"cm_cancel")->click();
+    settle();
+
+    answerer.clear();
+    window->close();
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「setting.ini」　を保存できません。（書き込みが許可されていません）"));
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"T.kld")), team);
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"setting.ini")), settings);
 }
 
 }  // namespace

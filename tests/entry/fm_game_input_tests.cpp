@@ -1,4 +1,5 @@
 #include "game_entry_fixture.h"
+#include "support/file_systems.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -7,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -293,6 +295,26 @@ TEST_F(GameEntry, AFailedSaveKeepsTheWizardOpenAndTheStoreAsItWas) {
     EXPECT_TRUE(store.game_lines.isEmpty());
     EXPECT_EQ(wizard->page(), 2);
     EXPECT_NE(test::find_window(QStringLiteral(u"fm_game_input")), nullptr);
+}
+
+TEST_F(GameEntry, AGameThatCannotBeWrittenIsReportedAndNotStored) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    const QByteArray before = test::read_bytes(QStringLiteral(u"team.kld"));
+    const test::ReadOnlyFolder read_only(QDir::currentPath());
+    if (!read_only.ready()) {
+        GTEST_SKIP() << read_only.why_not().toStdString();
+    }
+    test::MessageBoxAnswerer answerer;
+    wizard->cm_next[2]->click();
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「team.kld」　を保存できません。（書き込みが許可されていません）"));
+    EXPECT_TRUE(store.game_lines.isEmpty());
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"team.kld")), before);
+    EXPECT_EQ(wizard->page(), 2);
 }
 
 }  // namespace

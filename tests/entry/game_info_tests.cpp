@@ -67,9 +67,15 @@ TEST(GameInfoChecks, ComeInOrderAndRefuseAStoredGame) {
     EXPECT_EQ(text(info), QStringLiteral(u"「起票者」　が入力されていません。"));
     info.recorder = QStringLiteral(u"記録,者");
     EXPECT_EQ(text(info), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
+    // Every typed text is checked, the date box in its own words.
     info.recorder = QStringLiteral(u"記録者");
     info.date = QStringLiteral(u"2006/04,01");
     EXPECT_EQ(text(info), QStringLiteral(u"日付に　「,」　は使えません。変更して下さい。"));
+    info.date = QStringLiteral(u"2006/04/01\n");
+    EXPECT_EQ(text(info), QStringLiteral(u"日付に　「制御文字」　は使えません。変更して下さい。"));
+    info.date = QStringLiteral(u"2006/04/01");
+    info.opponent = QStringLiteral(u"青葉\tFC");
+    EXPECT_EQ(text(info), QStringLiteral(u"名前に　「制御文字」　は使えません。変更して下さい。"));
 }
 
 TEST(GameInfoFields, CopyTheMeetingsRules) {

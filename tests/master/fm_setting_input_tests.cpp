@@ -1,11 +1,15 @@
 #include "master/fm_setting_input.h"
 #include "store/data_store.h"
+#include "support/file_systems.h"
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -77,6 +81,14 @@ TEST_F(MasterDataWindow, MembersAreAddedSortedSavedAtOnceAndDeleted) {
     click(u"cm_member_add");
     EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
     EXPECT_EQ(list->count(), 3);
+    // A pasted line break would make the file unreadable at the next start.
+    QGuiApplication::clipboard()->setText(QStringLiteral(u"伊藤\r\n"));
+    type(u"tx_member", QString());
+    find<QLineEdit>(u"tx_member")->paste();
+    click(u"cm_member_add");
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「制御文字」　は使えません。変更して下さい。"));
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(saved_line_after(QStringLiteral(u"[メンバー]")), QStringLiteral(u"鈴木,佐藤,高橋"));
 
     // Adding keeps the selection where it was: 削除 with nothing selected removes nothing.
     type(u"tx_member", QStringLiteral(u"伊藤"));
@@ -202,6 +214,38 @@ TEST_F(MasterDataWindow, AFailedSaveTakesTheChangeBack) {
     EXPECT_EQ(answerer.seen().at(0).title, QStringLiteral(u"保存エラー"));
     EXPECT_TRUE(store.ground_list.isEmpty());
     EXPECT_EQ(find<QListWidget>(u"lst_ground")->count(), 0);
+}
+
+// Deleting a meeting saves and then loads the file again. On a full disk the save fails, and
+// nothing may follow it: the file, the store and the list stay as they were.
+TEST_F(MasterDataWindow, AMeetingDeletedOnAFullDiskStays) {
+    const test::SmallDisk disk(QDir::currentPath(), 32 * 1024);
+    if (!disk.ready()) {
+        GTEST_SKIP() << disk.why_not().toStdString();
+    }
+    QStringList members;
+    for (int i = 0; i < 700; ++i) {
+        members.append(QStringLiteral(u"選手") + QString::number(i));
+    }
+    store.member_list = members.join(u',');
+    store.meeting_lines = {QStringLiteral(u"A杯,90,なし,,,なし"), QStringLiteral(u"B杯,80,なし,,,あり")};
+    ASSERT_TRUE(store.save_team_data().ok);
+    const QByteArray before = test::read_bytes(QStringLiteral(u"team.kld"));
+    find<QTabBar>(u"ts_setting")->setCurrentIndex(4);
+    auto* list = find<QTreeWidget>(u"lstv_meeting");
+    list->setCurrentItem(list->topLevelItem(0));
+    disk.fill_leaving(4096);
+
+    test::MessageBoxAnswerer answerer;
+    click(u"cm_meeting_delete");
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"保存エラー"));
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「team.kld」　を保存できません。（ディスクの空き容量が足りません）"));
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"team.kld")), before);
+    EXPECT_EQ(store.meeting_lines.size(), 2);
+    EXPECT_EQ(store.member_list, members.join(u','));
+    EXPECT_EQ(list->topLevelItemCount(), 2);
 }
 
 }  // namespace

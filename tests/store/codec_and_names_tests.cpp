@@ -46,5 +46,35 @@ TEST(NameCheck, RefusesCommaBeforeUnstorableCharacter) {
     EXPECT_EQ(emoji->text, QStringLiteral(u"「😀」　は保存できない文字です。変更して下さい。"));
 }
 
+TEST(NameCheck, RefusesEveryControlCharacterFirst) {
+    const QString control = QStringLiteral(u"名前に　「制御文字」　は使えません。変更して下さい。");
+    for (const char16_t character : {u'\r', u'\n', u'\t', u'\0', u'\x1b', u'\x1f', u'\x7f'}) {
+        const QString name = QStringLiteral(u"山田") + QChar(character) + QStringLiteral(u"太郎,😀");
+        const std::optional<UserMessage> refusal = check_name(name);
+        ASSERT_TRUE(refusal) << int(character);
+        EXPECT_EQ(refusal->title, QStringLiteral(u"入力エラー"));
+        EXPECT_EQ(refusal->text, control);
+    }
+    EXPECT_EQ(check_name(QStringLiteral(u"2006/04/01\r\n"), CheckedText::date)->text,
+              QStringLiteral(u"日付に　「制御文字」　は使えません。変更して下さい。"));
+    EXPECT_FALSE(check_name(QStringLiteral(u"山田　太郎 (GK)")));
+}
+
+TEST(NameCheck, RefusesTheGameLinesEndMarker) {
+    EXPECT_EQ(check_name(QStringLiteral(u"##"))->text,
+              QStringLiteral(u"「##」　は名前に使えません。変更して下さい。"));
+    EXPECT_EQ(check_name(QStringLiteral(u"##"), CheckedText::date)->text,
+              QStringLiteral(u"「##」　は日付に使えません。変更して下さい。"));
+    EXPECT_FALSE(check_name(QStringLiteral(u"#")));
+    EXPECT_FALSE(check_name(QStringLiteral(u"##1")));
+}
+
+TEST(NameCheck, TakesAtMostAHundredCharacters) {
+    EXPECT_FALSE(check_name(QString(100, u'山')));
+    const std::optional<UserMessage> long_name = check_name(QString(10000, u'山') + u',');
+    ASSERT_TRUE(long_name);
+    EXPECT_EQ(long_name->text, QStringLiteral(u"名前は　「100文字」　以内で入力して下さい。"));
+}
+
 }  // namespace
 }  // namespace md

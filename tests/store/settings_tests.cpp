@@ -28,6 +28,17 @@ TEST_F(Settings, WritesFiveLinesWithIntegersInPrintForm) {
     EXPECT_EQ(print_form(-3), QStringLiteral(u"-3 "));
 }
 
+// A file that cp932 cannot name is open for this run only: the start file stays on the first line.
+TEST_F(Settings, AnOpenFileTheFileCannotNameLeavesTheStartFile) {
+    store.start_file_path = QStringLiteral(u"A.kld");
+    store.data_file_path = QStringLiteral(u"\u00e9.kld");
+    store.start_mode = 1;
+    ASSERT_TRUE(store.save_settings().ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
+}
+
 TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {
     write_cp932_lines(QStringLiteral(u"setting.ini"),
                       {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "), QStringLiteral(u" 1 "),

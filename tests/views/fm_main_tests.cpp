@@ -1,9 +1,11 @@
 #include "store/data_store.h"
+#include "support/file_systems.h"
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 #include "views/fm_main.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 
 namespace kl {
@@ -90,6 +92,28 @@ TEST_F(MainWindowStart, AMinimizedStateIsNotRestored) {
     EXPECT_FALSE(window.isMinimized());
     EXPECT_FALSE(window.isMaximized());
     window.close();
+}
+
+// Closing writes setting.ini. On a full disk that fails: the user is told, and the old file stays
+// with the start file and both entry options.
+TEST_F(MainWindowStart, ClosingOnAFullDiskKeepsTheSettingsFile) {
+    const test::SmallDisk disk(QDir::currentPath(), 16 * 1024);
+    if (!disk.ready()) {
+        GTEST_SKIP() << disk.why_not().toStdString();
+    }
+    write_new_team(QStringLiteral(u"1500,1200,12000,9000,0"), QStringLiteral(u" 1 "));
+    const QByteArray settings = read_bytes(QStringLiteral(u"setting.ini"));
+    fm_main window(store);
+    window.start();
+    disk.fill_leaving(0);
+    window.move(window.pos() + QPoint(30, 30));
+    test::MessageBoxAnswerer answerer;
+    window.close();
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"保存エラー"));
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「setting.ini」　を保存できません。（ディスクの空き容量が足りません）"));
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")), settings);
 }
 
 }  // namespace
