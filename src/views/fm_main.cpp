@@ -456,7 +456,6 @@ void fm_main::open_given_file(const QString& path) {
         return;
     }
     if (const std::optional<QString> file = accepted_given_file(path)) {
-        store_.open_for_settings = 0;
         apply_load_result(open_team_file(store_, *file));
         refresh_game_lists();
     }
