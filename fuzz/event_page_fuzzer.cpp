@@ -118,29 +118,29 @@ void act(EventPage& page, uint8_t action, uint8_t argument) {
 // and every member is in one place only: on the pitch, on the bench, or gone by a substitution or
 // a sending-off.
 void check_action(const EventPage& page) {
-    if (page.event_fields.size() != 43 + page.event_field_count) {
+    if (page.state().event_fields.size() != 43 + page.state().event_field_count) {
         std::abort();
     }
-    if (page.saved_pitch_names || page.period == kl::Period::shoot_out) {
+    if (page.state().saved_pitch_names || page.state().period == kl::Period::shoot_out) {
         return;  // the name column shows a formation preview or the kickers left
     }
     QSet<QString> members;
     qsizetype placed = 0;
-    for (const kl::PitchSlot& slot : page.pitch) {
+    for (const kl::PitchSlot& slot : page.state().pitch) {
         if (!slot.member.isEmpty()) {
             members.insert(slot.member);
             ++placed;
         }
     }
-    for (const QString& reserve : page.reserves) {
+    for (const QString& reserve : page.state().reserves) {
         members.insert(reserve);
         ++placed;
     }
     const auto substitutions =
-        std::count_if(page.lines.begin(), page.lines.end(),
+        std::count_if(page.state().lines.begin(), page.state().lines.end(),
                       [](const md::EventListLine& line) { return line.kind == QStringLiteral(u"交代"); });
     if (members.size() != placed ||
-        placed + static_cast<qsizetype>(page.sent_off_rows.size()) + substitutions != 14) {
+        placed + static_cast<qsizetype>(page.state().sent_off_rows.size()) + substitutions != 14) {
         std::abort();
     }
 }
@@ -148,9 +148,9 @@ void check_action(const EventPage& page) {
 // What must hold at the end: the working table stores as a record that reads back with one event
 // per list line.
 void check_record(const EventPage& page) {
-    const std::optional<md::GameRecord> record =
-        md::GameRecord::parse(md::compose_record_line(page.event_fields, page.event_field_count));
-    if (!record || record->events.size() != page.lines.size()) {
+    const std::optional<md::GameRecord> record = md::GameRecord::parse(
+        md::compose_record_line(page.state().event_fields, page.state().event_field_count));
+    if (!record || record->events.size() != page.state().lines.size()) {
         std::abort();
     }
 }

@@ -116,17 +116,10 @@ FilterTexts recorded_texts(const md::DataStore& store, const StatsFilter& filter
         .value_or(FilterTexts{});
 }
 
-// Rows as a click on header column (1-based) orders them after 更新; for the team list, 更新 itself
-// orders them by name.
-void sort_as_clicked(std::vector<StatsRow>& rows, std::optional<int> column, bool team) {
-    const int clicked = column.value_or(1) - 1;
-    if (clicked > 0) {
-        descending_rebuild_sort(rows, clicked);
-    } else if (team) {
-        ascending_text_sort(rows, 0);
-    } else {
-        fixed_position_order(rows);
-    }
+// Rows as a click on header column (1-based) orders them after 更新; without a click, 更新 orders
+// them as a click on the first column would.
+void sort_as_clicked(std::vector<StatsRow>& rows, std::optional<int> column, StatsList list) {
+    sort_after_header_click(rows, column.value_or(1) - 1, list);
 }
 
 ReportOutcome team_report(const QStringList& arguments) {
@@ -145,7 +138,7 @@ ReportOutcome team_report(const QStringList& arguments) {
     const TeamStats stats = compute_team_stats(store.game_lines, options.filter);
     std::vector<StatsRow> rows = team_rows(stats);
     ascending_text_sort(rows, 0);
-    sort_as_clicked(rows, options.sort, true);
+    sort_as_clicked(rows, options.sort, StatsList::team);
     const TeamViewContent content{texts.from, texts.to, texts.meeting, team_totals_line(stats.totals), rows};
     return {0, team_view_copy_text(store.team_name, content), {}};
 }
@@ -167,7 +160,7 @@ ReportOutcome player_report(const QStringList& arguments) {
     const FilterTexts texts = recorded_texts(store, options.filter);
     const PersonalStats stats = compute_personal_stats(store.game_lines, options.filter, member);
     std::vector<StatsRow> rows = personal_rows(stats);
-    sort_as_clicked(rows, options.sort, false);
+    sort_as_clicked(rows, options.sort, StatsList::personal);
     const PersonalViewContent content{member,        texts.from, texts.to,
                                       texts.meeting, rows,       personal_copy_text(stats)};
     return {0, personal_view_copy_text(store.team_name, content), {}};

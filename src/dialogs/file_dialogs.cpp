@@ -108,10 +108,13 @@ QStringList deletion_entries(const md::DataStore& store) {
     QStringList entries;
     for (const QString& line : store.game_lines) {
         const std::vector<QStringView> fields = md::split_record_line(line);
-        auto field = [&](size_t position) {
-            return position < fields.size() ? fields[position].toString() : QString();
+        auto field = [&](int position) {
+            return static_cast<size_t>(position) < fields.size()
+                       ? fields[static_cast<size_t>(position)].toString()
+                       : QString();
         };
-        entries.append(md::deletion_list_text(field(2), field(3), field(5), field(4)));
+        entries.append(md::deletion_list_text(field(md::record::date), field(md::record::start_time),
+                                              field(md::record::opponent), field(md::record::ground)));
     }
     return entries;
 }

@@ -142,10 +142,10 @@ void EventPage::undo_scoring(const md::GameEvent& removed, int removed_minute) {
 
 // The formation before the change: the one an earlier change set, or the page-2 formation.
 void EventPage::undo_formation_change() {
-    QString formation = event_fields[11];
-    std::array<QString, 11> positions;
-    for (size_t row = 0; row < positions.size(); ++row) {
-        positions[row] = event_fields[static_cast<qsizetype>(12 + 2 * row)];
+    QString formation = fixed_field(md::record::formation);
+    RowTexts positions;
+    for (int row = 0; row < md::record::starting_slots; ++row) {
+        positions[static_cast<size_t>(row)] = fixed_field(md::record::starting_position(row));
     }
     for (auto earlier = events_.rbegin(); earlier != events_.rend(); ++earlier) {
         if (earlier->kind == md::EventKind::FormationChange) {

@@ -55,32 +55,35 @@ const QStringList& EventPage::options(DetailPanel panel, int group) {
 }
 
 EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations)
-    : event_fields(fixed_fields), formations_(std::move(formations)) {
+    : formations_(std::move(formations)) {
+    event_fields = fixed_fields;
     while (event_fields.size() < md::fixed_field_count) {
         event_fields.append(QString());
     }
     event_fields = event_fields.mid(0, md::fixed_field_count);
-    game_minutes = md::leading_int(event_fields[6]);
-    if (event_fields[7] == md::words::yes) {
+    game_minutes = md::leading_int(fixed_field(md::record::game_time));
+    if (meeting_has_extra_time()) {
         controls.extra_button = true;
-        extra_mode = event_fields[8];
-        extra_minutes = md::leading_int(event_fields[9]);
+        extra_mode = fixed_field(md::record::extra_mode);
+        extra_minutes = md::leading_int(fixed_field(md::record::extra_length));
     }
-    controls.shoot_out_button = event_fields[10] == md::words::yes;
+    controls.shoot_out_button = meeting_has_shoot_out();
     last_extra_time = first_extra_minute();
-    for (size_t row = 0; row < pitch.size(); ++row) {
-        pitch[row] = {event_fields[static_cast<qsizetype>(12 + 2 * row)],
-                      event_fields[static_cast<qsizetype>(13 + 2 * row)]};
-        starting_members += pitch[row].member.isEmpty() ? 0 : 1;
+    for (int row = 0; row < md::record::starting_slots; ++row) {
+        PitchSlot& slot = pitch[static_cast<size_t>(row)];
+        slot = {fixed_field(md::record::starting_position(row)),
+                fixed_field(md::record::starting_member(row))};
+        starting_members += slot.member.isEmpty() ? 0 : 1;
     }
-    for (int slot = 34; slot < md::fixed_field_count && !event_fields[slot].isEmpty(); ++slot) {
-        reserves.append(event_fields[slot]);
+    for (int slot = 0; slot < md::record::reserve_slots && !fixed_field(md::record::reserve(slot)).isEmpty();
+         ++slot) {
+        reserves.append(fixed_field(md::record::reserve(slot)));
     }
-    current_formation = event_fields[11];
+    current_formation = fixed_field(md::record::formation);
     reset_entry_panels();
 }
 
-QString EventPage::time_label() const {
+QString EventPageState::time_label() const {
     if (period == Period::shoot_out) {
         return QStringLiteral(u"時間 （ - ）");
     }
@@ -199,8 +202,8 @@ const md::Formation* EventPage::formation_named(const QString& name) const {
     return nullptr;
 }
 
-std::array<QString, 11> EventPage::rows_of(const md::Formation& formation) const {
-    std::array<QString, 11> positions;
+RowTexts EventPage::rows_of(const md::Formation& formation) const {
+    RowTexts positions;
     for (size_t row = 0; row < pitch.size(); ++row) {
         positions[row] = pitch[row].position;
     }
@@ -221,7 +224,7 @@ void EventPage::choose_formation_change(const QString& formation) {
     if (chosen == nullptr) {
         return;
     }
-    std::array<QString, 11> positions;
+    RowTexts positions;
     const int changed = assign_formation_positions(*chosen, positions);
     for (int row = static_cast<int>(pitch.size()) - 1; row >= static_cast<int>(pitch.size()) - changed;
          --row) {
@@ -290,6 +293,16 @@ void EventPage::click_scorer_or_assister(int row) {
     }
 }
 
+bool EventPageState::holds_pitch_pick() const {
+    for (const QString* pick :
+         {&member_out, &member_1, &member_2, &carded, &scorer, &assister, &shoot_out.kicker}) {
+        if (!pick->isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int EventPage::floor() const {
     return period == Period::extra ? last_extra_time : last_regular_time;
 }
@@ -299,11 +312,13 @@ int EventPage::ceiling() const {
         return game_minutes;
     }
     // While a side leads in the first half of silver-goal extra time, that half is the last.
-    const int played = silver_lead ? md::round_half_even(extra_minutes / 2.0) : extra_minutes;
-    return md::saturated(static_cast<long long>(game_minutes) + played);
+    if (silver_lead) {
+        return silver_goal_limit(game_minutes, extra_minutes);
+    }
+    return md::saturated(static_cast<long long>(game_minutes) + extra_minutes);
 }
 
-int EventPage::first_extra_minute() const {
+int EventPageState::first_extra_minute() const {
     return md::saturated(static_cast<long long>(game_minutes) + 1);
 }
 
@@ -561,8 +576,8 @@ std::optional<md::UserMessage> EventPage::add_formation_change() {
     if (chosen == nullptr || chosen->name == current_formation) {
         return input_error(QStringLiteral(u"フォーメーションが変更されていません。"));
     }
-    std::array<QString, 11> positions;
-    std::array<QString, 11> names;
+    RowTexts positions;
+    RowTexts names;
     for (size_t row = 0; row < pitch.size(); ++row) {
         positions[row] = pitch[row].position;
         names[row] = saved_pitch_names ? (*saved_pitch_names)[row] : pitch[row].member;

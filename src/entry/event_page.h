@@ -1,7 +1,9 @@
 #pragma once
 
+#include "lineup.h"
 #include "shoot_out.h"
 #include "store/event_composer.h"
+#include "store/game_record.h"
 #include "store/master_lists.h"
 #include "store/user_message.h"
 
@@ -27,6 +29,10 @@ inline constexpr int detail_panel_count = 5;
 
 enum class TimeButton { back_one, back_ten, forward_one, forward_ten };
 
+// The last minute of silver-goal extra time while a side leads in its first half: G + E/2, the half
+// minute of an odd E going to the even neighbour.
+int silver_goal_limit(int game_minutes, int extra_minutes);
+
 // One row of the pitch list.
 struct PitchSlot {
     QString position;
@@ -51,14 +57,9 @@ struct EntryControls {
     bool shoot_out_button = false;
 };
 
-// The state of page 3 and one operation per user action. The window shows this state and nothing
-// else, so every rule of the page lives here.
-class EventPage {
-  public:
-    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
-    // formations: the master list, for formation changes.
-    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
-
+// What page 3 shows: the game so far, the pitch and reserves, the panels and which controls are
+// enabled. Everybody reads it; only the operations of EventPage change it.
+struct EventPageState {
     // The game's working table: entries 0-42 fixed, the event fields from 43 on.
     QStringList event_fields;
     int event_field_count = 0;
@@ -71,13 +72,12 @@ class EventPage {
     int last_regular_time = 0;
     int last_extra_time = 0;
     bool silver_lead = false;
-    std::array<PitchSlot, 11> pitch;
+    std::array<PitchSlot, starting_rows> pitch;
     QStringList reserves;
     int own_score = 0;
     int opponent_score = 0;
     std::vector<md::EventListLine> lines;
     EntryControls controls;
-
     // The goal panel: scorer and assister, which box the next pitch click fills (shown magenta),
     // whether the assister is asked for, and the own-goal check box.
     QString scorer;
@@ -106,7 +106,7 @@ class EventPage {
     // pitch list previews it, and the names it replaced are remembered.
     QString current_formation;
     QString chosen_formation;
-    std::optional<std::array<QString, 11>> saved_pitch_names;
+    std::optional<RowTexts> saved_pitch_names;
     // Cautions and sendings-off of this game.
     QStringList caution_names;
     std::vector<int> caution_counts;
@@ -114,7 +114,7 @@ class EventPage {
     // The shoot-out panel, the pitch names when the shoot-out began (kickers leave the list until
     // each has kicked once) and the number of starting members, the length of a kicker rotation.
     ShootOut shoot_out;
-    std::array<QString, 11> shoot_out_names;
+    RowTexts shoot_out_names;
     int starting_members = 0;
 
     // The option chosen in each group of each detail panel (-1: none), which options of the area
@@ -124,9 +124,32 @@ class EventPage {
     std::optional<DetailPanel> open_panel;
     std::array<bool, detail_panel_count> details_done{};
 
+    // The minute box's text, and the range of the period shown beside it.
     QString time_text() const { return time_text_; }
     QString time_label() const;
     bool assist_visible() const { return assist_shown && !own_goal; }
+    // Whether a member picked from the pitch list waits in a panel (or as the next kicker).
+    bool holds_pitch_pick() const;
+
+  protected:
+    int first_extra_minute() const;
+
+    QString time_text_ = QStringLiteral(u"0");
+};
+
+// Page 3: its state and one operation per user action. The window shows the state and nothing
+// else, so every rule of the page lives here.
+class EventPage : private EventPageState {
+  public:
+    // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
+    // formations: the master list, for formation changes.
+    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
+
+    const EventPageState& state() const { return *this; }
+    using EventPageState::assist_visible;
+    using EventPageState::holds_pitch_pick;
+    using EventPageState::time_label;
+    using EventPageState::time_text;
 
     void choose_kind(KindOption option);
     void click_pitch_row(int row);
@@ -161,8 +184,9 @@ class EventPage {
     static const QStringList& options(DetailPanel panel, int group);
 
   private:
+    // A fixed field of the game (game information and line-up) by its record position.
+    QString fixed_field(int position) const { return event_fields[md::working_entry(position)]; }
     int floor() const;
-    int first_extra_minute() const;
     int ceiling() const;
     int event_minute() const;
     void reset_entry_panels();
@@ -183,7 +207,7 @@ class EventPage {
     void write_back_saved_names();
     const md::Formation* formation_named(const QString& name) const;
     // The position codes of a formation, by row (row 0 the goalkeeper's, left as it is).
-    std::array<QString, 11> rows_of(const md::Formation& formation) const;
+    RowTexts rows_of(const md::Formation& formation) const;
     int& caution_count(const QString& member);
     bool room_for(qsizetype field_count) const;
     void append_event(const QStringList& fields);
@@ -214,7 +238,6 @@ class EventPage {
     void undo_shoot_out();
     void period_after_removal(bool shoot_out_removed, int removed_minute, int minute_before);
 
-    QString time_text_ = QStringLiteral(u"0");
     std::vector<md::Formation> formations_;
     std::vector<md::GameEvent> events_;  // the events added, in order, to take back the last
     // The rows of each position change: a row left empty by a sending-off holds no name to find.

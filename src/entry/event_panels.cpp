@@ -18,9 +18,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kl {
 namespace {
@@ -88,10 +90,6 @@ EventPageView::EventPageView(QWidget* parent) : QWidget(parent) {
     auto* right = new QVBoxLayout;
     right->addWidget(build_kinds());
     right->addWidget(build_time_row());
-    for (int i = 0; i < detail_panel_count; ++i) {
-        detail_panels[static_cast<size_t>(i)] = build_detail_panel(DetailPanel(i));
-        right->addWidget(detail_panels[static_cast<size_t>(i)].frame);
-    }
     right->addWidget(build_event_list(), 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -262,6 +260,13 @@ QWidget* EventPageView::build_goal_panel() {
     for (QPushButton* button : {cm_point, cm_assist, cm_own}) {
         button->setFixedWidth(px(450));
     }
+    // The rows keep their room while hidden, so the panel's height never changes.
+    for (QWidget* control : std::initializer_list<QWidget*>{lb_point, tx_point, cm_point, lb_assist,
+                                                            tx_assist, cm_assist, cm_own}) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lb_point, 0, 0);
@@ -322,6 +327,11 @@ QWidget* EventPageView::build_time_row() {
     }
     layout->addStretch();
     layout->addWidget(cm_event_add);
+    // Tab goes along the row as it stands: "<<", "<", the minute, ">", ">>".
+    setTabOrder(cm_time_down[1], cm_time_down[0]);
+    setTabOrder(cm_time_down[0], tx_event_time);
+    setTabOrder(tx_event_time, cm_time_up[0]);
+    setTabOrder(cm_time_up[0], cm_time_up[1]);
     connect(tx_event_time, &QLineEdit::textChanged, this,
             [this](const QString& text) { act([text](EventPage& page) { page.type_time(text); }); });
     connect(cm_event_add, &QPushButton::clicked, this,
@@ -329,14 +339,47 @@ QWidget* EventPageView::build_time_row() {
     return row;
 }
 
-QWidget* EventPageView::build_event_list() {
+// The event list and, over its upper part while one is open, a detail panel. The area is tall
+// enough for the tallest panel and the list's last lines, so opening and closing a panel never
+// changes the window's size.
+QWidget* EventPageView::build_timeline() {
     auto* area = new QWidget(this);
     lstv_event = named(new QTreeWidget(area), QStringLiteral(u"lstv_event"));
     lstv_event->setRootIsDecorated(false);
     lstv_event->setHeaderLabels(
         {QStringLiteral(u"時間"), QStringLiteral(u"イベント"), QStringLiteral(u"内容")});
     lstv_event->setColumnWidth(0, column_width(lstv_event, 500));
-    lstv_event->setColumnWidth(1, column_width(lstv_event, 1500));
+    // The longest kind, フォーメーション変更, fits its column.
+    lstv_event->setColumnWidth(
+        1, std::max(column_width(lstv_event, 1500),
+                    lstv_event->fontMetrics().horizontalAdvance(QStringLiteral(u"フォーメーション変更")) +
+                        lstv_event->fontMetrics().height()));
+    // A line is read in full: 内容 is as wide as its longest line, and the list scrolls sideways.
+    lstv_event->header()->setStretchLastSection(false);
+    lstv_event->setTextElideMode(Qt::ElideNone);
+    lstv_event->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QSize largest_panel;
+    for (int i = 0; i < detail_panel_count; ++i) {
+        DetailPanelControls& controls = detail_panels[static_cast<size_t>(i)];
+        controls = build_detail_panel(DetailPanel(i));
+        controls.frame->setParent(area);
+        layout->addWidget(controls.frame);
+        largest_panel = largest_panel.expandedTo(controls.frame->sizeHint());
+    }
+    layout->addWidget(lstv_event, 1);
+    const int last_lines = 3;
+    const int list_height =
+        lstv_event->header()->sizeHint().height() + last_lines * (lstv_event->fontMetrics().height() + 4) +
+        lstv_event->horizontalScrollBar()->sizeHint().height() + 2 * lstv_event->frameWidth();
+    lstv_event->setMinimumHeight(list_height);
+    area->setMinimumSize(largest_panel.width(), largest_panel.height() + layout->spacing() + list_height);
+    return area;
+}
+
+QWidget* EventPageView::build_event_list() {
+    auto* area = new QWidget(this);
     cm_event_line_delete =
         named(new QPushButton(QStringLiteral(u"1行削除"), area), QStringLiteral(u"cm_event_line_delete"));
     cm_event_all_delete =
@@ -350,6 +393,7 @@ QWidget* EventPageView::build_event_list() {
     cm_pk = named(new QPushButton(QStringLiteral(u"PK戦"), area), QStringLiteral(u"cm_pk"));
     for (QLineEdit* score : {tx_score1, tx_score2}) {
         score->setReadOnly(true);
+        score->setFocusPolicy(Qt::NoFocus);
         score->setFixedWidth(px(450));
         score->setAlignment(Qt::AlignCenter);
     }
@@ -367,7 +411,7 @@ QWidget* EventPageView::build_event_list() {
     delete_row->addWidget(cm_event_all_delete);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lstv_event, 1);
+    layout->addWidget(build_timeline(), 1);
     layout->addLayout(delete_row);
     layout->addLayout(score_row);
     const std::pair<QPushButton*, Period> periods[] = {
@@ -418,6 +462,7 @@ QWidget* EventPageView::build_shoot_out_panel() {
         QLineEdit* points = read_only_box(fr_pk, i == 0 ? u"tx_pk_point_0" : u"tx_pk_point_1");
         points->setFixedWidth(px(450));
         points->setAlignment(Qt::AlignCenter);
+        points->setFocusPolicy(Qt::NoFocus);
         tx_pk_point[static_cast<size_t>(i)] = points;
     }
     lstv_pk = named(new QTreeWidget(fr_pk), QStringLiteral(u"lstv_pk"));
@@ -467,17 +512,20 @@ DetailPanelControls EventPageView::build_detail_panel(DetailPanel panel) {
     auto* layout = new QHBoxLayout(controls.frame);
     for (int group = 0; group < 3; ++group) {
         auto* box = new QGroupBox(QString::fromUtf16(titles[group]), controls.frame);
-        auto* column = new QVBoxLayout(box);
+        auto* grid = new QGridLayout(box);
+        grid->setVerticalSpacing(0);
         auto* buttons = new QButtonGroup(box);
         const QStringList& captions = EventPage::options(panel, group);
+        // Long action lists take two columns, so a panel stays low enough to leave the list visible.
+        const int rows = captions.size() > 5 ? (captions.size() + 1) / 2 : static_cast<int>(captions.size());
         for (int option = 0; option < captions.size(); ++option) {
             auto* radio =
                 named(new QRadioButton(captions[option], box),
                       indexed(QString::fromUtf16(names.prefix) + QString::fromUtf16(groups[group]), option));
             buttons->addButton(radio, option);
-            column->addWidget(radio);
+            grid->addWidget(radio, option % rows, option / rows);
         }
-        column->addStretch();
+        grid->setRowStretch(rows, 1);
         connect(buttons, &QButtonGroup::idToggled, this, [this, panel, group](int option, bool ticked) {
             if (ticked) {
                 act([=](EventPage& page) { page.choose_detail(panel, group, option); });
@@ -540,7 +588,7 @@ void EventPageView::sync() {
         show_cleared_page();
         return;
     }
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const EntryControls& enabled = page.controls;
     for (int i = 0; i < kind_option_count; ++i) {
         op_input[static_cast<size_t>(i)]->setChecked(int(page.kind) == i);
@@ -582,7 +630,7 @@ void EventPageView::sync() {
 }
 
 void EventPageView::sync_pitch() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     if (lstv_sm->topLevelItemCount() != static_cast<int>(page.pitch.size())) {
         lstv_sm->clear();
         for (size_t row = 0; row < page.pitch.size(); ++row) {
@@ -596,6 +644,10 @@ void EventPageView::sync_pitch() {
         item->setText(1, page.pitch[row].member);
         item->setForeground(1, page.pitch[row].cautioned ? QColor(0xC0, 0xC0, 0x00) : normal);
     }
+    // A highlighted row stands for a pick; once the picks are used or dropped, nothing is highlighted.
+    if (!page.holds_pitch_pick()) {
+        lstv_sm->clearSelection();
+    }
     lstv_sm->setEnabled(page.controls.pitch_list);
     lb_sm->setEnabled(page.controls.pitch_list);
     QStringList shown;
@@ -606,12 +658,15 @@ void EventPageView::sync_pitch() {
         lst_rm->clear();
         lst_rm->addItems(page.reserves);
     }
+    if (page.member_in.isEmpty()) {
+        lst_rm->clearSelection();
+    }
     lst_rm->setEnabled(page.controls.reserve_list);
     lb_rm->setEnabled(page.controls.reserve_list);
 }
 
 void EventPageView::sync_member_panels() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     tx_in->setText(page.member_in);
     tx_out->setText(page.member_out);
     tx_mem_poji1->setText(page.position_1);
@@ -629,7 +684,7 @@ void EventPageView::sync_member_panels() {
 }
 
 void EventPageView::sync_goal_panel() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     tx_point->setText(page.scorer);
     tx_assist->setText(page.assister);
     for (QWidget* point : std::initializer_list<QWidget*>{lb_point, tx_point, cm_point}) {
@@ -649,11 +704,17 @@ void EventPageView::sync_goal_panel() {
 }
 
 void EventPageView::sync_details() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     for (int i = 0; i < detail_panel_count; ++i) {
         const DetailPanelControls& controls = detail_panels[static_cast<size_t>(i)];
         paint_button(details_button(DetailPanel(i)), page.details_done[static_cast<size_t>(i)]);
-        controls.frame->setVisible(page.open_panel == DetailPanel(i));
+        const bool open = page.open_panel == DetailPanel(i);
+        if (open != controls.frame->isVisibleTo(this)) {
+            controls.frame->setVisible(open);
+            // The panel takes the list's upper part: the last lines stay in sight below it.
+            controls.frame->parentWidget()->layout()->activate();
+            lstv_event->scrollToBottom();
+        }
         for (int group = 0; group < 3; ++group) {
             QButtonGroup* buttons = controls.groups[static_cast<size_t>(group)];
             const int chosen = page.details[static_cast<size_t>(i)][static_cast<size_t>(group)];
@@ -672,7 +733,7 @@ void EventPageView::sync_details() {
 }
 
 void EventPageView::sync_events() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const int shown = lstv_event->topLevelItemCount();
     if (shown == static_cast<int>(page.lines.size()) &&
         (shown == 0 || lstv_event->topLevelItem(shown - 1)->text(2) == page.lines.back().content)) {
@@ -683,8 +744,15 @@ void EventPageView::sync_events() {
     for (const md::EventListLine& line : page.lines) {
         auto* item = new QTreeWidgetItem(QStringList{line.time, line.kind, line.content});
         item->setForeground(2, line_colour(line.colour, normal));
+        const QString whole =
+            line.time + QStringLiteral(u"　") + line.kind + QStringLiteral(u"　") + line.content;
+        for (int column = 0; column < 3; ++column) {
+            item->setToolTip(column, whole);
+        }
         lstv_event->addTopLevelItem(item);
     }
+    lstv_event->resizeColumnToContents(2);
+    lstv_event->scrollToBottom();
 }
 
 // Page 3 left by 戻る: empty lists, time and scores at zero, 交代 chosen, no shoot-out.
@@ -706,7 +774,7 @@ void EventPageView::show_cleared_page() {
 }
 
 void EventPageView::sync_shoot_out() {
-    const EventPage& page = *state_;
+    const EventPageState& page = state_->state();
     const ShootOut& kicks = page.shoot_out;
     fr_pk->setVisible(page.period == Period::shoot_out);
     for (size_t i = 0; i < op_pk.size(); ++i) {

@@ -36,7 +36,7 @@ class EventPageView : public QWidget {
 
     // Starts the page on a new state (prepare_event_page); nullptr clears it.
     void set_state(std::unique_ptr<EventPage> state);
-    EventPage* state() const { return state_.get(); }
+    const EventPage* state() const { return state_.get(); }
     // Shows the state in every control.
     void sync();
 
@@ -122,6 +122,7 @@ class EventPageView : public QWidget {
     QWidget* build_conceded_panel();
     QWidget* build_time_row();
     QWidget* build_event_list();
+    QWidget* build_timeline();
     QWidget* build_shoot_out_panel();
     DetailPanelControls build_detail_panel(DetailPanel panel);
     QPushButton* details_button(DetailPanel panel) const;

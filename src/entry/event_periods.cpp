@@ -2,18 +2,24 @@
 
 #include "event_page.h"
 #include "page_messages.h"
+#include "store/numbers.h"
 #include "store/vocabulary.h"
 
 #include <algorithm>
 
 namespace kl {
 
+int silver_goal_limit(int game_minutes, int extra_minutes) {
+    // The half minute of an odd extra time belongs to the sum: 81 + 7.5 = 88.5 gives 88.
+    return md::round_half_even(static_cast<double>(game_minutes) + extra_minutes / 2.0);
+}
+
 bool EventPage::meeting_has_extra_time() const {
-    return event_fields[7] == md::words::yes;
+    return fixed_field(md::record::extra_time) == md::words::yes;
 }
 
 bool EventPage::meeting_has_shoot_out() const {
-    return event_fields[10] == md::words::yes;
+    return fixed_field(md::record::shoot_out) == md::words::yes;
 }
 
 std::optional<md::UserMessage> EventPage::choose_period(Period chosen) {

@@ -6,6 +6,7 @@
 #include "store/master_lists.h"
 #include "widgets/back_colour.h"
 #include "widgets/child_window.h"
+#include "widgets/choice_list.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/row_choice.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -36,14 +38,6 @@ QComboBox* combo(QWidget* parent, const QString& name, bool editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
     }
     return box;
-}
-
-QStringList items_of(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) {
-        items.append(box->itemText(i));
-    }
-    return items;
 }
 
 const std::array<QSize, 3> page_sizes = {QSize(px(5415), px(5205)), QSize(px(8520), px(6400)),
@@ -71,6 +65,8 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner) : store
         buttons->addStretch();
         for (QPushButton* button : {cm_back[static_cast<size_t>(page)], cm_next[static_cast<size_t>(page)],
                                     cm_cancel[static_cast<size_t>(page)]}) {
+            // Enter in the page never goes back or throws the entry away.
+            button->setAutoDefault(false);
             buttons->addWidget(button);
         }
         column->addLayout(buttons);
@@ -320,10 +316,34 @@ void fm_game_input::fill_lists() {
 
 void fm_game_input::show_page(int page) {
     page_ = page;
+    // The window takes the size of the page shown; the pages behind it claim no room.
+    for (int shown = 0; shown < pages_->count(); ++shown) {
+        const QSizePolicy::Policy policy = shown == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        pages_->widget(shown)->setSizePolicy(policy, policy);
+    }
     pages_->setCurrentIndex(page);
     setWindowTitle(QStringLiteral(u"試合データ入力 （") + QString::number(page + 1) +
                    QStringLiteral(u"/3）"));
     resize(page_sizes[static_cast<size_t>(page)].expandedTo(minimumSizeHint()));
+    first_input(page)->setFocus();
+}
+
+// Where the typing starts on each page: the date, the formation, the event kind.
+QWidget* fm_game_input::first_input(int page) const {
+    switch (page) {
+        case 0:
+            return tx_date;
+        case 1:
+            return cb_formation;
+        default:
+            break;
+    }
+    for (QRadioButton* option : events->op_input) {
+        if (option->isChecked()) {
+            return option;
+        }
+    }
+    return events->op_input[0];
 }
 
 void fm_game_input::show_meeting(int index) {
@@ -372,7 +392,8 @@ void fm_game_input::next_from_page2() {
     if (check.question && !ask_yes_no(check.question->title, check.question->text)) {
         return;
     }
-    fixed_fields_ = fixed_fields_.mid(0, 11) + lineup_fields(lineup_);
+    // The game information of page 1, then the line-up from the formation on.
+    fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
     events->set_state(
         std::make_unique<EventPage>(fixed_fields_, md::formations_from_fields(store_.formation_fields)));
     show_page(2);
@@ -380,7 +401,7 @@ void fm_game_input::next_from_page2() {
 
 void fm_game_input::back_from_page3() {
     const EventPage* page = events->state();
-    if (page != nullptr && page->event_field_count >= 1 &&
+    if (page != nullptr && page->state().event_field_count >= 1 &&
         !ask_yes_no(QStringLiteral(u"イベントの削除"),
                     QStringLiteral(u"「戻る」　と入力した内容が削除されます。よろしいですか？"))) {
         return;
@@ -399,9 +420,9 @@ void fm_game_input::complete() {
         TypedNames names{cb_writer[1]->currentText(),
                          cb_ground[1]->currentText(),
                          cb_team[1]->currentText(),
-                         items_of(cb_writer[0]),
-                         items_of(cb_ground[0]),
-                         items_of(cb_team[0]),
+                         entries_of(cb_writer[0]),
+                         entries_of(cb_ground[0]),
+                         entries_of(cb_team[0]),
                          {},
                          {}};
         for (size_t box = 0; box < tx_member.size(); ++box) {
@@ -415,7 +436,7 @@ void fm_game_input::complete() {
     // The store as it was: put back when the game cannot be saved, so nothing is half stored.
     const md::DataStore before = store_;
     if (const std::optional<md::UserMessage> refusal =
-            complete_game(store_, page->event_fields, page->event_field_count, typed)) {
+            complete_game(store_, page->state().event_fields, page->state().event_field_count, typed)) {
         show_message(*refusal);
         return;
     }
@@ -449,7 +470,10 @@ void fm_game_input::sync_lineup() {
         // Reserves are typed in order: the slots after the first empty one wait.
         const int first_empty = lineup_.first_empty_reserve();
         for (int slot = 0; slot < reserve_slots; ++slot) {
-            tx_member[static_cast<size_t>(starting_rows + slot)]->setReadOnly(slot > first_empty);
+            QLineEdit* box = tx_member[static_cast<size_t>(starting_rows + slot)];
+            // A slot that waits for the ones before it also looks locked.
+            box->setReadOnly(slot > first_empty);
+            box->setEnabled(slot <= first_empty);
         }
     }
     const QSignalBlocker blocker(lst_member);

@@ -67,6 +67,7 @@ class fm_game_input : public QWidget {
     QWidget* build_page2();
     void fill_lists();
     void show_page(int page);
+    QWidget* first_input(int page) const;
     void next_from_page1();
     void next_from_page2();
     void back_from_page3();

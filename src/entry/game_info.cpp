@@ -69,12 +69,13 @@ QString start_time(const GameInfo& info) {
 }
 
 bool is_stored_game(const md::DataStore& store, const md::GameIdentity& game) {
-    const auto field = [&](size_t position) {
-        return position < store.game_fields.size() ? store.game_fields[position].toString() : QString();
+    // Each game's identity fields stand at their record positions from its "#".
+    const auto field = [&](int date_position, int record_position) {
+        return store.game_field(date_position - md::record::date + record_position).toString();
     };
-    for (const int date_position : store.game_index) {
-        const auto p = static_cast<size_t>(date_position);
-        if (md::GameIdentity{field(p), field(p + 1), field(p + 2), field(p + 3)} == game) {
+    for (const int p : store.game_index) {
+        if (md::GameIdentity{field(p, md::record::date), field(p, md::record::start_time),
+                             field(p, md::record::ground), field(p, md::record::opponent)} == game) {
             return true;
         }
     }
@@ -98,8 +99,12 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
         return input_error(QStringLiteral(u"「大会名」　が選択されていません。"));
     }
     // Typed names are stored in the game line: they must be storable, like every name.
-    for (const QString& name : {info.recorder, info.date, info.ground, info.opponent}) {
-        if (std::optional<md::UserMessage> refusal = md::check_name(name)) {
+    const std::pair<QString, md::TypedText> typed[] = {{info.recorder, md::TypedText::name},
+                                                       {info.date, md::TypedText::date},
+                                                       {info.ground, md::TypedText::name},
+                                                       {info.opponent, md::TypedText::name}};
+    for (const auto& [text, kind] : typed) {
+        if (std::optional<md::UserMessage> refusal = md::check_name(text, kind)) {
             return refusal;
         }
     }

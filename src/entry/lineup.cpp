@@ -8,7 +8,7 @@
 
 namespace kl {
 
-int assign_formation_positions(const md::Formation& formation, std::array<QString, 11>& positions) {
+int assign_formation_positions(const md::Formation& formation, RowTexts& positions) {
     const int last = static_cast<int>(positions.size()) - 1;
     int row = last;
     for (size_t position = 0; position < formation.counts.size(); ++position) {

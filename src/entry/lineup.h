@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/game_record.h"
 #include "store/master_lists.h"
 #include "store/user_message.h"
 
@@ -15,10 +16,12 @@ namespace kl {
 // Gives rows the position codes of a formation: each outfield count in stored order (CF first)
 // takes that many rows from the bottom row up. Row 0, the goalkeeper's, and rows no count reaches
 // keep their codes. Returns how many rows were given a code.
-int assign_formation_positions(const md::Formation& formation, std::array<QString, 11>& positions);
+inline constexpr int starting_rows = md::record::starting_slots;  // row 0 is the goalkeeper's
+inline constexpr int reserve_slots = md::record::reserve_slots;
+// A text per starting row: positions or names.
+using RowTexts = std::array<QString, starting_rows>;
 
-inline constexpr int starting_rows = 11;  // row 0 is the goalkeeper's
-inline constexpr int reserve_slots = 9;
+int assign_formation_positions(const md::Formation& formation, RowTexts& positions);
 
 // Page 2's state: the position buttons' captions, the twenty member boxes and the list of members
 // still available with its selection.

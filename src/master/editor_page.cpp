@@ -1,10 +1,52 @@
 #include "editor_page.h"
 
+#include "line_edits.h"
+#include "widgets/naming.h"
+#include "widgets/twips.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QStackedLayout>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace kl {
 
-EditorPage::EditorPage(QWidget* parent) : QWidget(parent), halves_(new QStackedLayout(this)) {}
+EditorPage::EditorPage(md::DataStore& store, QWidget* parent)
+    : QWidget(parent), store_(store), halves_(new QStackedLayout(this)) {}
+
+QWidget* EditorPage::build_list_half(const QString& kind, const QStringList& headers,
+                                     const std::vector<int>& widths) {
+    auto* page = new QWidget(this);
+    list_view_ = named(new QTreeWidget(page), QStringLiteral(u"lstv_") + kind);
+    list_view_->setRootIsDecorated(false);
+    list_view_->setAllColumnsShowFocus(true);
+    list_view_->setHeaderLabels(headers);
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+        list_view_->setColumnWidth(column, column_width(list_view_, widths[static_cast<size_t>(column)]));
+    }
+    list_view_->header()->setStretchLastSection(false);
+    const QString button = QStringLiteral(u"cm_") + kind;
+    add_button_ = named(new QPushButton(QStringLiteral(u"追加"), page), button + QStringLiteral(u"_add"));
+    change_button_ =
+        named(new QPushButton(QStringLiteral(u"変更"), page), button + QStringLiteral(u"_change"));
+    delete_button_ =
+        named(new QPushButton(QStringLiteral(u"削除"), page), button + QStringLiteral(u"_delete"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* each : {add_button_, change_button_, delete_button_}) {
+        buttons->addWidget(each);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_view_);
+    layout->addLayout(buttons);
+    connect(add_button_, &QPushButton::clicked, this, [this] { open_editor({}, -1); });
+    connect(change_button_, &QPushButton::clicked, this, [this] { change(); });
+    connect(delete_button_, &QPushButton::clicked, this, &EditorPage::remove_selected);
+    return page;
+}
 
 void EditorPage::set_halves(QWidget* list, QWidget* editor, QWidget* focus) {
     list_ = list;
@@ -12,6 +54,26 @@ void EditorPage::set_halves(QWidget* list, QWidget* editor, QWidget* focus) {
     focus_ = focus;
     halves_->addWidget(list);
     halves_->addWidget(editor);
+}
+
+void EditorPage::reset() {
+    halves_->setCurrentWidget(list_);
+    list_view_->clear();
+    reset_editor();
+}
+
+void EditorPage::fill() {
+    list_view_->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const QStringList& cells : rows()) {
+        items.append(new QTreeWidgetItem(cells));
+    }
+    list_view_->addTopLevelItems(items);
+    list_view_->sortItems(0, Qt::AscendingOrder);
+}
+
+void EditorPage::focus_add() {
+    add_button_->setFocus();
 }
 
 void EditorPage::open_editor(const QString& former_name, int position) {
@@ -22,12 +84,32 @@ void EditorPage::open_editor(const QString& former_name, int position) {
 }
 
 void EditorPage::close_editor() {
-    show_list();
+    halves_->setCurrentWidget(list_);
     reset_editor();
 }
 
-void EditorPage::show_list() {
-    halves_->setCurrentWidget(list_);
+QString EditorPage::selected_name() const {
+    const QList<QTreeWidgetItem*> selected = list_view_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text(0);
+}
+
+int EditorPage::selected_position() const {
+    const QString name = selected_name();
+    return name.isEmpty() ? -1 : static_cast<int>(names().indexOf(name));
+}
+
+void EditorPage::remove_selected() {
+    const int position = selected_position();
+    if (position < 0) {
+        return;
+    }
+    const LineRemoval removal = remove_line(store_, lines(), position);
+    if (removal.reloaded) {
+        emit team_file_reloaded();
+    }
+    if (removal.saved) {
+        fill();
+    }
 }
 
 }  // namespace kl

@@ -18,47 +18,20 @@
 #include <QTreeWidget>
 
 namespace kl {
-FormationPage::FormationPage(md::DataStore& store, QWidget* parent) : EditorPage(parent), store_(store) {
-    QWidget* list = build_list_page();
-    fr_formation_set = build_editor();
-    set_halves(list, fr_formation_set, tx_formation_name);
-    reset();
-}
-
-QWidget* FormationPage::build_list_page() {
-    auto* page = new QWidget(this);
-    lstv_formation = named(new QTreeWidget(page), QStringLiteral(u"lstv_formation"));
-    lstv_formation->setRootIsDecorated(false);
-    lstv_formation->setAllColumnsShowFocus(true);
+FormationPage::FormationPage(md::DataStore& store, QWidget* parent) : EditorPage(store, parent) {
     QStringList headers = {QStringLiteral(u"フォーメーション名")};
     for (const QString& position : md::words::outfield_positions) {
         headers.append(position);
     }
-    lstv_formation->setHeaderLabels(headers);
-    lstv_formation->setColumnWidth(0, column_width(lstv_formation, 1700));
-    for (int column = 1; column < 10; ++column) {
-        lstv_formation->setColumnWidth(column, column_width(lstv_formation, 500));
-    }
-    lstv_formation->header()->setStretchLastSection(false);
-    cm_formation_add =
-        named(new QPushButton(QStringLiteral(u"追加"), page), QStringLiteral(u"cm_formation_add"));
-    cm_formation_change =
-        named(new QPushButton(QStringLiteral(u"変更"), page), QStringLiteral(u"cm_formation_change"));
-    cm_formation_delete =
-        named(new QPushButton(QStringLiteral(u"削除"), page), QStringLiteral(u"cm_formation_delete"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {cm_formation_add, cm_formation_change, cm_formation_delete}) {
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lstv_formation);
-    layout->addLayout(buttons);
-    connect(cm_formation_add, &QPushButton::clicked, this, [this] { open_editor({}, -1); });
-    connect(cm_formation_change, &QPushButton::clicked, this, &FormationPage::change);
-    connect(cm_formation_delete, &QPushButton::clicked, this, &FormationPage::remove);
-    return page;
+    QWidget* list = build_list_half(QStringLiteral(u"formation"), headers,
+                                    {1700, 500, 500, 500, 500, 500, 500, 500, 500, 500});
+    lstv_formation = list_view_;
+    cm_formation_add = add_button_;
+    cm_formation_change = change_button_;
+    cm_formation_delete = delete_button_;
+    fr_formation_set = build_editor();
+    set_halves(list, fr_formation_set, tx_formation_name);
+    reset();
 }
 
 QWidget* FormationPage::count_row(int index, QWidget* parent) {
@@ -138,12 +111,6 @@ QWidget* FormationPage::build_editor() {
     return editor;
 }
 
-void FormationPage::reset() {
-    show_list();
-    lstv_formation->clear();
-    reset_editor();
-}
-
 void FormationPage::reset_editor() {
     tx_formation_name->clear();
     for (QLineEdit* box : tx_formation) {
@@ -151,37 +118,34 @@ void FormationPage::reset_editor() {
     }
 }
 
-void FormationPage::fill() {
-    store_.rebuild_formation_fields();
-    lstv_formation->clear();
-    QList<QTreeWidgetItem*> rows;
-    for (const md::Formation& formation : md::formations_from_fields(store_.formation_fields)) {
-        QStringList cells = {formation.name};
-        cells += QStringList(formation.counts.begin(), formation.counts.end());
-        rows.append(new QTreeWidgetItem(cells));
-    }
-    lstv_formation->addTopLevelItems(rows);
-    lstv_formation->sortItems(0, Qt::AscendingOrder);
+QStringList& FormationPage::lines() {
+    return store_.formation_lines;
 }
 
-void FormationPage::focus_add() {
-    cm_formation_add->setFocus();
-}
-
-QStringList FormationPage::formation_names() const {
+QStringList FormationPage::names() const {
     QStringList names;
-    for (const md::Formation& formation : md::formations_from_fields(store_.formation_fields)) {
+    for (const md::Formation& formation : formations()) {
         names.append(formation.name);
     }
     return names;
 }
 
-void FormationPage::change() {
-    const QList<QTreeWidgetItem*> selected = lstv_formation->selectedItems();
-    if (selected.isEmpty() || selected.front()->text(0).isEmpty()) {
-        return;
+std::vector<QStringList> FormationPage::rows() const {
+    std::vector<QStringList> rows;
+    for (const md::Formation& formation : formations()) {
+        rows.push_back(QStringList{formation.name} +
+                       QStringList(formation.counts.begin(), formation.counts.end()));
     }
-    const int position = static_cast<int>(formation_names().indexOf(selected.front()->text(0)));
+    return rows;
+}
+
+std::vector<md::Formation> FormationPage::formations() const {
+    store_.rebuild_formation_fields();
+    return md::formations_from_fields(store_.formation_fields);
+}
+
+void FormationPage::change() {
+    const int position = selected_position();
     if (position < 0) {
         return;
     }
@@ -193,26 +157,10 @@ void FormationPage::change() {
     open_editor(fields.value(0), position);
 }
 
-void FormationPage::remove() {
-    const QList<QTreeWidgetItem*> selected = lstv_formation->selectedItems();
-    const int position =
-        selected.isEmpty() ? -1 : static_cast<int>(formation_names().indexOf(selected.front()->text(0)));
-    if (position < 0) {
-        return;
-    }
-    const LineRemoval removal = remove_line(store_, store_.formation_lines, position);
-    if (removal.reloaded) {
-        emit team_file_reloaded();
-    }
-    if (removal.saved) {
-        fill();
-    }
-}
-
 void FormationPage::accept() {
     const FormationDraft chosen = draft();
     if (const std::optional<Refusal<FormationField>> refusal =
-            check_formation(chosen, formation_names(), former_name_)) {
+            check_formation(chosen, names(), former_name_)) {
         show_message(refusal->message);
         (refusal->focus == FormationField::name ? static_cast<QWidget*>(tx_formation_name) : cm_up[0])
             ->setFocus();

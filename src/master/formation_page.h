@@ -2,7 +2,7 @@
 
 #include "editor_page.h"
 #include "master_edits.h"
-#include "store/data_store.h"
+#include "store/master_lists.h"
 
 #include <array>
 
@@ -18,10 +18,6 @@ class FormationPage : public EditorPage {
   public:
     FormationPage(md::DataStore& store, QWidget* parent = nullptr);
 
-    void reset();
-    void fill();
-    void focus_add();
-
     QTreeWidget* lstv_formation;
     QPushButton* cm_formation_add;
     QPushButton* cm_formation_change;
@@ -36,17 +32,16 @@ class FormationPage : public EditorPage {
     QPushButton* cm_formation_cancel;
 
   private:
-    QWidget* build_list_page();
     QWidget* build_editor();
     QWidget* count_row(int index, QWidget* parent);
+    QStringList& lines() override;
+    QStringList names() const override;
+    std::vector<QStringList> rows() const override;
     void reset_editor() override;
-    void change();
-    void remove();
+    void change() override;
     void accept();
     FormationDraft draft() const;
-    QStringList formation_names() const;
-
-    md::DataStore& store_;
+    std::vector<md::Formation> formations() const;
 };
 
 }  // namespace kl

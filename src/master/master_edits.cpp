@@ -40,10 +40,6 @@ std::optional<md::UserMessage> check_new_name(NameList list, const QString& name
     return input_error(QStringLiteral(u"既に使われている　「対戦チーム名」　です。変更して下さい。"));
 }
 
-QString line_with_name(const QString& line, bool list_was_empty, const QString& name) {
-    return list_was_empty ? name : line + u',' + name;
-}
-
 int insert_sorted(QStringList& names, const QString& name) {
     const auto at = std::upper_bound(names.begin(), names.end(), name,
                                      [](const QString& a, const QString& b) { return md::text_less(a, b); });

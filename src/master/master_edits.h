@@ -24,9 +24,6 @@ enum class NameList { members, grounds, opponents };
 // cannot be stored, then a name already listed (exact text).
 std::optional<md::UserMessage> check_new_name(NameList list, const QString& name, const QStringList& listed);
 
-// The stored line after adding name: the name alone when the list was empty, else line "," name.
-QString line_with_name(const QString& line, bool list_was_empty, const QString& name);
-
 // Inserts name into names kept in text order; returns its position.
 int insert_sorted(QStringList& names, const QString& name);
 

@@ -28,44 +28,19 @@ constexpr std::array<int, 2> defaults = {90, 30};
 
 }  // namespace
 
-MeetingPage::MeetingPage(md::DataStore& store, QWidget* parent) : EditorPage(parent), store_(store) {
-    QWidget* list = build_list_page();
+MeetingPage::MeetingPage(md::DataStore& store, QWidget* parent) : EditorPage(store, parent) {
+    QWidget* list =
+        build_list_half(QStringLiteral(u"meeting"),
+                        {QStringLiteral(u"大会名"), QStringLiteral(u"試合時間"), QStringLiteral(u"延長"),
+                         QStringLiteral(u"延長方式"), QStringLiteral(u"延長時間"), QStringLiteral(u"PK戦")},
+                        {3000, 1000, 600, 2000, 1000, 600});
+    lstv_meeting = list_view_;
+    cm_meeting_add = add_button_;
+    cm_meeting_change = change_button_;
+    cm_meeting_delete = delete_button_;
     fr_meeting_set = build_editor();
     set_halves(list, fr_meeting_set, tx_meeting);
     reset();
-}
-
-QWidget* MeetingPage::build_list_page() {
-    auto* page = new QWidget(this);
-    lstv_meeting = named(new QTreeWidget(page), QStringLiteral(u"lstv_meeting"));
-    lstv_meeting->setRootIsDecorated(false);
-    lstv_meeting->setAllColumnsShowFocus(true);
-    lstv_meeting->setHeaderLabels({QStringLiteral(u"大会名"), QStringLiteral(u"試合時間"),
-                                   QStringLiteral(u"延長"), QStringLiteral(u"延長方式"),
-                                   QStringLiteral(u"延長時間"), QStringLiteral(u"PK戦")});
-    const int widths[] = {3000, 1000, 600, 2000, 1000, 600};
-    for (int column = 0; column < 6; ++column) {
-        lstv_meeting->setColumnWidth(column, column_width(lstv_meeting, widths[column]));
-    }
-    lstv_meeting->header()->setStretchLastSection(false);
-    cm_meeting_add = named(new QPushButton(QStringLiteral(u"追加"), page), QStringLiteral(u"cm_meeting_add"));
-    cm_meeting_change =
-        named(new QPushButton(QStringLiteral(u"変更"), page), QStringLiteral(u"cm_meeting_change"));
-    cm_meeting_delete =
-        named(new QPushButton(QStringLiteral(u"削除"), page), QStringLiteral(u"cm_meeting_delete"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {cm_meeting_add, cm_meeting_change, cm_meeting_delete}) {
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lstv_meeting);
-    layout->addLayout(buttons);
-    connect(cm_meeting_add, &QPushButton::clicked, this, [this] { open_editor({}, -1); });
-    connect(cm_meeting_change, &QPushButton::clicked, this, &MeetingPage::change);
-    connect(cm_meeting_delete, &QPushButton::clicked, this, &MeetingPage::remove);
-    return page;
 }
 
 QWidget* MeetingPage::time_row(int index, QWidget* parent) {
@@ -164,12 +139,6 @@ QWidget* MeetingPage::build_editor() {
     return editor;
 }
 
-void MeetingPage::reset() {
-    show_list();
-    lstv_meeting->clear();
-    reset_editor();
-}
-
 void MeetingPage::reset_editor() {
     tx_meeting->clear();
     tx_meeting_time[0]->setText(QString::number(defaults[0]));
@@ -181,69 +150,53 @@ void MeetingPage::reset_editor() {
     }
 }
 
-void MeetingPage::fill() {
-    store_.rebuild_meeting_fields();
-    lstv_meeting->clear();
-    QList<QTreeWidgetItem*> rows;
-    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
-        rows.append(new QTreeWidgetItem({meeting.name, meeting.game_time, meeting.extra_time,
-                                         meeting.extra_mode, meeting.extra_length, meeting.shoot_out}));
-    }
-    lstv_meeting->addTopLevelItems(rows);
-    lstv_meeting->sortItems(0, Qt::AscendingOrder);
+QStringList& MeetingPage::lines() {
+    return store_.meeting_lines;
 }
 
-void MeetingPage::focus_add() {
-    cm_meeting_add->setFocus();
-}
-
-QStringList MeetingPage::meeting_names() const {
+QStringList MeetingPage::names() const {
     QStringList names;
-    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
+    for (const md::Meeting& meeting : meetings()) {
         names.append(meeting.name);
     }
     return names;
+}
+
+std::vector<QStringList> MeetingPage::rows() const {
+    std::vector<QStringList> rows;
+    for (const md::Meeting& meeting : meetings()) {
+        rows.push_back({meeting.name, meeting.game_time, meeting.extra_time, meeting.extra_mode,
+                        meeting.extra_length, meeting.shoot_out});
+    }
+    return rows;
+}
+
+std::vector<md::Meeting> MeetingPage::meetings() const {
+    store_.rebuild_meeting_fields();
+    return md::meetings_from_fields(store_.meeting_fields);
 }
 
 void MeetingPage::change() {
     if (lstv_meeting->topLevelItemCount() == 0) {
         return;
     }
-    const QList<QTreeWidgetItem*> selected = lstv_meeting->selectedItems();
-    if (selected.isEmpty() || selected.front()->text(0).isEmpty()) {
+    if (selected_name().isEmpty()) {
         show_message(
             {QStringLiteral(u"選択ミス"), QStringLiteral(u"リストから　「大会名」　を選択して下さい。")});
         lstv_meeting->setFocus();
         return;
     }
-    const int position = static_cast<int>(meeting_names().indexOf(selected.front()->text(0)));
+    const int position = selected_position();
     if (position < 0) {
         return;
     }
     show_draft(meeting_draft(store_.meeting_lines[position].split(u','), cb_ex->currentIndex()));
-    open_editor(selected.front()->text(0), position);
-}
-
-void MeetingPage::remove() {
-    const QList<QTreeWidgetItem*> selected = lstv_meeting->selectedItems();
-    const int position =
-        selected.isEmpty() ? -1 : static_cast<int>(meeting_names().indexOf(selected.front()->text(0)));
-    if (position < 0) {
-        return;
-    }
-    const LineRemoval removal = remove_line(store_, store_.meeting_lines, position);
-    if (removal.reloaded) {
-        emit team_file_reloaded();
-    }
-    if (removal.saved) {
-        fill();
-    }
+    open_editor(selected_name(), position);
 }
 
 void MeetingPage::accept() {
     const MeetingDraft chosen = draft();
-    if (const std::optional<Refusal<MeetingField>> refusal =
-            check_meeting(chosen, meeting_names(), former_name_)) {
+    if (const std::optional<Refusal<MeetingField>> refusal = check_meeting(chosen, names(), former_name_)) {
         show_message(refusal->message);
         (refusal->focus == MeetingField::name ? static_cast<QWidget*>(tx_meeting) : cb_ex)->setFocus();
         return;

@@ -2,7 +2,7 @@
 
 #include "editor_page.h"
 #include "master_edits.h"
-#include "store/data_store.h"
+#include "store/master_lists.h"
 
 #include <array>
 
@@ -20,10 +20,6 @@ class MeetingPage : public EditorPage {
     Q_OBJECT
   public:
     MeetingPage(md::DataStore& store, QWidget* parent = nullptr);
-
-    void reset();
-    void fill();
-    void focus_add();
 
     // The list page.
     QTreeWidget* lstv_meeting;
@@ -46,20 +42,20 @@ class MeetingPage : public EditorPage {
     QPushButton* cm_meeting_cancel;
 
   private:
-    QWidget* build_list_page();
     QWidget* build_editor();
     QWidget* time_row(int index, QWidget* parent);
+    QStringList& lines() override;
+    QStringList names() const override;
+    std::vector<QStringList> rows() const override;
     void reset_editor() override;
-    void change();
-    void remove();
+    void change() override;
     void accept();
     void step(int index, Step step);
     int time_value(int index) const;
     MeetingDraft draft() const;
     void show_draft(const MeetingDraft& draft);
-    QStringList meeting_names() const;
+    std::vector<md::Meeting> meetings() const;
 
-    md::DataStore& store_;
     std::vector<QWidget*> extra_time_controls_;
 };
 

@@ -128,7 +128,7 @@ void NamePage::add() {
         return;
     }
     const QString before = stored_line();
-    stored_line() = line_with_name(before, names.isEmpty(), name);
+    stored_line() = md::line_with_name(before, names.isEmpty(), name);
     if (!save_or_report(store_)) {
         stored_line() = before;
         return;

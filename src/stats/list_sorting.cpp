@@ -34,6 +34,16 @@ void fixed_position_order(std::vector<StatsRow>& rows) {
                      [&](const StatsRow& a, const StatsRow& b) { return rank(a) < rank(b); });
 }
 
+void sort_after_header_click(std::vector<StatsRow>& rows, int column, StatsList list) {
+    if (column > 0) {
+        descending_rebuild_sort(rows, column);
+    } else if (list == StatsList::team) {
+        ascending_text_sort(rows, 0);
+    } else {
+        fixed_position_order(rows);
+    }
+}
+
 }  // namespace kl
 
 namespace kl {

@@ -21,6 +21,12 @@ void ascending_text_sort(std::vector<StatsRow>& rows, int column);
 // The personal list's fixed order: 合計, CF, WF, OH, SH, CH, DH, CB, SB, SW, GK.
 void fixed_position_order(std::vector<StatsRow>& rows);
 
+enum class StatsList { team, personal };
+
+// The rows as a click on the header of column (0-based) orders them: the first column by name (the
+// team list) or in the fixed position order (the personal list), any other in descending numbers.
+void sort_after_header_click(std::vector<StatsRow>& rows, int column, StatsList list);
+
 }  // namespace kl
 
 #include "player_stats.h"

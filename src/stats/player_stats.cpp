@@ -28,13 +28,13 @@ class PersonalReplay {
     void add_game(const md::GameRecord& game) {
         position_.clear();
         bool in_game = false;
-        for (int slot = 0; slot < 11 && !in_game; ++slot) {
+        for (int slot = 0; slot < md::record::starting_slots && !in_game; ++slot) {
             if (game.starting_member(slot) == member_) {
                 position_ = game.starting_position(slot);
                 in_game = true;
             }
         }
-        for (int slot = 0; slot < 9 && !in_game; ++slot) {
+        for (int slot = 0; slot < md::record::reserve_slots && !in_game; ++slot) {
             in_game = game.reserve(slot) == member_;
         }
         if (!in_game) {

@@ -17,11 +17,11 @@ class TeamReplay {
         const GameClock clock = GameClock::of(game);
         stats_.totals.games += 1;
         stats_.totals.minutes += clock.full_length();
-        for (int slot = 0; slot < 11; ++slot) {
+        for (int slot = 0; slot < md::record::starting_slots; ++slot) {
             on_pitch_[static_cast<size_t>(slot)] = game.starting_member(slot);
             add_member(game.starting_member(slot));
         }
-        for (int slot = 0; slot < 9; ++slot) {
+        for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
             add_member(game.reserve(slot));
         }
         goals_for_ = conceded_ = own_kicks_ = opponent_kicks_ = 0;
@@ -132,7 +132,7 @@ class TeamReplay {
     }
 
     TeamStats& stats_;
-    std::array<QString, 11> on_pitch_;
+    std::array<QString, md::record::starting_slots> on_pitch_;
     int goals_for_ = 0;
     int conceded_ = 0;
     int own_kicks_ = 0;

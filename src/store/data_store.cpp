@@ -26,15 +26,12 @@ QString line_reason(int line_number, const QString& what) {
            QStringLiteral(u"）");
 }
 
-// A block section: where its lines go, how many it may hold and what each line must be.
+// A block section: where its lines go and what each line must be.
 struct Block {
     QStringList* table;
-    int capacity;
-    QString too_many;  // reason when the file holds more lines than capacity
-    QString form;      // what is wrong with a line that `fields` refuses
+    QString form;  // what is wrong with a line that `fields` refuses
     // The line's number of fields, or 0 when it is not a line of this block.
     qsizetype (*fields)(QStringView line, std::vector<QStringView>& scratch);
-    std::vector<qsizetype> field_counts = {};  // per table entry taken from the file
 };
 
 template <int minimum>
@@ -43,14 +40,16 @@ qsizetype at_least(QStringView line, std::vector<QStringView>&) {
     return count >= minimum ? count : 0;
 }
 
-// The fields game_fields would hold for the game table: entries read now are counted as they were
-// checked, entries kept from before are counted anew.
-qsizetype game_field_total(const QStringList& game_lines, const std::vector<qsizetype>& counted) {
+// "（大会が166件を超えています）": what a table holds more of than the file may.
+QString beyond(const QString& what, int capacity, const QString& unit) {
+    return QStringLiteral(u"（") + what + QString::number(capacity) + unit +
+           QStringLiteral(u"を超えています）");
+}
+
+qsizetype game_field_total(const QStringList& game_lines) {
     qsizetype total = 0;
-    for (qsizetype j = 0; j < game_lines.size(); ++j) {
-        const bool read_now =
-            j < static_cast<qsizetype>(counted.size()) && counted[static_cast<size_t>(j)] > 0;
-        total += read_now ? counted[static_cast<size_t>(j)] : record_field_count(game_lines[j]);
+    for (const QString& line : game_lines) {
+        total += record_field_count(line);
     }
     return total;
 }
@@ -65,17 +64,16 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
         {&ground_header, &store.ground_list},     {&opponent_header, &store.opponent_list},
         {&recorder_header, &store.recorder_list},
     };
-    std::pair<const QString*, Block> blocks[] = {
+    const std::pair<const QString*, Block> blocks[] = {
         {&formation_header,
-         {&store.formation_lines, max_formations,
-          QStringLiteral(u"（フォーメーションが1000件を超えています）"),
-          QStringLiteral(u"フォーメーションの形式が正しくありません"), at_least<formation_field_count>}},
+         {&store.formation_lines, QStringLiteral(u"フォーメーションの形式が正しくありません"),
+          at_least<formation_field_count>}},
         {&meeting_header,
-         {&store.meeting_lines, max_meetings, QStringLiteral(u"（大会が166件を超えています）"),
-          QStringLiteral(u"大会の形式が正しくありません"), at_least<meeting_field_count>}},
+         {&store.meeting_lines, QStringLiteral(u"大会の形式が正しくありません"),
+          at_least<meeting_field_count>}},
         {&game_header,
-         {&store.game_lines, max_game_lines, QStringLiteral(u"（試合データが10001件を超えています）"),
-          QStringLiteral(u"試合データの形式が正しくありません"), readable_game_line_fields}},
+         {&store.game_lines, QStringLiteral(u"試合データの形式が正しくありません"),
+          readable_game_line_fields}},
     };
     std::vector<QStringView> scratch;
     for (qsizetype i = 0; i < n; ++i) {
@@ -86,21 +84,15 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
                 *value = at(i + 1);
             }
         }
-        for (auto& [header, block] : blocks) {
+        for (const auto& [header, block] : blocks) {
             if (line != *header) {
                 continue;
             }
             // The block runs to its first empty line; the walk goes on after its last line.
-            block.field_counts.clear();
             for (qsizetype j = 0; !at(i + 1).isEmpty(); ++j, ++i) {
-                if (j >= block.capacity) {
-                    return block.too_many;
-                }
-                const qsizetype fields = block.fields(lines[i + 1], scratch);
-                if (fields == 0) {
+                if (block.fields(lines[i + 1], scratch) == 0) {
                     return line_reason(static_cast<int>(i + 2), block.form);
                 }
-                block.field_counts.push_back(fields);
                 if (j < block.table->size()) {
                     (*block.table)[j] = lines[i + 1];
                 } else {
@@ -110,10 +102,7 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
             break;
         }
     }
-    if (game_field_total(store.game_lines, blocks[2].second.field_counts) > max_game_fields) {
-        return QStringLiteral(u"（試合データの項目が100001個を超えています）");
-    }
-    return {};
+    return store.beyond_capacity().value_or(QString());
 }
 
 }  // namespace
@@ -159,7 +148,6 @@ void DataStore::clear_data_store() {
     meeting_fields.clear();
     game_lines.clear();
     game_fields.clear();
-    game_fields_lines_.clear();
     game_index.clear();
     verbatim_lines_.clear();
     data_file_path.clear();
@@ -210,7 +198,7 @@ LoadResult DataStore::load_team_bytes(const QByteArray& content, const QString& 
         return fail(line_reason(decoded.undecodable_line, QStringLiteral(u"文字コードが正しくありません")));
     }
     if (decoded.lines.size() > max_file_lines) {
-        return fail(QStringLiteral(u"（行数が10001行を超えています）"));
+        return fail(beyond(QStringLiteral(u"行数が"), max_file_lines, QStringLiteral(u"行")));
     }
     DataStore staged = *this;
     const QString reason = walk_sections(decoded.lines, staged, result.team_name_read);
@@ -259,11 +247,29 @@ EncodedLines DataStore::encode_team_file() const {
                     QStringLiteral(u"（「") + value + QStringLiteral(u"」　はファイルに書けない値です）")};
         }
     }
-    const QStringList lines = team_file_lines();
-    if (lines.size() > max_file_lines) {
-        return {{}, QStringLiteral(u"（行数が10001行を超えます）")};
+    if (const std::optional<QString> refusal = beyond_capacity()) {
+        return {{}, *refusal};
     }
-    return encode_cp932_lines(lines, verbatim_lines_);
+    return encode_cp932_lines(team_file_lines(), verbatim_lines_);
+}
+
+std::optional<QString> DataStore::beyond_capacity() const {
+    if (formation_lines.size() > max_formations) {
+        return beyond(QStringLiteral(u"フォーメーションが"), max_formations, QStringLiteral(u"件"));
+    }
+    if (meeting_lines.size() > max_meetings) {
+        return beyond(QStringLiteral(u"大会が"), max_meetings, QStringLiteral(u"件"));
+    }
+    if (game_lines.size() > max_game_lines) {
+        return beyond(QStringLiteral(u"試合データが"), max_game_lines, QStringLiteral(u"件"));
+    }
+    if (team_file_lines().size() > max_file_lines) {
+        return beyond(QStringLiteral(u"行数が"), max_file_lines, QStringLiteral(u"行"));
+    }
+    if (game_field_total(game_lines) > max_game_fields) {
+        return beyond(QStringLiteral(u"試合データの項目が"), max_game_fields, QStringLiteral(u"個"));
+    }
+    return std::nullopt;
 }
 
 void DataStore::read_settings() {
@@ -292,27 +298,41 @@ SaveResult DataStore::save_settings() const {
 }
 
 void DataStore::build_game_index() {
-    // A shared copy of the lines keeps the viewed text alive and unchanged whatever later happens
-    // to game_lines.
-    game_fields_lines_ = game_lines;
     game_fields.clear();
     game_index.clear();
     std::vector<int> game_starts;
     std::vector<QStringView> fields;
-    for (const QString& line : std::as_const(game_fields_lines_)) {
+    for (qsizetype line = 0; line < game_lines.size(); ++line) {
+        const QString& text = game_lines[line];
         game_starts.push_back(static_cast<int>(game_fields.size()));
-        split_record_line(line, fields);
-        game_fields.insert(game_fields.end(), fields.begin(), fields.end());
+        split_record_line(text, fields);
+        for (const QStringView field : fields) {
+            game_fields.push_back({line, field.data() - text.data(), field.size()});
+        }
         if (fields.back() != words::end_marker) {
-            game_fields.push_back(words::end_marker);
+            game_fields.push_back({});
         }
     }
     // Each game is found where its line begins, so a "#" inside a record never starts a game.
     if (list_target == ListTarget::game_input) {
         for (const int start : game_starts) {
-            game_index.push_back(start + 2);
+            game_index.push_back(start + record::date);
         }
     }
+}
+
+QStringView DataStore::game_field(qsizetype position) const {
+    if (position < 0 || position >= static_cast<qsizetype>(game_fields.size())) {
+        return {};
+    }
+    const FieldPlace& place = game_fields[static_cast<size_t>(position)];
+    if (place.line < 0) {
+        return words::end_marker;
+    }
+    if (place.line >= game_lines.size() || place.offset + place.length > game_lines[place.line].size()) {
+        return {};
+    }
+    return QStringView(game_lines[place.line]).mid(place.offset, place.length);
 }
 
 void DataStore::rebuild_formation_fields() {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace md {
@@ -53,10 +54,18 @@ class DataStore {
     // Derived tables.
     QStringList formation_fields;  // 10 per formation
     QStringList meeting_fields;    // 6 per meeting
-    // Every game line's fields from "#" to "##", concatenated; views into the lines as they were when
-    // build_game_index ran (kept alive by game_fields_lines_).
-    std::vector<QStringView> game_fields;
+    // Every game line's fields from "#" to "##", concatenated, as places in game_lines; game_field
+    // reads one.
+    struct FieldPlace {
+        qsizetype line = -1;  // -1: a closing "##" the line lacked
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    std::vector<FieldPlace> game_fields;
     std::vector<int> game_index;  // per game, the position of its date field in game_fields
+    // The text at a position of game_fields: empty outside the table, or when game_lines has
+    // changed since build_game_index so that the place is gone.
+    QStringView game_field(qsizetype position) const;
 
     QString data_file_path;
     QString reload_path_override;
@@ -86,6 +95,9 @@ class DataStore {
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data() const;
     QStringList team_file_lines() const;
+    // The first table the file could not hold, as the reason the file is refused
+    // ("（大会が166件を超えています）"); nothing when every table is within its capacity.
+    std::optional<QString> beyond_capacity() const;
     // The bytes save_team_data writes, or why the file cannot be written so that it reads back
     // as it is.
     EncodedLines encode_team_file() const;
@@ -101,7 +113,6 @@ class DataStore {
 
   private:
     VerbatimLines verbatim_lines_;
-    QStringList game_fields_lines_;
 };
 
 }  // namespace md

@@ -1,6 +1,6 @@
 #include "game_event.h"
 
-#include "capacities.h"
+#include "game_record.h"
 #include "numbers.h"
 #include "vocabulary.h"
 
@@ -119,12 +119,12 @@ ShootOutScore GameEvent::shoot_out_score() const {
 
 std::optional<std::vector<EventSpan>> decode_event_spans(const std::vector<QStringView>& record_fields) {
     const int end = static_cast<int>(record_fields.size()) - 1;  // position of the "##"
-    if (end < fixed_field_count + 1 || record_fields.front() != words::start_marker ||
+    if (end < record::first_event || record_fields.front() != words::start_marker ||
         record_fields.back() != words::end_marker) {
         return std::nullopt;
     }
     std::vector<EventSpan> spans;
-    int p = fixed_field_count + 1;
+    int p = record::first_event;
     while (p < end) {
         if (p + 1 >= end) {
             return std::nullopt;

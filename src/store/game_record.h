@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capacities.h"
 #include "game_event.h"
 
 #include <QString>
@@ -9,6 +10,43 @@
 #include <vector>
 
 namespace md {
+
+// Where each field of a game record stands, counted from the "#" as 0: the one place that knows.
+namespace record {
+inline constexpr int start_marker = 0;
+inline constexpr int recorder = 1;
+inline constexpr int date = 2;
+inline constexpr int start_time = 3;
+inline constexpr int ground = 4;
+inline constexpr int opponent = 5;
+inline constexpr int meeting = 6;
+// The meeting's rules as they were when the game was entered.
+inline constexpr int game_time = 7;
+inline constexpr int extra_time = 8;
+inline constexpr int extra_mode = 9;
+inline constexpr int extra_length = 10;
+inline constexpr int shoot_out = 11;
+inline constexpr int formation = 12;
+// The line-up: eleven starting slots (slot 0 the goalkeeper) of position and member, nine reserves.
+inline constexpr int starting_slots = 11;
+inline constexpr int reserve_slots = 9;
+constexpr int starting_position(int slot) {
+    return 13 + 2 * slot;
+}
+constexpr int starting_member(int slot) {
+    return 14 + 2 * slot;
+}
+constexpr int reserve(int slot) {
+    return 35 + slot;
+}
+inline constexpr int first_event = reserve(reserve_slots);
+}  // namespace record
+
+// The wizard's working table (event_fields) holds a record's fields without the "#".
+constexpr int working_entry(int position) {
+    return position - 1;
+}
+static_assert(working_entry(record::first_event) == fixed_field_count);
 
 // A record line split at "," up to and including its first "##" field; later pieces are ignored.
 std::vector<QStringView> split_record_line(QStringView line);
@@ -33,22 +71,22 @@ class GameRecord {
     std::vector<GameEvent> events;
 
     QString field(int position) const { return fields.value(position); }
-    QString recorder() const { return field(1); }
-    QString date() const { return field(2); }
-    QString start_time() const { return field(3); }
-    QString ground() const { return field(4); }
-    QString opponent() const { return field(5); }
-    QString meeting() const { return field(6); }
-    QString game_time() const { return field(7); }
-    QString extra_time() const { return field(8); }
-    QString extra_mode() const { return field(9); }
-    QString extra_length() const { return field(10); }
-    QString shoot_out() const { return field(11); }
-    QString formation() const { return field(12); }
+    QString recorder() const { return field(record::recorder); }
+    QString date() const { return field(record::date); }
+    QString start_time() const { return field(record::start_time); }
+    QString ground() const { return field(record::ground); }
+    QString opponent() const { return field(record::opponent); }
+    QString meeting() const { return field(record::meeting); }
+    QString game_time() const { return field(record::game_time); }
+    QString extra_time() const { return field(record::extra_time); }
+    QString extra_mode() const { return field(record::extra_mode); }
+    QString extra_length() const { return field(record::extra_length); }
+    QString shoot_out() const { return field(record::shoot_out); }
+    QString formation() const { return field(record::formation); }
     // Starting slots 0-10 (slot 0 the goalkeeper) and reserve slots 0-8.
-    QString starting_position(int slot) const { return field(13 + 2 * slot); }
-    QString starting_member(int slot) const { return field(14 + 2 * slot); }
-    QString reserve(int slot) const { return field(35 + slot); }
+    QString starting_position(int slot) const { return field(record::starting_position(slot)); }
+    QString starting_member(int slot) const { return field(record::starting_member(slot)); }
+    QString reserve(int slot) const { return field(record::reserve(slot)); }
 
     bool has_extra_time() const;
     bool has_shoot_out() const;

@@ -11,6 +11,10 @@ QStringList split_list(const QString& list) {
     return list.split(u',');
 }
 
+QString line_with_name(const QString& line, bool list_was_empty, const QString& name) {
+    return list_was_empty ? name : line + u',' + name;
+}
+
 QStringList split_lines_into_fields(const QStringList& lines, int count) {
     QStringList fields;
     fields.reserve(lines.size() * count);

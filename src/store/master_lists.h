@@ -10,6 +10,9 @@ namespace md {
 // Splits a stored name list at ",": an empty list gives no names; consecutive commas give empty names.
 QStringList split_list(const QString& list);
 
+// A stored name list after adding name: the name alone when the list had no names, else line "," name.
+QString line_with_name(const QString& line, bool list_was_empty, const QString& name);
+
 // A formation line: its name and the counts of CF, WF, OH, SH, CH, DH, CB, SB and SW, as stored.
 struct Formation {
     QString name;

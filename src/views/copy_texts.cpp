@@ -98,7 +98,7 @@ QString starters_section(const md::GameRecord& game, const GameAnalysis& analysi
 
 QString reserves_section(const md::GameRecord& game) {
     QString text = QStringLiteral(u"リザーブメンバー") + crlf + crlf;
-    for (int slot = 0; slot < 9; ++slot) {
+    for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
         if (!game.reserve(slot).isEmpty()) {
             text += game.reserve(slot) + crlf;
         }

@@ -38,6 +38,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <algorithm>
 #include <tuple>
 
 namespace kl {
@@ -57,6 +58,25 @@ const QColor setting_colour(0x6b, 0x6b, 0x7a);
 
 int view_index(View view) {
     return static_cast<int>(view);
+}
+
+// The toolbar's buttons by their index (the others are separators); the four view buttons stand
+// in the order of fr_data from first_view_button on.
+enum ToolbarButton : int {
+    new_file_button = 2,
+    open_button = 3,
+    print_button = 5,
+    copy_button = 7,
+    game_input_button = 9,
+    game_delete_button = 10,
+    first_view_button = 12,
+    master_data_button = 17,
+    settings_button = 18,
+    last_toolbar_button = settings_button,
+};
+
+int view_button(View view) {
+    return first_view_button + view_index(view);
 }
 
 }  // namespace
@@ -90,6 +110,9 @@ void fm_main::build_views() {
         views_->addWidget(view);
     }
     setCentralWidget(central);
+    // However narrow the window is made, every filter bar stays whole.
+    central->setMinimumWidth(
+        std::max(team_data_->minimumSizeHint().width(), personal_data_->minimumSizeHint().width()));
     for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
                              personal_data_->cb_date[1]}) {
         period_choices_->attach(combo);
@@ -123,21 +146,21 @@ void fm_main::build_toolbar() {
         QColor colour;
     };
     const Button buttons[] = {
-        {2, u"新規", u"新規作成", u"新", file_colour},
-        {3, u"開く", u"開く", u"開", file_colour},
-        {5, u"印刷", u"印刷", u"印", file_colour},
-        {7, u"コピー", u"コピー", u"写", file_colour},
-        {9, u"入力", u"試合データ入力", u"入", data_colour},
-        {10, u"削除", u"試合データ削除", u"削", data_colour},
-        {12, u"一覧", u"試合データ一覧", u"一", view_colour},
-        {13, u"試合", u"試合データ詳細", u"試", view_colour},
-        {14, u"チーム", u"チームデータ", u"チ", view_colour},
-        {15, u"個人", u"個人データ", u"個", view_colour},
-        {17, u"項目", u"入力項目設定", u"項", setting_colour},
-        {18, u"環境", u"環境設定", u"環", setting_colour},
+        {new_file_button, u"新規", u"新規作成", u"新", file_colour},
+        {open_button, u"開く", u"開く", u"開", file_colour},
+        {print_button, u"印刷", u"印刷", u"印", file_colour},
+        {copy_button, u"コピー", u"コピー", u"写", file_colour},
+        {game_input_button, u"入力", u"試合データ入力", u"入", data_colour},
+        {game_delete_button, u"削除", u"試合データ削除", u"削", data_colour},
+        {view_button(View::game_list), u"一覧", u"試合データ一覧", u"一", view_colour},
+        {view_button(View::game_detail), u"試合", u"試合データ詳細", u"試", view_colour},
+        {view_button(View::team_data), u"チーム", u"チームデータ", u"チ", view_colour},
+        {view_button(View::personal_data), u"個人", u"個人データ", u"個", view_colour},
+        {master_data_button, u"項目", u"入力項目設定", u"項", setting_colour},
+        {settings_button, u"環境", u"環境設定", u"環", setting_colour},
     };
     const Button* next = std::begin(buttons);
-    for (int index = 1; index <= 18; ++index) {
+    for (int index = 1; index <= last_toolbar_button; ++index) {
         QAction* action = nullptr;
         if (next != std::end(buttons) && next->index == index) {
             action = tb_main->addAction(badge_icon(QString::fromUtf16(next->badge), next->colour),
@@ -150,11 +173,11 @@ void fm_main::build_toolbar() {
         action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
         tb_main_buttons_[static_cast<size_t>(index)] = action;
     }
-    for (int k = 0; k < 4; ++k) {
-        QAction* button = tb_main_buttons_[static_cast<size_t>(12 + k)];
+    for (const View view : {View::game_list, View::game_detail, View::team_data, View::personal_data}) {
+        QAction* button = tb_main_buttons_[static_cast<size_t>(view_button(view))];
         button->setCheckable(true);
         view_buttons_->addAction(button);
-        connect(button, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::toolbar); });
+        connect(button, &QAction::triggered, this, [this, view] { show_view(view, ViewSwitch::toolbar); });
     }
 }
 
@@ -221,13 +244,13 @@ void fm_main::build_menus() {
 // Each command has a toolbar button and a menu entry that do the same.
 void fm_main::connect_commands() {
     const std::tuple<int, const char16_t*, void (fm_main::*)()> commands[] = {
-        {2, u"menu_new", &fm_main::open_new_file},
-        {3, u"menu_open", &fm_main::open_file},
-        {7, u"menu_copy", &fm_main::copy_view_text},
-        {9, u"menu_game_input", &fm_main::open_game_input},
-        {10, u"menu_game_delete", &fm_main::open_game_delete},
-        {17, u"menu_set_input", &fm_main::open_master_data},
-        {18, u"menu_set_environment", &fm_main::open_settings},
+        {new_file_button, u"menu_new", &fm_main::open_new_file},
+        {open_button, u"menu_open", &fm_main::open_file},
+        {copy_button, u"menu_copy", &fm_main::copy_view_text},
+        {game_input_button, u"menu_game_input", &fm_main::open_game_input},
+        {game_delete_button, u"menu_game_delete", &fm_main::open_game_delete},
+        {master_data_button, u"menu_set_input", &fm_main::open_master_data},
+        {settings_button, u"menu_set_environment", &fm_main::open_settings},
     };
     for (const auto& [button, entry, command] : commands) {
         connect(tb_main_buttons_[static_cast<size_t>(button)], &QAction::triggered, this, command);
@@ -260,7 +283,7 @@ void fm_main::show_view(View view, ViewSwitch how) {
             menu_game_reference_[static_cast<size_t>(i)]->setChecked(i == k);
         }
     }
-    tb_main_buttons_[static_cast<size_t>(12 + k)]->setChecked(true);
+    tb_main_buttons_[static_cast<size_t>(view_button(view))]->setChecked(true);
     views_->setCurrentIndex(k);
     set_caption(view_suffixes[static_cast<size_t>(k)]);
 }

@@ -139,7 +139,7 @@ GameAnalysis analyse_game(const md::GameRecord& game) {
         }
     }
     analysis.game_length = game_length(game, times);
-    for (int slot = 0; slot < 11; ++slot) {
+    for (int slot = 0; slot < md::record::starting_slots; ++slot) {
         analysis.starting_slots.push_back(
             slot_holders(game, slot, analysis.game_length, analysis.substitutions));
     }

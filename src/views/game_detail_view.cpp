@@ -1,6 +1,7 @@
 #include "game_detail_view.h"
 
 #include "widgets/choice_list.h"
+#include "widgets/fonts.h"
 #include "widgets/twips.h"
 
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace kl {
 namespace {
@@ -19,8 +21,18 @@ namespace {
 // The sheet's line unit: each added line makes a box 200 twips taller.
 constexpr int line_pixels = 200 / twips_per_pixel;
 
+// A box of the sheet. Each box is as tall as its lines, so it never scrolls its own text: the wheel
+// over it scrolls the sheet.
+class SheetTextBox : public QTextEdit {
+  public:
+    using QTextEdit::QTextEdit;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
 QTextEdit* make_box(QWidget* parent, int index) {
-    auto* box = new QTextEdit(parent);
+    auto* box = new SheetTextBox(parent);
     box->setObjectName(QStringLiteral(u"tx_game_data_") + QString::number(index));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
@@ -32,9 +44,8 @@ QTextEdit* make_box(QWidget* parent, int index) {
     box->setBackgroundRole(QPalette::Button);
     box->viewport()->setBackgroundRole(QPalette::Button);
     box->document()->setDocumentMargin(2);
-    QFont font = box->font();
-    font.setPixelSize(11);
-    box->setFont(font);
+    // Numbers are padded with blanks to line up, which only a fixed-pitch font shows.
+    box->setFont(fixed_pitch_font(11));
     return box;
 }
 

@@ -74,23 +74,23 @@ GameLists build_game_lists(const md::DataStore& store) {
         if (!spans) {
             continue;  // the loader refuses such lines; nothing else puts them in the store
         }
-        auto field = [&](int position) { return fields[static_cast<size_t>(position)].toString(); };
-        const QString date = field(2);
-        const QString time = field(3);
-        const QString ground = field(4);
-        const QString opponent = field(5);
-        const QString meeting = field(6);
+        auto field = [&](int position) { return fields[static_cast<size_t>(position)]; };
+        const QString date = field(md::record::date).toString();
+        const QString time = field(md::record::start_time).toString();
+        const QString ground = field(md::record::ground).toString();
+        const QString opponent = field(md::record::opponent).toString();
+        const QString meeting = field(md::record::meeting).toString();
         const QString key = md::game_key(date, time);
         lists.period_keys.append(key);
-        meetings.add(fields[6]);
+        meetings.add(field(md::record::meeting));
         lists.rows.push_back({{key, opponent, score_of(fields, *spans), meeting, ground},
                               static_cast<int>(lists.rows.size())});
         lists.detail_entries.append(md::deletion_list_text(date, time, opponent, ground));
-        for (int position = 14; position <= 34; position += 2) {
-            members.add(fields[static_cast<size_t>(position)]);
+        for (int slot = 0; slot < md::record::starting_slots; ++slot) {
+            members.add(field(md::record::starting_member(slot)));
         }
-        for (int position = 35; position <= 43; ++position) {
-            members.add(fields[static_cast<size_t>(position)]);
+        for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
+            members.add(field(md::record::reserve(slot)));
         }
     }
     lists.meetings = meetings.sorted();

@@ -125,7 +125,7 @@ QString starting_members_text(const md::GameRecord& game, const GameAnalysis& an
 
 QString reserves_text(const md::GameRecord& game) {
     QString text = QStringLiteral(u"リザーブメンバー") + crlf + crlf;
-    for (int slot = 0; slot < 9; ++slot) {
+    for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
         if (!game.reserve(slot).isEmpty()) {
             text += QStringLiteral(u"　　") + game.reserve(slot) + crlf;
         }

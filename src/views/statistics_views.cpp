@@ -1,6 +1,8 @@
 #include "statistics_views.h"
 
 #include "stats/team_stats.h"
+#include "widgets/choice_list.h"
+#include "widgets/fonts.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -73,14 +75,6 @@ void govern(QCheckBox* box, std::initializer_list<QWidget*> governed) {
     });
 }
 
-QStringList entries_of(const QComboBox* combo) {
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i) {
-        entries.append(combo->itemText(i));
-    }
-    return entries;
-}
-
 StatsFilter filter_of(const QCheckBox* period, const std::array<QComboBox*, 2>& keys,
                       const QCheckBox* meeting, const QComboBox* meeting_name) {
     return {period->isChecked(), keys[0]->currentText(), keys[1]->currentText(), meeting->isChecked(),
@@ -148,6 +142,7 @@ QTextEdit* breakdown_box(QWidget* parent, int index) {
     box->setLineWrapMode(QTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(fixed_pitch_font(QFontInfo(box->font()).pixelSize()));
     const QFontMetrics metrics = box->fontMetrics();
     box->setTabStopDistance(metrics.horizontalAdvance(QStringLiteral(u"　　")));
     const int lines = index % 4 == 0 ? 1 : 8;
@@ -304,11 +299,7 @@ void TeamDataView::sort_by_column(int column) {
     sort_column_ = column;
     lstv_team->header()->setSortIndicator(column, Qt::AscendingOrder);
     std::vector<StatsRow> sorted = rows();
-    if (column == 0) {
-        ascending_text_sort(sorted, 0);
-    } else {
-        descending_rebuild_sort(sorted, column);
-    }
+    sort_after_header_click(sorted, column, StatsList::team);
     show_rows(sorted);
 }
 
@@ -362,11 +353,7 @@ void PersonalDataView::update(const md::DataStore& store) {
 
 void PersonalDataView::sort_by_column(int column) {
     std::vector<StatsRow> sorted = rows();
-    if (column == 0) {
-        fixed_position_order(sorted);
-    } else {
-        descending_rebuild_sort(sorted, column);
-    }
+    sort_after_header_click(sorted, column, StatsList::personal);
     show_rows(sorted);
 }
 

@@ -24,4 +24,12 @@ void ChoiceList::set(const QStringList& entries) {
     }
 }
 
+QStringList entries_of(const QComboBox* combo) {
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries.append(combo->itemText(i));
+    }
+    return entries;
+}
+
 }  // namespace kl

@@ -24,4 +24,7 @@ class ChoiceList : public QObject {
     std::vector<QComboBox*> combos_;
 };
 
+// The entries of a combo box, in its order.
+QStringList entries_of(const QComboBox* combo);
+
 }  // namespace kl

@@ -13,17 +13,18 @@ TEST(EventPage, StartsFromTheLineUpAndTheMeeting) {
     test::GameBuilder game;
     game.reserves = {QStringLiteral(u"R1"), QString(), QStringLiteral(u"R3")};
     EventPage page = page_of(game);
-    EXPECT_EQ(page.pitch[0].position, QStringLiteral(u"GK"));
-    EXPECT_EQ(page.pitch[10].member, QStringLiteral(u"S11"));
-    EXPECT_EQ(page.reserves, QStringList{QStringLiteral(u"R1")});
+    EXPECT_EQ(page.state().pitch[0].position, QStringLiteral(u"GK"));
+    EXPECT_EQ(page.state().pitch[10].member, QStringLiteral(u"S11"));
+    EXPECT_EQ(page.state().reserves, QStringList{QStringLiteral(u"R1")});
     EXPECT_EQ(page.time_label(), QStringLiteral(u"時間 （0 分 - 90 分）"));
     EXPECT_EQ(page.time_text(), QStringLiteral(u"0"));
-    EXPECT_EQ(page.kind, KindOption::substitution);
-    EXPECT_FALSE(page.controls.extra_button);
-    EXPECT_FALSE(page.controls.shoot_out_button);
-    EXPECT_EQ(page.event_fields.size(), 43);
-    EXPECT_TRUE(
-        page_of(test::GameBuilder().with_extra_time(QStringLiteral(u"前・後半"), 30)).controls.extra_button);
+    EXPECT_EQ(page.state().kind, KindOption::substitution);
+    EXPECT_FALSE(page.state().controls.extra_button);
+    EXPECT_FALSE(page.state().controls.shoot_out_button);
+    EXPECT_EQ(page.state().event_fields.size(), 43);
+    EXPECT_TRUE(page_of(test::GameBuilder().with_extra_time(QStringLiteral(u"前・後半"), 30))
+                    .state()
+                    .controls.extra_button);
 }
 
 TEST(EventPage, TimeStepsBetweenTheLastEventAndThePeriodsEnd) {
@@ -56,12 +57,12 @@ TEST(EventPage, TimeStepsBetweenTheLastEventAndThePeriodsEnd) {
     choose(page, DetailPanel::play_before, 0, 0, 0);
     page.type_time(QStringLiteral(u"12"));
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.event_fields.value(43 + 11), QStringLiteral(u"30"));
+    EXPECT_EQ(page.state().event_fields.value(43 + 11), QStringLiteral(u"30"));
     page.type_time(QStringLiteral(u"999"));
     choose(page, DetailPanel::conceded_finish, 0, 0, 0);
     choose(page, DetailPanel::play_before, 0, 0, 0);
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.event_fields.value(43 + 22), QStringLiteral(u"90"));
+    EXPECT_EQ(page.state().event_fields.value(43 + 22), QStringLiteral(u"90"));
 }
 
 TEST(EventPage, GoalChecksComeInOrder) {
@@ -73,42 +74,42 @@ TEST(EventPage, GoalChecksComeInOrder) {
     EXPECT_EQ(refusal_of(page),
               QStringLiteral(u"「得点者」　と　「アシスト者」　を左のリストから選択して下さい。"));
     // After an assisted finish the next pick is the assister, then the scorer.
-    EXPECT_TRUE(page.assister_next);
+    EXPECT_TRUE(page.state().assister_next);
     page.click_pitch_row(9);
-    EXPECT_EQ(page.assister, QStringLiteral(u"S10"));
-    EXPECT_TRUE(page.scorer_next);
+    EXPECT_EQ(page.state().assister, QStringLiteral(u"S10"));
+    EXPECT_TRUE(page.state().scorer_next);
     EXPECT_EQ(refusal_of(page), QStringLiteral(u"「得点者」　を左のリストから選択して下さい。"));
     page.click_pitch_row(9);  // the assister cannot also score
-    EXPECT_EQ(page.scorer, QString());
+    EXPECT_EQ(page.state().scorer, QString());
     page.click_pitch_row(10);
-    EXPECT_EQ(page.scorer, QStringLiteral(u"S11"));
+    EXPECT_EQ(page.state().scorer, QStringLiteral(u"S11"));
     EXPECT_EQ(refusal_of(page),
               QStringLiteral(u"「アシスト者」　の詳細を右のボタンを押してから選択して下さい。"));
     page.open_details(DetailPanel::assist);
-    EXPECT_FALSE(page.controls.add);
-    EXPECT_TRUE(page.controls.kinds);
+    EXPECT_FALSE(page.state().controls.add);
+    EXPECT_TRUE(page.state().controls.kinds);
     page.choose_detail(DetailPanel::assist, 0, 0);
     page.choose_detail(DetailPanel::assist, 2, 3);  // CK
     page.close_details(DetailPanel::assist);
     // The area was never chosen: the details button stays uncoloured.
-    EXPECT_FALSE(page.details_done[1]);
+    EXPECT_FALSE(page.state().details_done[1]);
     choose(page, DetailPanel::assist, 0, 2, 3);
     page.step_time(TimeButton::forward_ten);
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.own_score, 1);
-    EXPECT_EQ(page.event_fields.mid(43),
+    EXPECT_EQ(page.state().own_score, 1);
+    EXPECT_EQ(page.state().event_fields.mid(43),
               (QStringList{QStringLiteral(u"10"), QStringLiteral(u"得点・アシスト"), QString(),
                            QStringLiteral(u"得点者"), QStringLiteral(u"S11"), QStringLiteral(u"右足"),
                            QStringLiteral(u"中央（エリア内）"), QStringLiteral(u"被アシスト"),
                            QStringLiteral(u"アシスト者"), QStringLiteral(u"S10"), QStringLiteral(u"頭"),
                            QStringLiteral(u"右サイド"), QStringLiteral(u"CK")}));
-    EXPECT_EQ(page.event_field_count, 13);
-    ASSERT_EQ(page.lines.size(), 1u);
-    EXPECT_EQ(page.lines[0].content,
+    EXPECT_EQ(page.state().event_field_count, 13);
+    ASSERT_EQ(page.state().lines.size(), 1u);
+    EXPECT_EQ(page.state().lines[0].content,
               QStringLiteral(u"得点者 - S11 - 中央（エリア内）   ←   アシスト者 - S10 - 右サイド"));
     // The panels are reset for the next event.
-    EXPECT_EQ(page.scorer, QString());
-    EXPECT_FALSE(page.details_done[0]);
+    EXPECT_EQ(page.state().scorer, QString());
+    EXPECT_FALSE(page.state().details_done[0]);
 }
 
 TEST(EventPage, ChangingTheFinishActionDropsTheAssister) {
@@ -117,12 +118,12 @@ TEST(EventPage, ChangingTheFinishActionDropsTheAssister) {
     choose(page, DetailPanel::finish, 1, 0, 1);
     page.click_pitch_row(9);
     page.click_pitch_row(10);
-    EXPECT_EQ(page.assister, QStringLiteral(u"S10"));
+    EXPECT_EQ(page.state().assister, QStringLiteral(u"S10"));
     choose(page, DetailPanel::finish, 1, 0, 2);  // こぼれ球
     EXPECT_FALSE(page.assist_visible());
-    EXPECT_EQ(page.assister, QString());
+    EXPECT_EQ(page.state().assister, QString());
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.event_fields.mid(43 + 9), QStringList(4, QString()));
+    EXPECT_EQ(page.state().event_fields.mid(43 + 9), QStringList(4, QString()));
 }
 
 TEST(EventPage, AnOwnGoalUsesItsOwnPanel) {
@@ -133,44 +134,44 @@ TEST(EventPage, AnOwnGoalUsesItsOwnPanel) {
               QStringLiteral(u"「オウンゴール」　の詳細を右のボタンを押してから選択して下さい。"));
     choose(page, DetailPanel::own_goal, 1, 3, 0);
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.event_fields.mid(43 + 4, 4),
+    EXPECT_EQ(page.state().event_fields.mid(43 + 4, 4),
               (QStringList{QStringLiteral(u"オウンゴール"), QStringLiteral(u"足"),
                            QStringLiteral(u"左サイド"), QStringLiteral(u"シュート")}));
-    EXPECT_EQ(page.lines[0].content, QStringLiteral(u"オウンゴール - 左サイド"));
+    EXPECT_EQ(page.state().lines[0].content, QStringLiteral(u"オウンゴール - 左サイド"));
 }
 
 TEST(EventPage, ConcededGoalsNeedBothPanelsAndNoMember) {
     EventPage page = page_of();
     page.choose_kind(KindOption::conceded);
-    EXPECT_FALSE(page.controls.pitch_list);
+    EXPECT_FALSE(page.state().controls.pitch_list);
     EXPECT_EQ(refusal_of(page), QStringLiteral(u"「フィニッシュ」　の詳細を選択して下さい。"));
     choose(page, DetailPanel::conceded_finish, 0, 0, 1);
     EXPECT_EQ(refusal_of(page), QStringLiteral(u"「1プレー前」　の詳細を選択して下さい。"));
     choose(page, DetailPanel::play_before, 1, 4, 7);
     ASSERT_EQ(refusal_of(page), QString());
-    EXPECT_EQ(page.opponent_score, 1);
-    EXPECT_EQ(page.event_field_count, 11);
-    EXPECT_EQ(page.event_fields.mid(43 + 7),
+    EXPECT_EQ(page.state().opponent_score, 1);
+    EXPECT_EQ(page.state().event_field_count, 11);
+    EXPECT_EQ(page.state().event_fields.mid(43 + 7),
               (QStringList{QStringLiteral(u"1プレー前"), QStringLiteral(u"足"), QStringLiteral(u"その他"),
                            QStringLiteral(u"その他")}));
 }
 
 TEST(EventPage, ActionsRuleTheirAreas) {
     EventPage page = page_of();
-    const auto area = [&](DetailPanel panel) { return page.details[static_cast<size_t>(panel)][1]; };
+    const auto area = [&](DetailPanel panel) { return page.state().details[static_cast<size_t>(panel)][1]; };
     page.choose_detail(DetailPanel::finish, 1, 0);  // 中央（エリア内）
     page.choose_detail(DetailPanel::finish, 2, 3);  // FK
     EXPECT_EQ(area(DetailPanel::finish), 1);
-    EXPECT_FALSE(page.area_enabled[0][0]);
+    EXPECT_FALSE(page.state().area_enabled[0][0]);
     page.choose_detail(DetailPanel::finish, 1, 0);  // disabled: refused
     EXPECT_EQ(area(DetailPanel::finish), 1);
     page.choose_detail(DetailPanel::finish, 2, 4);  // CK after 中央（エリア外）
     EXPECT_EQ(area(DetailPanel::finish), 2);
     page.choose_detail(DetailPanel::finish, 2, 5);  // PK
     EXPECT_EQ(area(DetailPanel::finish), 0);
-    EXPECT_FALSE(page.area_enabled[0][4]);
+    EXPECT_FALSE(page.state().area_enabled[0][4]);
     page.choose_detail(DetailPanel::finish, 2, 0);  // ドリブル突破: every area again
-    EXPECT_TRUE(page.area_enabled[0][4]);
+    EXPECT_TRUE(page.state().area_enabled[0][4]);
     page.choose_detail(DetailPanel::assist, 2, 5);  // GK
     EXPECT_EQ(area(DetailPanel::assist), 4);
     page.choose_detail(DetailPanel::own_goal, 1, 0);
@@ -182,13 +183,13 @@ TEST(EventPage, AKindChoiceClosesPanelsAndUnlocks) {
     EventPage page = page_of();
     page.choose_kind(KindOption::goal);
     page.open_details(DetailPanel::finish);
-    EXPECT_FALSE(page.controls.navigation);
+    EXPECT_FALSE(page.state().controls.navigation);
     EXPECT_EQ(refusal_of(page), QString());  // a panel is open: nothing happens
-    EXPECT_EQ(page.event_field_count, 0);
+    EXPECT_EQ(page.state().event_field_count, 0);
     page.choose_kind(KindOption::conceded);
-    EXPECT_FALSE(page.open_panel);
-    EXPECT_TRUE(page.controls.navigation);
-    EXPECT_TRUE(page.controls.add);
+    EXPECT_FALSE(page.state().open_panel);
+    EXPECT_TRUE(page.state().controls.navigation);
+    EXPECT_TRUE(page.state().controls.add);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include "entry/event_panels.h"
-#include "entry/fm_game_input.h"
-#include "support/main_window_fixture.h"
+#include "game_entry_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -21,66 +19,11 @@
 namespace kl {
 namespace {
 
-// The main window on a team with its master lists and no games.
-class GameEntry : public test::MainWindowOnTeam {
-  protected:
-    void SetUp() override {
-        InTemporaryFolder::SetUp();
-        QStringList members;
-        for (int i = 1; i <= 14; ++i) {
-            members.append(QStringLiteral(u"選手") + QString::number(i));
-        }
-        start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[メンバー]"),
-                  members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
-                  QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
-                  QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
-                  QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QStringLiteral(u"3-5-2,2,0,1,2,2,0,3,0,0"),
-                  QString(), QStringLiteral(u"[大会]"), QStringLiteral(u"リーグ戦,80,なし,,,なし"),
-                  QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
-                  QStringLiteral(u"[試合データ]")});
-        window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
-        wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
-    }
-    void TearDown() override {
-        if (test::find_window(QStringLiteral(u"fm_game_input")) != nullptr) {
-            wizard->close();
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        MainWindowOnTeam::TearDown();
-    }
-    void fill_page1() {
-        wizard->cb_time_h->setCurrentIndex(10);
-        wizard->cb_time_m->setCurrentIndex(6);
-        wizard->cb_ground[0]->setCurrentIndex(0);
-        wizard->cb_team[0]->setCurrentIndex(0);
-        wizard->cb_meeting->setCurrentIndex(0);
-        wizard->cb_writer[0]->setEditText(QStringLiteral(u"山田"));
-        wizard->tx_date->setText(QStringLiteral(u"2006/04/01"));
-    }
-    void fill_page2() {
-        wizard->cb_formation->setCurrentIndex(0);
-        for (QPushButton* row : wizard->cm_poji) {
-            row->click();
-        }
-        wizard->cm_r_add->click();
-        wizard->cm_r_add->click();
-    }
-    void click_pitch(int row) {
-        QTreeWidget* pitch = wizard->events->lstv_sm;
-        emit pitch->itemClicked(pitch->topLevelItem(row), 0);
-    }
-    void choose(int panel, int body, int area, int action) {
-        EventPageView* events = wizard->events;
-        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
-        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
-                                                     events->cm_l_point, events->cm_l_assist};
-        openers[static_cast<size_t>(panel)]->click();
-        controls.groups[0]->button(body)->click();
-        controls.groups[2]->button(action)->click();
-        controls.groups[1]->button(area)->click();
-        controls.ok->click();
-    }
+using test::GameEntry;
 
+// Typing with keyboard entry on: names come through the text boxes, typed with an input method.
+class KeyboardEntry : public GameEntry {
+  protected:
     // Opens the wizard again with keyboard entry on.
     void reopen_with_keyboard_entry() {
         wizard->close();
@@ -99,8 +42,6 @@ class GameEntry : public test::MainWindowOnTeam {
         event.setCommitString(committed);
         QApplication::sendEvent(box, &event);
     }
-
-    fm_game_input* wizard = nullptr;
 };
 
 TEST_F(GameEntry, AGameIsEnteredFromEndToEnd) {
@@ -294,16 +235,16 @@ TEST_F(GameEntry, ChoicesSetByTheProgramCountLikeClicks) {
     wizard->cm_next[0]->click();
     fill_page2();
     wizard->tx_member[0]->setText(QStringLiteral(u"控え1"));
-    EXPECT_EQ(wizard->cm_poji[0]->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xFF));
+    EXPECT_TRUE(test::looks_light_cyan(test::drawn_colour(wizard->cm_poji[0])));
     wizard->cm_next[1]->click();
     EventPageView* events = wizard->events;
     QTreeWidget* pitch = events->lstv_sm;
 
     events->op_input[1]->setChecked(true);  // ポジション変更
-    EXPECT_EQ(events->lb_mem1->palette().color(QPalette::Window), QColor(0xFF, 0x00, 0xFF));
+    EXPECT_EQ(test::drawn_colour(events->lb_mem1), QColor(0xFF, 0x00, 0xFF));
     pitch->setCurrentItem(pitch->topLevelItem(2));
     EXPECT_EQ(events->tx_mem1->text(), QStringLiteral(u"選手3"));
-    EXPECT_TRUE(events->lb_mem2->autoFillBackground());
+    EXPECT_EQ(test::drawn_colour(events->lb_mem2), QColor(0xFF, 0x00, 0xFF));
     pitch->setCurrentItem(pitch->topLevelItem(4));
     EXPECT_EQ(events->tx_mem2->text(), QStringLiteral(u"選手5"));
 
@@ -364,7 +305,7 @@ TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
     EXPECT_TRUE(store.member_list.endsWith(QStringLiteral(u",選手14,新人GK,新人控え")));
 }
 
-TEST_F(GameEntry, TypedNamesAreCheckedAndStoredAsCommittedNotAsComposed) {
+TEST_F(KeyboardEntry, TypedNamesAreCheckedAndStoredAsCommittedNotAsComposed) {
     reopen_with_keyboard_entry();
     wizard->cb_time_h->setCurrentIndex(9);
     wizard->cb_time_m->setCurrentIndex(0);

@@ -67,6 +67,9 @@ TEST(GameInfoChecks, ComeInOrderAndRefuseAStoredGame) {
     EXPECT_EQ(text(info), QStringLiteral(u"「起票者」　が入力されていません。"));
     info.recorder = QStringLiteral(u"記録,者");
     EXPECT_EQ(text(info), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
+    info.recorder = QStringLiteral(u"記録者");
+    info.date = QStringLiteral(u"2006/04,01");
+    EXPECT_EQ(text(info), QStringLiteral(u"日付に　「,」　は使えません。変更して下さい。"));
 }
 
 TEST(GameInfoFields, CopyTheMeetingsRules) {

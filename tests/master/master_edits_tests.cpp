@@ -1,4 +1,5 @@
 #include "master/master_edits.h"
+#include "store/master_lists.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,9 @@ TEST(NameListEdits, RefuseUnstorableAndDuplicateNamesByExactText) {
     EXPECT_EQ(check_new_name(NameList::members, QStringLiteral(u"A,B"), listed)->text,
               QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
 
-    EXPECT_EQ(line_with_name(QString(), true, QStringLiteral(u"A")), QStringLiteral(u"A"));
-    EXPECT_EQ(line_with_name(QStringLiteral(u"B,A"), false, QStringLiteral(u"C")), QStringLiteral(u"B,A,C"));
+    EXPECT_EQ(md::line_with_name(QString(), true, QStringLiteral(u"A")), QStringLiteral(u"A"));
+    EXPECT_EQ(md::line_with_name(QStringLiteral(u"B,A"), false, QStringLiteral(u"C")),
+              QStringLiteral(u"B,A,C"));
     QStringList names = {QStringLiteral(u"A"), QStringLiteral(u"C")};
     EXPECT_EQ(insert_sorted(names, QStringLiteral(u"B")), 1);
     EXPECT_EQ(names, (QStringList{QStringLiteral(u"A"), QStringLiteral(u"B"), QStringLiteral(u"C")}));

@@ -250,6 +250,22 @@ TEST_F(TeamFile, AFailedSaveLeavesTheOldFileWhole) {
     EXPECT_FALSE(store.save_team_data().ok);
 }
 
+// A store beyond a table's capacity is never written: the file could not be read again.
+TEST_F(TeamFile, ATableBeyondItsCapacityIsNotSaved) {
+    ASSERT_TRUE(load_copy(QStringLiteral(u"rich_team.kld")).ok());
+    const QByteArray before = read_bytes(QStringLiteral(u"rich_team.kld"));
+    while (store.formation_lines.size() <= 1000) {
+        store.formation_lines.append(QStringLiteral(u"F") + QString::number(store.formation_lines.size()) +
+                                     QStringLiteral(u",2,0,0,2,2,0,2,2,0"));
+    }
+    const SaveResult result = store.save_team_data();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, QStringLiteral(u"（フォーメーションが1000件を超えています）"));
+    EXPECT_EQ(read_bytes(QStringLiteral(u"rich_team.kld")), before);
+    store.formation_lines.removeLast();
+    EXPECT_TRUE(store.save_team_data().ok);
+}
+
 TEST_F(TeamFile, NothingIsWrittenWhileNoFileIsOpen) {
     store.team_name = QStringLiteral(u"A");
     const SaveResult result = store.save_team_data();

@@ -1,14 +1,20 @@
 #include "support/game_builder.h"
 #include "support/main_window_fixture.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTreeView>
+#include <QWheelEvent>
 
 namespace kl {
 namespace {
@@ -114,6 +120,74 @@ TEST_F(MainWindowViews, RefreshingEmptiesTheSheetAndTheChoosersSelection) {
     EXPECT_EQ(find<QTextEdit>(u"tx_game_data_9")->toPlainText(), QStringLiteral(u"失点"));
     EXPECT_EQ(find<QComboBox>(u"cb_game_data")->currentIndex(), -1);
     EXPECT_EQ(find<QComboBox>(u"cb_meeting")->currentText(), QString());
+}
+
+TEST_F(MainWindowViews, TheWheelOverASheetBoxScrollsTheSheetAndNumbersLineUp) {
+    GameBuilder busy;
+    busy.date = QStringLiteral(u"2006/07/01");
+    for (int minute = 5; minute <= 85; minute += 10) {
+        busy.goal(minute, QStringLiteral(u"S10"), QStringLiteral(u"S11"));
+    }
+    busy.substitution(30, QStringLiteral(u"CB"), QStringLiteral(u"R1"), QStringLiteral(u"S4"));
+    busy.substitution(60, QStringLiteral(u"CB"), QStringLiteral(u"R2"), QStringLiteral(u"R1"));
+    store.game_lines.append(busy.line());
+    window->refresh_game_lists();
+    window->resize(700, 420);
+    find<QAction>(u"tb_main_13")->trigger();
+    find<QComboBox>(u"cb_game_data")->setCurrentIndex(3);
+    QApplication::processEvents();
+    auto* sheet = find<QScrollArea>(u"pt_game_data");
+    auto* starters = find<QTextEdit>(u"tx_game_data_22");
+    ASSERT_GT(sheet->verticalScrollBar()->maximum(), 0);
+    ASSERT_EQ(sheet->verticalScrollBar()->value(), 0);
+
+    const QPointF inside(10, 10);
+    QWheelEvent wheel(inside, starters->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As the window system sends it: only such wheel events travel on to the parents.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(starters->viewport(), &wheel);
+    EXPECT_GT(sheet->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(starters->verticalScrollBar()->value(), 0);
+    // The blanks that pad the minutes line them up only in a fixed-pitch font.
+    for (QTextEdit* box : {starters, find<QTextEdit>(u"tx_player_1")}) {
+        const QFontMetrics metrics(box->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral(u"1")),
+                  metrics.horizontalAdvance(QStringLiteral(u" ")));
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral(u"　")),
+                  2 * metrics.horizontalAdvance(QStringLiteral(u" ")));
+    }
+}
+
+TEST_F(MainWindowViews, FilterBarsStayWholeInTheNarrowestWindow) {
+    window->resize(1, 1);
+    for (const char16_t* view : {u"tb_main_14", u"tb_main_15"}) {
+        find<QAction>(view)->trigger();
+        QApplication::processEvents();
+        for (const char16_t* bar : {u"fr_setting", u"fr_player_setting"}) {
+            auto* frame = find<QWidget>(bar);
+            if (!frame->isVisible()) {
+                continue;
+            }
+            EXPECT_GE(frame->width(), frame->sizeHint().width()) << QString::fromUtf16(bar).toStdString();
+            const QList<QWidget*> controls =
+                frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* control : controls) {
+                if (!control->isVisible()) {
+                    continue;
+                }
+                EXPECT_GE(control->width(), control->minimumSizeHint().width())
+                    << control->objectName().toStdString();
+                for (QWidget* other : controls) {
+                    if (other != control && other->isVisible()) {
+                        EXPECT_FALSE(control->geometry().intersects(other->geometry()))
+                            << control->objectName().toStdString() << " "
+                            << other->objectName().toStdString();
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+
+namespace kl {
+
+QFont fixed_pitch_font(int pixel_size) {
+    const QString family = QStringLiteral(u"Noto Sans Mono CJK JP");
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family)
+                                                  : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    // An even size makes a half-width character a whole number of pixels, so a full-width blank is
+    // exactly two half-width ones on the screen too.
+    font.setPixelSize(pixel_size + pixel_size % 2);
+    return font;
+}
+
+}  // namespace kl

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "entry/event_panels.h"
+#include "entry/fm_game_input.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace kl::test {
+
+// The colour a widget is drawn in, read from its picture, as reading the palette back can say
+// otherwise than the screen: a button's face below its caption, a label's top right corner.
+inline QColor drawn_colour(QWidget* widget) {
+    const QImage picture = widget->grab().toImage();
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        return picture.pixelColor(picture.width() / 2, picture.height() - 4);
+    }
+    return picture.pixelColor(picture.width() - 1, 0);
+}
+
+// A button face shaded in light cyan (the style may draw it as a gradient around C0 FF FF).
+inline bool looks_light_cyan(const QColor& colour) {
+    return colour.green() - colour.red() > 0x18 && colour.blue() - colour.red() > 0x18;
+}
+
+// The main window on a team with its master lists and no games.
+class GameEntry : public MainWindowOnTeam {
+  protected:
+    void SetUp() override {
+        InTemporaryFolder::SetUp();
+        QStringList members;
+        for (int i = 1; i <= 14; ++i) {
+            members.append(QStringLiteral(u"選手") + QString::number(i));
+        }
+        start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[メンバー]"),
+                  members.join(u','), QStringLiteral(u"[グラウンド]"), QStringLiteral(u"市民グラウンド"),
+                  QStringLiteral(u"[対戦チーム]"), QStringLiteral(u"青葉FC"), QStringLiteral(u"[起票者]"),
+                  QStringLiteral(u"山田"), QStringLiteral(u"[フォーメーション]"),
+                  QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QStringLiteral(u"3-5-2,2,0,1,2,2,0,3,0,0"),
+                  QString(), QStringLiteral(u"[大会]"), QStringLiteral(u"リーグ戦,80,なし,,,なし"),
+                  QStringLiteral(u"カップ戦,80,あり,ゴールデンゴール方式,20,あり"), QString(),
+                  QStringLiteral(u"[試合データ]")});
+        window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+        wizard = qobject_cast<fm_game_input*>(find_window(QStringLiteral(u"fm_game_input")));
+    }
+    void TearDown() override {
+        if (find_window(QStringLiteral(u"fm_game_input")) != nullptr) {
+            wizard->close();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        MainWindowOnTeam::TearDown();
+    }
+    void fill_page1() {
+        wizard->cb_time_h->setCurrentIndex(10);
+        wizard->cb_time_m->setCurrentIndex(6);
+        wizard->cb_ground[0]->setCurrentIndex(0);
+        wizard->cb_team[0]->setCurrentIndex(0);
+        wizard->cb_meeting->setCurrentIndex(0);
+        wizard->cb_writer[0]->setEditText(QStringLiteral(u"山田"));
+        wizard->tx_date->setText(QStringLiteral(u"2006/04/01"));
+    }
+    void fill_page2() {
+        wizard->cb_formation->setCurrentIndex(0);
+        for (QPushButton* row : wizard->cm_poji) {
+            row->click();
+        }
+        wizard->cm_r_add->click();
+        wizard->cm_r_add->click();
+    }
+    void click_pitch(int row) {
+        QTreeWidget* pitch = wizard->events->lstv_sm;
+        emit pitch->itemClicked(pitch->topLevelItem(row), 0);
+    }
+    void choose(int panel, int body, int area, int action) {
+        EventPageView* events = wizard->events;
+        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
+        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
+                                                     events->cm_l_point, events->cm_l_assist};
+        openers[static_cast<size_t>(panel)]->click();
+        controls.groups[0]->button(body)->click();
+        controls.groups[2]->button(action)->click();
+        controls.groups[1]->button(area)->click();
+        controls.ok->click();
+    }
+
+    fm_game_input* wizard = nullptr;
+};
+
+}  // namespace kl::test
