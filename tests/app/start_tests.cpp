@@ -98,13 +98,5 @@ TEST_F(ProgramStart, ASecondStartHandsItsFileToTheRunningProgram) {
     EXPECT_EQ(running_.state(), QProcess::Running);
 }
 
-TEST_F(ProgramStart, OneFileAtATime) {
-    start(running_, {data(QStringLiteral(u"A.kld")), elsewhere_.filePath(QStringLiteral(u"B.kld"))});
-    ASSERT_TRUE(running_.waitForFinished(30000));
-    EXPECT_NE(running_.exitCode(), 0);
-    EXPECT_TRUE(running_.readAllStandardError().contains("only one file"));
-    EXPECT_FALSE(QFile::exists(data(QStringLiteral(u"setting.ini"))));
-}
-
 }  // namespace
 }  // namespace kl

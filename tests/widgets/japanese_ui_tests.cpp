@@ -113,9 +113,5 @@ TEST_F(JapaneseUi, TextBoxesOfferTheirEditingCommandsInJapanese) {
                                     QStringLiteral(u"すべてを選択")}));
 }
 
-TEST_F(JapaneseUi, TheLocaleIsJapanese) {
-    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
-}
-
 }  // namespace
 }  // namespace kl
