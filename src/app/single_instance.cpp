@@ -5,12 +5,13 @@
 
 namespace kl {
 
+QString instance_folder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
 bool SingleInstance::acquire() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    lock_ = std::make_unique<QLockFile>(folder + QStringLiteral(u"/kickledger.lock"));
+    lock_ = std::make_unique<QLockFile>(instance_folder() + QStringLiteral(u"/kickledger.lock"));
     // However long an instance runs, its lock stays valid; only a dead owner makes it stale.
     lock_->setStaleLockTime(0);
     return lock_->tryLock(0);

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QLockFile>
+#include <QString>
 #include <memory>
 
 namespace kl {
+
+// The per-user folder of the running instance's lock and of its hand-off socket.
+QString instance_folder();
 
 // Holds the per-user lock that lets only one Kickledger run at a time. A lock left behind by a
 // program that no longer runs is taken over.

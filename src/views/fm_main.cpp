@@ -1,24 +1,29 @@
 #include "fm_main.h"
 
 #include "copy_texts.h"
+#include "dialogs/file_dialogs.h"
 #include "dialogs/fm_game_delete.h"
 #include "dialogs/fm_new.h"
 #include "dialogs/fm_open.h"
 #include "dialogs/fm_setting.h"
+#include "dialogs/given_file.h"
 #include "entry/fm_game_input.h"
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
 #include "master/fm_setting_input.h"
 #include "statistics_views.h"
+#include "store/file_location.h"
 #include "store/startup_settings.h"
 #include "toolbar_icons.h"
 #include "widgets/child_window.h"
 #include "widgets/choice_list.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
+#include "window_caption.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +31,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedLayout>
@@ -267,7 +273,7 @@ void fm_main::build_context_menus() {
 }
 
 void fm_main::set_caption(const QString& suffix) {
-    setWindowTitle(QStringLiteral(u"Kickledger - ") + store_.team_name + suffix);
+    setWindowTitle(main_window_caption(store_.team_name, suffix, store_.data_file_path));
 }
 
 void fm_main::show_view(View view, ViewSwitch how) {
@@ -384,7 +390,7 @@ void fm_main::team_file_created(bool first_start) {
     if (first_start) {
         // The main window comes up now, on the new file.
         start();
-        setWindowTitle(QStringLiteral(u"Kickledger - ") + store_.team_name);
+        set_caption({});
         return;
     }
     set_caption(view_suffixes[view_index(View::game_list)]);
@@ -431,17 +437,80 @@ void fm_main::open_document(const QString& file_name) {
     }
 }
 
-void fm_main::start() {
+void fm_main::start(const QString& given_file) {
     store_.reload_path_override.clear();
     help_file_ = QStringLiteral(u"help.chm");
-    if (!QFileInfo::exists(md::settings_file_name)) {
+    const std::optional<QString> opening = accepted_given_file(given_file);
+    if (!opening && !QFileInfo::exists(md::settings_file_name)) {
         start_without_settings();
         return;
     }
-    apply_load_result(store_.load_team_data());
+    if (opening) {
+        // setting.ini, when there is one, still gives the preferences and the fixed start-up file.
+        store_.read_settings();
+        open_given_team_file(*opening);
+    } else {
+        apply_load_result(store_.load_team_data());
+    }
     restore_placement();
     store_.main_window_ready = 1;
     refresh_game_lists();
+}
+
+std::optional<QString> fm_main::accepted_given_file(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    if (const std::optional<md::UserMessage> refusal = check_given_file(path)) {
+        show_message(*refusal);
+        return std::nullopt;
+    }
+    return md::team_file_name(path);
+}
+
+void fm_main::open_given_file(const QString& path) {
+    // The work of an open window (a game half entered, a list being edited) belongs to the open file.
+    if (!isVisible() || !isEnabled() || QApplication::activeModalWidget() != nullptr) {
+        show_message(
+            {QStringLiteral(u"エラー"),
+             QStringLiteral(u"「") + path +
+                 QStringLiteral(
+                     u"」　を開けません。開いているウィンドウを閉じてから、もう一度開いて下さい。")});
+        return;
+    }
+    if (const std::optional<QString> file = accepted_given_file(path)) {
+        open_given_team_file(*file);
+        refresh_game_lists();
+    }
+}
+
+// A file given on the command line opens as 開く opens it, with the same notices.
+void fm_main::open_given_team_file(const QString& file) {
+    const OpenedFile opened = open_team_file(store_, file);
+    apply_load_result(opened.loaded);
+    for (const md::UserMessage& notice : opened.notices) {
+        show_message(notice);
+    }
+}
+
+void fm_main::bring_to_front() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    raise();
+    activateWindow();
+    // A window opened from the main window, and a message box over it, stay above it.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->isWindow() &&
+            qobject_cast<QMenu*>(window) == nullptr) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void fm_main::apply_load_result(const md::LoadResult& result) {

@@ -36,10 +36,17 @@ class fm_main : public QMainWindow {
     explicit fm_main(md::DataStore& store);
 
     // The start-up of the window: loads the team data file that setting.ini names, takes the stored
-    // placement, fills the views and shows the window.
-    void start();
+    // placement, fills the views and shows the window. A given file (absolute path; from the command
+    // line) is opened instead, as 開く would open it; when it is refused, the start goes on as without.
+    void start(const QString& given_file = {});
 
-    // "Kickledger - " + team name + suffix.
+    // Opens a team file given from outside while the program runs (handed over by a second start)
+    // as 開く would open it. Refused while another window is open: its work must not lose its file.
+    void open_given_file(const QString& path);
+    // Shows the program's windows above others: the main window, and any window opened from it.
+    void bring_to_front();
+
+    // "Kickledger - " + team name + suffix, and the open file's folder when it is not the data folder.
     void set_caption(const QString& suffix);
     void show_view(View view, ViewSwitch how);
     View visible_view() const;
@@ -64,6 +71,9 @@ class fm_main : public QMainWindow {
     void build_menus();
     void build_context_menus();
     void apply_load_result(const md::LoadResult& result);
+    void open_given_team_file(const QString& file);
+    // The given file when it passes the checks of a given file; the refusal is shown.
+    std::optional<QString> accepted_given_file(const QString& path);
     void show_loaded_caption();
     void restore_placement();
     void record_placement();

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,6 +10,10 @@ namespace {
 int run_box(const QString& title, const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, QApplication::activeWindow());
     box.setObjectName(QStringLiteral(u"message_box"));
+    // Some desktop styles put icons on standard buttons; the program's boxes show words only.
+    for (QAbstractButton* button : box.buttons()) {
+        button->setIcon(QIcon());
+    }
     return box.exec();
 }
 

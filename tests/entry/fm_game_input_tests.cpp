@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,29 @@ namespace kl {
 namespace {
 
 using test::GameEntry;
+
+// Typing with keyboard entry on: names come through the text boxes, typed with an input method.
+class KeyboardEntry : public GameEntry {
+  protected:
+    // Opens the wizard again with keyboard entry on.
+    void reopen_with_keyboard_entry() {
+        wizard->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        store.keyboard_entry = 1;
+        window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+        wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
+        ASSERT_NE(wizard, nullptr);
+    }
+    // What an input method sends while a name is typed: text it has committed, and text it is still
+    // composing (shown underlined, not yet the box's text).
+    static void type_through_input_method(QLineEdit* box, const QString& committed,
+                                          const QString& composing) {
+        box->setFocus();
+        QInputMethodEvent event(composing, {});
+        event.setCommitString(committed);
+        QApplication::sendEvent(box, &event);
+    }
+};
 
 TEST_F(GameEntry, AGameIsEnteredFromEndToEnd) {
     ASSERT_NE(wizard, nullptr);
@@ -281,6 +305,56 @@ TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
     EXPECT_EQ(store.ground_list, QStringLiteral(u"市民グラウンド,河川敷"));
     EXPECT_EQ(store.opponent_list, QStringLiteral(u"青葉FC"));
     EXPECT_TRUE(store.member_list.endsWith(QStringLiteral(u",選手14,新人GK,新人控え")));
+}
+
+TEST_F(KeyboardEntry, TypedNamesAreCheckedAndStoredAsCommittedNotAsComposed) {
+    reopen_with_keyboard_entry();
+    wizard->cb_time_h->setCurrentIndex(9);
+    wizard->cb_time_m->setCurrentIndex(0);
+    wizard->cb_meeting->setCurrentIndex(0);
+    type_through_input_method(wizard->cb_writer[1]->lineEdit(), {}, QStringLiteral(u"すずき"));
+    EXPECT_EQ(wizard->cb_writer[1]->currentText(), QStringLiteral(u"1"));
+    wizard->cb_writer[1]->setEditText(QString());
+    type_through_input_method(wizard->cb_writer[1]->lineEdit(), QStringLiteral(u"鈴木"), {});
+    // A "," still being composed is not part of the name yet, so the name check lets it pass.
+    type_through_input_method(wizard->cb_ground[1]->lineEdit(), QStringLiteral(u"河川敷"),
+                              QStringLiteral(u",ぐらうんど"));
+    EXPECT_EQ(wizard->cb_ground[1]->currentText(), QStringLiteral(u"河川敷"));
+    type_through_input_method(wizard->cb_team[1]->lineEdit(), QStringLiteral(u"青葉FC"), {});
+    test::MessageBoxAnswerer answerer;
+    wizard->cm_next[0]->click();
+    EXPECT_TRUE(answerer.seen().empty()) << answerer.last_text().toStdString();
+    ASSERT_EQ(wizard->page(), 1);
+
+    wizard->cb_formation->setCurrentIndex(0);
+    for (int box = 1; box < 11; ++box) {
+        wizard->tx_member[static_cast<size_t>(box)]->setText(QStringLiteral(u"選手") +
+                                                             QString::number(box + 1));
+    }
+    type_through_input_method(wizard->tx_member[0], QStringLiteral(u"新人"),
+                              QStringLiteral(u",ごーるきーぱー"));
+    type_through_input_method(wizard->tx_member[11], {}, QStringLiteral(u"ひかえ"));
+    wizard->cm_next[1]->click();
+    EXPECT_TRUE(answerer.seen().empty()) << answerer.last_text().toStdString();
+    ASSERT_EQ(wizard->page(), 2);
+    wizard->cm_next[2]->click();
+    const QString stored = store.game_lines.value(0);
+    EXPECT_TRUE(stored.startsWith(QStringLiteral(u"#,鈴木,"))) << stored.toStdString();
+    EXPECT_TRUE(stored.contains(QStringLiteral(u",河川敷,"))) << stored.toStdString();
+    EXPECT_TRUE(stored.contains(QStringLiteral(u",新人,"))) << stored.toStdString();
+    EXPECT_FALSE(stored.contains(QStringLiteral(u"ひかえ"))) << stored.toStdString();
+
+    // A "," the input method commits is the name's, and refused.
+    reopen_with_keyboard_entry();
+    wizard->cb_time_h->setCurrentIndex(10);
+    wizard->cb_time_m->setCurrentIndex(0);
+    wizard->cb_meeting->setCurrentIndex(0);
+    wizard->cb_writer[1]->setEditText(QStringLiteral(u"鈴木"));
+    type_through_input_method(wizard->cb_ground[1]->lineEdit(), QStringLiteral(u"河川敷,第2"), {});
+    type_through_input_method(wizard->cb_team[1]->lineEdit(), QStringLiteral(u"青葉FC"), {});
+    wizard->cm_next[0]->click();
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"名前に　「,」　は使えません。変更して下さい。"));
+    EXPECT_EQ(wizard->page(), 0);
 }
 
 TEST_F(GameEntry, AFailedSaveKeepsTheWizardOpenAndTheStoreAsItWas) {

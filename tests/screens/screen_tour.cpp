@@ -6,6 +6,7 @@
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 #include "views/fm_main.h"
+#include "widgets/japanese_ui.h"
 
 #include <QAction>
 #include <QApplication>
@@ -216,6 +217,8 @@ const std::map<QString, std::function<void(Tour&)>>& scenes() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The pictures show the program as it runs: Qt's own texts in Japanese too.
+    kl::use_japanese_ui();
     if (argc < 2) {
         std::fprintf(stderr, "usage: screen_tour OUTDIR [SCENE...]\n");
         return 64;

@@ -1,0 +1,74 @@
+#include "dialogs/given_file.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace kl {
+namespace {
+
+using test::write_cp932_lines;
+
+class GivenFile : public test::InTemporaryFolder {
+  protected:
+    void SetUp() override {
+        InTemporaryFolder::SetUp();
+        ASSERT_TRUE(elsewhere_.isValid());
+    }
+    QString elsewhere(const QString& name) const { return elsewhere_.filePath(name); }
+    static QString refusal(const QString& path) {
+        const std::optional<md::UserMessage> message = check_given_file(path);
+        EXPECT_TRUE(!message || message->title == QStringLiteral(u"読み込みエラー"));
+        return message ? message->text : QString();
+    }
+    QTemporaryDir elsewhere_;
+};
+
+TEST_F(GivenFile, ATeamFileThatReadsInFullIsAccepted) {
+    for (const QString& name : {QStringLiteral(u"さくらFC.kld"), QStringLiteral(u"UPPER.KLD")}) {
+        write_cp932_lines(elsewhere(name), {QStringLiteral(u"[チーム名]"), QStringLiteral(u"さくらFC")});
+        EXPECT_EQ(refusal(elsewhere(name)), QString()) << name.toStdString();
+    }
+}
+
+TEST_F(GivenFile, OnlyTeamFilesAreOpened) {
+    // Another text file would load as an empty team and be overwritten by the next change.
+    const QString notes = elsewhere(QStringLiteral(u"notes.txt"));
+    write_cp932_lines(notes, {QStringLiteral(u"買い物")});
+    EXPECT_EQ(refusal(notes), QStringLiteral(u"「") + notes +
+                                  QStringLiteral(u"」　はチームデータファイル（.kld）ではありません。"));
+}
+
+TEST_F(GivenFile, AFileThatCannotBeReadIsRefusedWithItsReason) {
+    const QString missing = elsewhere(QStringLiteral(u"gone.kld"));
+    EXPECT_EQ(refusal(missing), QStringLiteral(u"「") + missing +
+                                    QStringLiteral(u"」　を読み込めません。（ファイルがありません）"));
+    const QString malformed = elsewhere(QStringLiteral(u"broken.kld"));
+    ASSERT_TRUE(QFile::copy(
+        test::data_file(QStringLiteral(u"malformed/refused_bytes_that_are_not_cp932.kld")), malformed));
+    EXPECT_TRUE(refusal(malformed).startsWith(QStringLiteral(u"「") + malformed +
+                                              QStringLiteral(u"」　を読み込めません。（")));
+    const QString folder = elsewhere(QStringLiteral(u"folder.kld"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(refusal(folder), QStringLiteral(u"「") + folder +
+                                   QStringLiteral(u"」　を読み込めません。（ファイルを開けません）"));
+}
+
+TEST_F(GivenFile, ANameSettingIniCannotHoldIsRefused) {
+    const QString folder = elsewhere(QStringLiteral(u"équipe"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + QStringLiteral(u"/team.kld");
+    write_cp932_lines(file, {QStringLiteral(u"[チーム名]"), QStringLiteral(u"さくらFC")});
+    EXPECT_EQ(refusal(file),
+              QStringLiteral(u"「") + file +
+                  QStringLiteral(u"」　を開けません。（「é」　は設定ファイルに保存できない文字です）"));
+    // In the data folder only the file name is stored.
+    write_cp932_lines(QStringLiteral(u"team.kld"),
+                      {QStringLiteral(u"[チーム名]"), QStringLiteral(u"さくらFC")});
+    EXPECT_EQ(refusal(QDir::current().filePath(QStringLiteral(u"team.kld"))), QString());
+}
+
+}  // namespace
+}  // namespace kl
