@@ -4,6 +4,7 @@
 #include "store/text_order.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -14,19 +15,16 @@
 namespace kl {
 
 fm_game_delete::fm_game_delete(md::DataStore& store, const QWidget* owner)
-    : lst_game(new QListWidget(this)),
-      lst_game_sub(new QListWidget(this)),
-      cm_game_delete(new QPushButton(QStringLiteral(u"削除"), this)),
-      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+    : lst_game(named(new QListWidget(this), QStringLiteral(u"lst_game"))),
+      lst_game_sub(named(new QListWidget(this), QStringLiteral(u"lst_game_sub"))),
+      cm_game_delete(
+          named(new QPushButton(QStringLiteral(u"削除"), this), QStringLiteral(u"cm_game_delete"))),
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
     setObjectName(QStringLiteral(u"fm_game_delete"));
     setWindowTitle(QStringLiteral(u"試合データ削除"));
     setWindowFlags(Qt::Dialog);
-    lst_game->setObjectName(QStringLiteral(u"lst_game"));
-    lst_game_sub->setObjectName(QStringLiteral(u"lst_game_sub"));
     lst_game_sub->hide();
-    cm_game_delete->setObjectName(QStringLiteral(u"cm_game_delete"));
-    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

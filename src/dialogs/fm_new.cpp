@@ -3,6 +3,7 @@
 #include "file_dialogs.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
@@ -18,25 +19,19 @@
 namespace kl {
 
 fm_new::fm_new(md::DataStore& store, const QWidget* owner)
-    : lb_team(new QLabel(QStringLiteral(u"チーム名"), this)),
-      tx_team(new QLineEdit(this)),
-      ck_file(new QCheckBox(QStringLiteral(u"チーム名をファイル名と同一にする。"), this)),
-      lb_file(new QLabel(QStringLiteral(u"ファイル名"), this)),
-      tx_file(new QLineEdit(this)),
-      cm_ok(new QPushButton(QStringLiteral(u"OK"), this)),
-      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+    : lb_team(named(new QLabel(QStringLiteral(u"チーム名"), this), QStringLiteral(u"lb_team"))),
+      tx_team(named(new QLineEdit(this), QStringLiteral(u"tx_team"))),
+      ck_file(named(new QCheckBox(QStringLiteral(u"チーム名をファイル名と同一にする。"), this),
+                    QStringLiteral(u"ck_file"))),
+      lb_file(named(new QLabel(QStringLiteral(u"ファイル名"), this), QStringLiteral(u"lb_file"))),
+      tx_file(named(new QLineEdit(this), QStringLiteral(u"tx_file"))),
+      cm_ok(named(new QPushButton(QStringLiteral(u"OK"), this), QStringLiteral(u"cm_ok"))),
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store),
       first_start_(store.main_window_ready == 0) {
     setObjectName(QStringLiteral(u"fm_new"));
     setWindowTitle(QStringLiteral(u"新規作成"));
     setWindowFlags(Qt::Dialog);
-    lb_team->setObjectName(QStringLiteral(u"lb_team"));
-    tx_team->setObjectName(QStringLiteral(u"tx_team"));
-    ck_file->setObjectName(QStringLiteral(u"ck_file"));
-    lb_file->setObjectName(QStringLiteral(u"lb_file"));
-    tx_file->setObjectName(QStringLiteral(u"tx_file"));
-    cm_ok->setObjectName(QStringLiteral(u"cm_ok"));
-    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
     ck_file->setChecked(true);
     lb_file->setEnabled(false);
     tx_file->setEnabled(false);

@@ -3,6 +3,7 @@
 #include "file_dialogs.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -13,17 +14,14 @@
 namespace kl {
 
 fm_open::fm_open(md::DataStore& store, const QWidget* owner)
-    : flst(new QListWidget(this)),
-      cm_ok(new QPushButton(QStringLiteral(u"OK"), this)),
-      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+    : flst(named(new QListWidget(this), QStringLiteral(u"flst"))),
+      cm_ok(named(new QPushButton(QStringLiteral(u"OK"), this), QStringLiteral(u"cm_ok"))),
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
     setObjectName(QStringLiteral(u"fm_open"));
     setWindowTitle(store.open_for_settings != 0 ? QStringLiteral(u"起動ファイル設定")
                                                 : QStringLiteral(u"開く"));
     setWindowFlags(Qt::Dialog);
-    flst->setObjectName(QStringLiteral(u"flst"));
-    cm_ok->setObjectName(QStringLiteral(u"cm_ok"));
-    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
     flst->addItems(team_files());
 
     auto* buttons = new QHBoxLayout;

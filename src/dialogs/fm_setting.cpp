@@ -4,6 +4,7 @@
 #include "fm_open.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
@@ -19,34 +20,30 @@
 namespace kl {
 
 fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
-    : ts_setting(new QTabBar(this)),
-      fr_start(new QGroupBox(QStringLiteral(u"起動ファイル設定"), this)),
-      op_input_file{new QRadioButton(QStringLiteral(u"常に同じファイルを起動する。"), fr_start),
-                    new QRadioButton(QStringLiteral(u"最後に開いたファイルを次回から起動する。"), fr_start)},
-      tx_input_file(new QLineEdit(fr_start)),
-      cm_input_file(new QPushButton(QStringLiteral(u"設定"), fr_start)),
-      ck_game_input(
-          new QCheckBox(QStringLiteral(u"試合データ入力時にキーボードからのデータ入力を有効にする。"), this)),
+    : ts_setting(named(new QTabBar(this), QStringLiteral(u"ts_setting"))),
+      fr_start(named(new QGroupBox(QStringLiteral(u"起動ファイル設定"), this), QStringLiteral(u"fr_start"))),
+      op_input_file{
+          named(new QRadioButton(QStringLiteral(u"常に同じファイルを起動する。"), fr_start),
+                indexed(u"op_input_file", 0)),
+          named(new QRadioButton(QStringLiteral(u"最後に開いたファイルを次回から起動する。"), fr_start),
+                indexed(u"op_input_file", 1))},
+      tx_input_file(named(new QLineEdit(fr_start), QStringLiteral(u"tx_input_file"))),
+      cm_input_file(
+          named(new QPushButton(QStringLiteral(u"設定"), fr_start), QStringLiteral(u"cm_input_file"))),
+      ck_game_input(named(
+          new QCheckBox(QStringLiteral(u"試合データ入力時にキーボードからのデータ入力を有効にする。"), this),
+          QStringLiteral(u"ck_game_input"))),
       ck_game_input_Add(
-          new QCheckBox(QStringLiteral(u"キーボードからのデータ入力を入力項目設定に追加する。"), this)),
-      cm_set(new QPushButton(QStringLiteral(u"設定"), this)),
-      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+          named(new QCheckBox(QStringLiteral(u"キーボードからのデータ入力を入力項目設定に追加する。"), this),
+                QStringLiteral(u"ck_game_input_Add"))),
+      cm_set(named(new QPushButton(QStringLiteral(u"設定"), this), QStringLiteral(u"cm_set"))),
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
     setObjectName(QStringLiteral(u"fm_setting"));
     setWindowTitle(QStringLiteral(u"環境設定"));
     setWindowFlags(Qt::Dialog);
-    ts_setting->setObjectName(QStringLiteral(u"ts_setting"));
     ts_setting->addTab(QStringLiteral(u"動作"));
-    fr_start->setObjectName(QStringLiteral(u"fr_start"));
-    op_input_file[0]->setObjectName(QStringLiteral(u"op_input_file_0"));
-    op_input_file[1]->setObjectName(QStringLiteral(u"op_input_file_1"));
-    tx_input_file->setObjectName(QStringLiteral(u"tx_input_file"));
     tx_input_file->setReadOnly(true);
-    cm_input_file->setObjectName(QStringLiteral(u"cm_input_file"));
-    ck_game_input->setObjectName(QStringLiteral(u"ck_game_input"));
-    ck_game_input_Add->setObjectName(QStringLiteral(u"ck_game_input_Add"));
-    cm_set->setObjectName(QStringLiteral(u"cm_set"));
-    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
 
     auto* start = new QGridLayout(fr_start);
     start->addWidget(op_input_file[0], 0, 0, 1, 2);

@@ -4,6 +4,7 @@
 #include "meeting_page.h"
 #include "name_page.h"
 #include "widgets/child_window.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QPushButton>
@@ -14,9 +15,9 @@
 namespace kl {
 
 fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
-    : ts_setting(new QTabBar(this)),
+    : ts_setting(named(new QTabBar(this), QStringLiteral(u"ts_setting"))),
       fr_input_setting{},
-      cm_cancel(new QPushButton(QStringLiteral(u"キャンセル"), this)),
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store),
       name_pages_{new NamePage(NameList::members, store, this), new NamePage(NameList::grounds, store, this),
                   new NamePage(NameList::opponents, store, this)},
@@ -26,14 +27,12 @@ fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
     setObjectName(QStringLiteral(u"fm_setting_input"));
     setWindowTitle(QStringLiteral(u"入力項目設定"));
     setWindowFlags(Qt::Window);
-    ts_setting->setObjectName(QStringLiteral(u"ts_setting"));
-    cm_cancel->setObjectName(QStringLiteral(u"cm_cancel"));
     for (const char16_t* caption : {u"メンバー", u"場所", u"対戦相手", u"フォーメーション", u"大会"}) {
         ts_setting->addTab(QString::fromUtf16(caption));
     }
     fr_input_setting = {name_pages_[0], name_pages_[1], name_pages_[2], formation_page_, meeting_page_};
     for (size_t i = 0; i < fr_input_setting.size(); ++i) {
-        fr_input_setting[i]->setObjectName(QStringLiteral(u"fr_input_setting_") + QString::number(i));
+        named(fr_input_setting[i], indexed(u"fr_input_setting", static_cast<int>(i)));
         pages_->addWidget(fr_input_setting[i]);
     }
 

@@ -2,6 +2,7 @@
 
 #include "kl_version.h"
 #include "widgets/child_window.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -17,14 +18,12 @@ QString version_label_text(int major, int minor, int revision) {
 }
 
 fm_version::fm_version(const QWidget* owner)
-    : lb_ver{new QLabel(QStringLiteral(u"Kickledger"), this), new QLabel(this)},
-      Command1(new QPushButton(QStringLiteral(u"OK"), this)) {
+    : lb_ver{named(new QLabel(QStringLiteral(u"Kickledger"), this), indexed(u"lb_ver", 0)),
+             named(new QLabel(this), indexed(u"lb_ver", 1))},
+      Command1(named(new QPushButton(QStringLiteral(u"OK"), this), QStringLiteral(u"Command1"))) {
     setObjectName(QStringLiteral(u"fm_version"));
     setWindowTitle(QStringLiteral(u"Kickledger のバージョン情報"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    lb_ver[0]->setObjectName(QStringLiteral(u"lb_ver_0"));
-    lb_ver[1]->setObjectName(QStringLiteral(u"lb_ver_1"));
-    Command1->setObjectName(QStringLiteral(u"Command1"));
     QFont title = lb_ver[0]->font();
     title.setPointSize(title.pointSize() + 6);
     title.setBold(true);

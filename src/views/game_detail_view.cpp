@@ -2,6 +2,7 @@
 
 #include "widgets/choice_list.h"
 #include "widgets/fonts.h"
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ class SheetTextBox : public QTextEdit {
 
 QTextEdit* make_box(QWidget* parent, int index) {
     auto* box = new SheetTextBox(parent);
-    box->setObjectName(QStringLiteral(u"tx_game_data_") + QString::number(index));
+    named(box, indexed(u"tx_game_data", index));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
     // Long lines wrap, as an assisted goal or a conceded goal takes two lines of its box.
@@ -53,23 +54,19 @@ QTextEdit* make_box(QWidget* parent, int index) {
 
 GameDetailView::GameDetailView(QWidget* parent)
     : QWidget(parent),
-      lb_game_data(new QLabel(QStringLiteral(u"試合データ"), this)),
-      cb_game_data(new QComboBox(this)),
-      pt_game_data(new QScrollArea(this)),
-      fr_game_data(new QWidget),
+      lb_game_data(named(new QLabel(QStringLiteral(u"試合データ"), this), QStringLiteral(u"lb_game_data"))),
+      cb_game_data(named(new QComboBox(this), QStringLiteral(u"cb_game_data"))),
+      pt_game_data(named(new QScrollArea(this), QStringLiteral(u"pt_game_data"))),
+      fr_game_data(named(new QWidget, QStringLiteral(u"fr_game_data"))),
       entries_(new ChoiceList(this)),
       sheet_extent_(new QWidget) {
     setObjectName(QStringLiteral(u"fr_data_1"));
-    lb_game_data->setObjectName(QStringLiteral(u"lb_game_data"));
-    cb_game_data->setObjectName(QStringLiteral(u"cb_game_data"));
     cb_game_data->setMinimumWidth(px(4800));
     entries_->attach(cb_game_data);
-    pt_game_data->setObjectName(QStringLiteral(u"pt_game_data"));
     pt_game_data->verticalScrollBar()->setObjectName(QStringLiteral(u"vsb_game_data"));
     pt_game_data->horizontalScrollBar()->setObjectName(QStringLiteral(u"hsb_game_data"));
     pt_game_data->setFrameShape(QFrame::NoFrame);
     pt_game_data->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fr_game_data->setObjectName(QStringLiteral(u"fr_game_data"));
     fr_game_data->setParent(sheet_extent_);
     for (int i = 0; i < sheet_box_count; ++i) {
         tx_game_data[static_cast<size_t>(i)] = make_box(fr_game_data, i);

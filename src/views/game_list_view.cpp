@@ -1,5 +1,6 @@
 #include "game_list_view.h"
 
+#include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QHeaderView>
@@ -48,9 +49,10 @@ QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 GameListView::GameListView(QWidget* parent)
-    : QWidget(parent), lstv_game(new QTreeView(this)), model_(new GameListModel(this)) {
+    : QWidget(parent),
+      lstv_game(named(new QTreeView(this), QStringLiteral(u"lstv_game"))),
+      model_(new GameListModel(this)) {
     setObjectName(QStringLiteral(u"fr_data_0"));
-    lstv_game->setObjectName(QStringLiteral(u"lstv_game"));
     lstv_game->setModel(model_);
     lstv_game->setRootIsDecorated(false);
     lstv_game->setItemsExpandable(false);
