@@ -108,7 +108,6 @@ class Wizard {
     // What the window does when it opens: the lists from the master lists, today's date, the
     // recorder box holding "1".
     void open() {
-        store_.list_target = md::ListTarget::game_input;
         store_.build_game_index();
         store_.rebuild_meeting_fields();
         store_.rebuild_formation_fields();

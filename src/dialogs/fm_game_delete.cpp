@@ -42,7 +42,6 @@ fm_game_delete::fm_game_delete(md::DataStore& store, const QWidget* owner)
 }
 
 void fm_game_delete::fill_lists() {
-    store_.list_target = md::ListTarget::game_delete;
     store_.build_game_index();
     const QStringList stored = deletion_entries(store_);
     QStringList sorted = stored;

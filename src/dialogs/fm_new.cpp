@@ -18,7 +18,7 @@
 
 namespace kl {
 
-fm_new::fm_new(md::DataStore& store, const QWidget* owner)
+fm_new::fm_new(md::DataStore& store, const QWidget* owner, bool first_start)
     : lb_team(named(new QLabel(QStringLiteral(u"チーム名"), this), QStringLiteral(u"lb_team"))),
       tx_team(named(new QLineEdit(this), QStringLiteral(u"tx_team"))),
       ck_file(named(new QCheckBox(QStringLiteral(u"チーム名をファイル名と同一にする。"), this),
@@ -28,7 +28,7 @@ fm_new::fm_new(md::DataStore& store, const QWidget* owner)
       cm_ok(named(new QPushButton(QStringLiteral(u"OK"), this), QStringLiteral(u"cm_ok"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store),
-      first_start_(store.main_window_ready == 0) {
+      first_start_(first_start) {
     setObjectName(QStringLiteral(u"fm_new"));
     setWindowTitle(QStringLiteral(u"新規作成"));
     setWindowFlags(Qt::Dialog);

@@ -15,8 +15,9 @@ namespace kl {
 class fm_new : public QWidget {
     Q_OBJECT
   public:
-    // owner: the window to centre over; on a first start (main_window_ready 0) none.
-    fm_new(md::DataStore& store, const QWidget* owner);
+    // owner: the window to centre over; first_start: the program started without setting.ini and
+    // this dialog is its only window (owner none).
+    fm_new(md::DataStore& store, const QWidget* owner, bool first_start);
 
     QLabel* lb_team;
     QLineEdit* tx_team;

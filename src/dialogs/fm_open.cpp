@@ -13,14 +13,15 @@
 
 namespace kl {
 
-fm_open::fm_open(md::DataStore& store, const QWidget* owner)
+fm_open::fm_open(md::DataStore& store, const QWidget* owner, OpenPurpose purpose)
     : flst(named(new QListWidget(this), QStringLiteral(u"flst"))),
       cm_ok(named(new QPushButton(QStringLiteral(u"OK"), this), QStringLiteral(u"cm_ok"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
-      store_(store) {
+      store_(store),
+      purpose_(purpose) {
     setObjectName(QStringLiteral(u"fm_open"));
-    setWindowTitle(store.open_for_settings != 0 ? QStringLiteral(u"起動ファイル設定")
-                                                : QStringLiteral(u"開く"));
+    setWindowTitle(purpose == OpenPurpose::choose_start_file ? QStringLiteral(u"起動ファイル設定")
+                                                             : QStringLiteral(u"開く"));
     setWindowFlags(Qt::Dialog);
     flst->addItems(team_files());
 
@@ -47,7 +48,7 @@ void fm_open::accept() {
         return;
     }
     const QString file = selected.front()->text();
-    if (store_.open_for_settings != 0) {
+    if (purpose_ == OpenPurpose::choose_start_file) {
         if (const std::optional<md::UserMessage> refusal = check_start_file(file)) {
             show_message(*refusal);
             return;

@@ -108,8 +108,7 @@ void fm_setting::changed() const {
 }
 
 void fm_setting::choose_start_file() {
-    store_.open_for_settings = 1;
-    auto* chooser = new fm_open(store_, this);
+    auto* chooser = new fm_open(store_, this, OpenPurpose::choose_start_file);
     connect(chooser, &fm_open::start_file_chosen, tx_input_file, &QLineEdit::setText);
     open_child_window(this, chooser);
     changed();

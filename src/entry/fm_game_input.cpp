@@ -87,7 +87,6 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner) : store
     connect(events, &EventPageView::refused, this,
             [](const md::UserMessage& message) { show_message(message); });
 
-    store_.list_target = md::ListTarget::game_input;
     store_.build_game_index();
     fill_lists();
     show_page(0);

@@ -52,7 +52,6 @@ fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
     for (EditorPage* page : std::initializer_list<EditorPage*>{formation_page_, meeting_page_}) {
         connect(page, &EditorPage::team_file_reloaded, this, &fm_setting_input::team_file_reloaded);
     }
-    store_.list_target = md::ListTarget::setting_input;
     show_tab(0);
 }
 

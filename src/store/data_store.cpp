@@ -316,10 +316,8 @@ void DataStore::build_game_index() {
         }
     }
     // Each game is found where its line begins, so a "#" inside a record never starts a game.
-    if (list_target == ListTarget::game_input) {
-        for (const int start : game_starts) {
-            game_index.push_back(start + record::date);
-        }
+    for (const int start : game_starts) {
+        game_index.push_back(start + record::date);
     }
 }
 

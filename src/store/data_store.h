@@ -13,9 +13,6 @@ namespace md {
 // Whether a line is one of the team data file's section headers ("[チーム名]" and the others).
 bool is_section_header(QStringView line);
 
-// Which window the fill procedures and build_game_index serve.
-enum class ListTarget : qint16 { game_input = 0, game_delete = 1, setting_input = 2 };
-
 struct LoadResult {
     enum class Status { loaded, no_file, unreadable };
     Status status = Status::loaded;
@@ -69,9 +66,8 @@ class DataStore {
 
     QString data_file_path;
     QString reload_path_override;
-    ListTarget list_target = ListTarget::game_input;
+    // 1 while the main window runs with its start done; 0 after a start without setting.ini.
     qint16 main_window_ready = 0;
-    qint16 open_for_settings = 0;
 
     // Start-up settings (setting.ini).
     QString start_file_path;

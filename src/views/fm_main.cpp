@@ -347,15 +347,14 @@ void fm_main::jump_to_personal_data() {
 }
 
 void fm_main::open_new_file() {
-    auto* dialog = new fm_new(store_, this);
+    auto* dialog = new fm_new(store_, this, false);
     connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
     open_window(dialog);
     store_.main_window_ready = 1;
 }
 
 void fm_main::open_file() {
-    store_.open_for_settings = 0;
-    auto* dialog = new fm_open(store_, this);
+    auto* dialog = new fm_open(store_, this, OpenPurpose::open_team_file);
     connect(dialog, &fm_open::team_file_opened, this, [this](const md::LoadResult& result) {
         apply_load_result(result);
         refresh_game_lists();
@@ -561,7 +560,7 @@ void fm_main::record_placement() {
 void fm_main::start_without_settings() {
     store_.main_window_ready = 0;
     write_closing_settings();
-    auto* dialog = new fm_new(store_, nullptr);
+    auto* dialog = new fm_new(store_, nullptr, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
     dialog->show();
