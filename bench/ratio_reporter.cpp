@@ -12,7 +12,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
         }
         // The fastest repetition is the one least disturbed by the rest of the machine.
         const std::string name = run.run_name.function_name;
-        const double seconds = run.GetAdjustedRealTime();
+        const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         const auto known = seconds_per_iteration_.find(name);
         if (known == seconds_per_iteration_.end() || seconds < known->second) {
             seconds_per_iteration_[name] = seconds;
@@ -22,7 +22,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
-    std::printf("\n%-40s %-40s %8s\n", "case", "baseline", "ratio");
+    std::printf("\n%-40s %-40s %8s %10s\n", "case", "baseline", "ratio", "ms");
     for (const auto& [name, baseline] : ratios_) {
         const auto measured = seconds_per_iteration_.find(name);
         const auto base = seconds_per_iteration_.find(baseline);
@@ -30,7 +30,8 @@ void RatioReporter::Finalize() {
             base->second <= 0) {
             continue;
         }
-        std::printf("%-40s %-40s %8.2f\n", name.c_str(), baseline.c_str(), measured->second / base->second);
+        std::printf("%-40s %-40s %8.2f %10.2f\n", name.c_str(), baseline.c_str(),
+                    measured->second / base->second, measured->second * 1000);
     }
 }
 

@@ -25,6 +25,9 @@ fm_game_delete::fm_game_delete(md::DataStore& store, const QWidget* owner)
     setWindowTitle(QStringLiteral(u"試合データ削除"));
     setWindowFlags(Qt::Dialog);
     lst_game_sub->hide();
+    // Every entry is one line of one font: the list need not measure each of its games.
+    lst_game->setUniformItemSizes(true);
+    lst_game_sub->setUniformItemSizes(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -62,6 +62,8 @@ GameDetailView::GameDetailView(QWidget* parent)
       sheet_extent_(new QWidget) {
     setObjectName(QStringLiteral(u"fr_data_1"));
     cb_game_data->setMinimumWidth(px(4800));
+    // Its width is the design's: sizing it to its longest entry would measure every stored game.
+    cb_game_data->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     entries_->attach(cb_game_data);
     pt_game_data->verticalScrollBar()->setObjectName(QStringLiteral(u"vsb_game_data"));
     pt_game_data->horizontalScrollBar()->setObjectName(QStringLiteral(u"hsb_game_data"));
