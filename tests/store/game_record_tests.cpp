@@ -102,23 +102,6 @@ TEST(GameIndex, PointsAtEachGamesDateField) {
     EXPECT_EQ(store.game_fields.size(), 45u);
 }
 
-TEST(GameRecord, DeletionTextGivesDateTimeOpponentGround) {
-    EXPECT_EQ(deletion_list_text(QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"),
-                                 QStringLiteral(u"相手チーム"), QStringLiteral(u"市民グラウンド")),
-              QStringLiteral(u"2006/04/01 - 10:00 - 相手チーム - 市民グラウンド"));
-    EXPECT_EQ(game_key(QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00")),
-              QStringLiteral(u"2006/04/01 10:00"));
-}
-
-TEST(GameRecord, SameGameComparesDateTimeGroundAndOpponentOnly) {
-    const GameIdentity a{QStringLiteral(u"2006/04/01"), QStringLiteral(u"10:00"), QStringLiteral(u"G"),
-                         QStringLiteral(u"O")};
-    GameIdentity b = a;
-    EXPECT_EQ(a, b);
-    b.start_time = QStringLiteral(u"10:05");
-    EXPECT_FALSE(a == b);
-}
-
 TEST(GameLines, SortByUtf16CodeUnitsKeepingEqualLines) {
     QStringList lines = {QStringLiteral(u"#,鈴木,2006/01/01"),
                          QStringLiteral(u"#,b"),
