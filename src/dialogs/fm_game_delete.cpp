@@ -1,41 +1,23 @@
 #include "fm_game_delete.h"
 
 #include "file_dialogs.h"
-#include "store/text_order.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kl {
 
 fm_game_delete::fm_game_delete(md::DataStore& store, const QWidget* owner)
-    : lst_game(named(new QListWidget(this), QStringLiteral(u"lst_game"))),
-      lst_game_sub(named(new QListWidget(this), QStringLiteral(u"lst_game_sub"))),
+    : GameListDialog(store, QStringLiteral(u"fm_game_delete"), QStringLiteral(u"試合データ削除")),
       cm_game_delete(
           named(new QPushButton(QStringLiteral(u"削除"), this), QStringLiteral(u"cm_game_delete"))),
-      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
-      store_(store) {
-    setObjectName(QStringLiteral(u"fm_game_delete"));
-    setWindowTitle(QStringLiteral(u"試合データ削除"));
-    setWindowFlags(Qt::Dialog);
-    lst_game_sub->hide();
-    // Every entry is one line of one font: the list need not measure each of its games.
-    lst_game->setUniformItemSizes(true);
-    lst_game_sub->setUniformItemSizes(true);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cm_game_delete);
-    buttons->addWidget(cm_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lst_game);
-    layout->addLayout(buttons);
+      cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))) {
+    buttons()->addWidget(cm_game_delete);
+    buttons()->addWidget(cm_cancel);
     resize(px(6600), px(4800));
     centre_over(this, owner);
 
@@ -44,31 +26,12 @@ fm_game_delete::fm_game_delete(md::DataStore& store, const QWidget* owner)
     fill_lists();
 }
 
-void fm_game_delete::fill_lists() {
-    store_.build_game_index();
-    const QStringList stored = deletion_entries(store_);
-    QStringList sorted = stored;
-    md::sort_texts(sorted);
-    lst_game->clear();
-    lst_game->addItems(sorted);
-    lst_game_sub->clear();
-    lst_game_sub->addItems(stored);
-}
-
-// The chosen game is found by its text in stored order, so the right one goes whatever the two
-// orders are.
 void fm_game_delete::delete_selected() {
-    const QList<QListWidgetItem*> selected = lst_game->selectedItems();
-    if (selected.isEmpty()) {
+    const std::optional<int> position = chosen_game();
+    if (!position) {
         return;
     }
-    const QList<QListWidgetItem*> stored =
-        lst_game_sub->findItems(selected.front()->text(), Qt::MatchExactly);
-    if (stored.isEmpty()) {
-        return;
-    }
-    const int position = lst_game_sub->row(stored.front());
-    if (const std::optional<md::UserMessage> failure = delete_game(store_, position)) {
+    if (const std::optional<md::UserMessage> failure = delete_game(store_, *position)) {
         show_message(*failure);
     } else {
         emit team_file_reloaded();

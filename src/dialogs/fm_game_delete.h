@@ -1,23 +1,18 @@
 #pragma once
 
-#include "store/data_store.h"
+#include "game_list_dialog.h"
 
-#include <QWidget>
-
-class QListWidget;
 class QPushButton;
 
 namespace kl {
 
 // 試合データ削除: the stored games in text order; 削除 removes the chosen one from the file. The
 // window stays open for further deletions.
-class fm_game_delete : public QWidget {
+class fm_game_delete : public GameListDialog {
     Q_OBJECT
   public:
     fm_game_delete(md::DataStore& store, const QWidget* owner);
 
-    QListWidget* lst_game;      // the games sorted by their text
-    QListWidget* lst_game_sub;  // hidden: the same texts in stored order
     QPushButton* cm_game_delete;
     QPushButton* cm_cancel;
 
@@ -27,10 +22,7 @@ class fm_game_delete : public QWidget {
     void team_file_reloaded();
 
   private:
-    void fill_lists();
     void delete_selected();
-
-    md::DataStore& store_;
 };
 
 }  // namespace kl

@@ -45,7 +45,9 @@ const std::array<QSize, 3> page_sizes = {QSize(px(5415), px(5205)), QSize(px(852
 
 }  // namespace
 
-fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner) : store_(store) {
+fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner,
+                             std::optional<GameCorrection> correction)
+    : store_(store), correction_(std::move(correction)) {
     setObjectName(QStringLiteral(u"fm_game_input"));
     setWindowFlags(Qt::Window);
     pages_ = new QStackedLayout;
@@ -89,6 +91,9 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner) : store
 
     store_.build_game_index();
     fill_lists();
+    if (correction_) {
+        show_correction();
+    }
     show_page(0);
     centre_over(this, owner);
 }
@@ -321,8 +326,8 @@ void fm_game_input::show_page(int page) {
         pages_->widget(shown)->setSizePolicy(policy, policy);
     }
     pages_->setCurrentIndex(page);
-    setWindowTitle(QStringLiteral(u"試合データ入力 （") + QString::number(page + 1) +
-                   QStringLiteral(u"/3）"));
+    const QString task = correction_ ? QStringLiteral(u"試合データ修正") : QStringLiteral(u"試合データ入力");
+    setWindowTitle(task + QStringLiteral(u" （") + QString::number(page + 1) + QStringLiteral(u"/3）"));
     resize(page_sizes[static_cast<size_t>(page)].expandedTo(minimumSizeHint()));
     first_input(page)->setFocus();
 }
@@ -347,18 +352,65 @@ QWidget* fm_game_input::first_input(int page) const {
 
 void fm_game_input::show_meeting(int index) {
     lb_game_ex2->clear();
-    const std::vector<md::Meeting> meetings = md::meetings_from_fields(store_.meeting_fields);
-    const QString name = cb_meeting->itemText(index);
-    for (const md::Meeting& meeting : meetings) {
-        if (meeting.name == name) {
-            const MeetingLabels labels = meeting_labels(meeting);
-            lb_game_time1->setText(labels.game_time);
-            lb_game_ex1->setText(labels.extra_time);
-            lb_game_ex2->setText(labels.extra_detail);
-            lb_game_pk1->setText(labels.shoot_out);
-            return;
+    if (const std::optional<md::Meeting> rules = rules_for(cb_meeting->itemText(index))) {
+        const MeetingLabels labels = meeting_labels(*rules);
+        lb_game_time1->setText(labels.game_time);
+        lb_game_ex1->setText(labels.extra_time);
+        lb_game_ex2->setText(labels.extra_detail);
+        lb_game_pk1->setText(labels.shoot_out);
+    }
+}
+
+std::optional<md::Meeting> fm_game_input::rules_for(const QString& meeting) const {
+    if (correction_ && meeting == correction_->rules.name) {
+        return correction_->rules;
+    }
+    std::optional<md::Meeting> found;
+    for (const md::Meeting& stored : md::meetings_from_fields(store_.meeting_fields)) {
+        if (stored.name == meeting) {
+            found = stored;  // of two meetings of one name, the last one's rules
         }
     }
+    return found;
+}
+
+namespace {
+
+// Shows a stored text in a chooser: typed into an editable one, chosen in a list, which takes it
+// for this window when it is no longer a master name.
+void show_stored_text(QComboBox* box, const QString& text) {
+    if (box->isEditable()) {
+        box->setEditText(text);
+        return;
+    }
+    if (box->findText(text) < 0) {
+        box->addItem(text);
+    }
+    box->setCurrentIndex(box->findText(text));
+}
+
+}  // namespace
+
+// Pages 1 and 2 as the corrected game was entered; names no longer in the master lists are shown.
+void fm_game_input::show_correction() {
+    const GameCorrection& game = *correction_;
+    const int used = box_in_use();
+    tx_date->setText(game.info.date);
+    show_stored_text(cb_time_h, game.info.hour);
+    show_stored_text(cb_time_m, game.info.minute);
+    for (QComboBox* recorder : cb_writer) {
+        recorder->setEditText(game.info.recorder);
+    }
+    show_stored_text(cb_ground[static_cast<size_t>(used)], game.info.ground);
+    show_stored_text(cb_team[static_cast<size_t>(used)], game.info.opponent);
+    show_stored_text(cb_meeting, game.info.meeting);
+    {
+        // The line-up keeps its stored positions: choosing the formation would give them anew.
+        const QSignalBlocker quiet(cb_formation);
+        show_stored_text(cb_formation, game.lineup.formation);
+    }
+    lineup_ = game.lineup;
+    sync_lineup();
 }
 
 void fm_game_input::next_from_page1() {
@@ -370,14 +422,13 @@ void fm_game_input::next_from_page1() {
                         cb_ground[static_cast<size_t>(used)]->currentText(),
                         cb_team[static_cast<size_t>(used)]->currentText(),
                         cb_meeting->currentIndex() >= 0 ? cb_meeting->currentText() : QString()};
-    if (const std::optional<md::UserMessage> refusal = check_game_info(info, store_)) {
+    const std::optional<int> corrected = correction_ ? std::optional(correction_->position) : std::nullopt;
+    if (const std::optional<md::UserMessage> refusal = check_game_info(info, store_, corrected)) {
         show_message(*refusal);
         return;
     }
-    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
-        if (meeting.name == info.meeting) {
-            fixed_fields_ = game_info_fields(info, meeting);
-        }
+    if (const std::optional<md::Meeting> rules = rules_for(info.meeting)) {
+        fixed_fields_ = game_info_fields(info, *rules);
     }
     show_page(1);
 }
@@ -393,9 +444,22 @@ void fm_game_input::next_from_page2() {
     }
     // The game information of page 1, then the line-up from the formation on.
     fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
-    events->set_state(
-        std::make_unique<EventPage>(fixed_fields_, md::formations_from_fields(store_.formation_fields)));
+    std::vector<md::Formation> formations = md::formations_from_fields(store_.formation_fields);
+    if (correction_) {
+        formations = replay_formations(formations, correction_->game);
+    }
+    auto page = std::make_unique<EventPage>(fixed_fields_, std::move(formations));
+    // A corrected game's stored events are entered again on the line-up as it is now, up to one that
+    // no longer fits.
+    const std::optional<ReplayStop> stop =
+        correction_ ? replay_events(*page, events_for_lineup(*correction_, lineup_),
+                                    ReplayMatch::positions_may_follow)
+                    : std::nullopt;
+    events->set_state(std::move(page));
     show_page(2);
+    if (stop) {
+        show_message(replay_cut_message(*stop));
+    }
 }
 
 void fm_game_input::back_from_page3() {
@@ -430,12 +494,29 @@ void fm_game_input::complete() {
         for (int i = 0; i < lst_member_check->count(); ++i) {
             names.member_check.append(lst_member_check->item(i)->text());
         }
+        if (correction_) {
+            // A corrected game's names as stored are no typed names, though the master lists may
+            // not hold them (any more).
+            const GameInfo& stored = correction_->info;
+            names.recorders.append(stored.recorder);
+            names.grounds.append(stored.ground);
+            names.opponents.append(stored.opponent);
+            for (int slot = 0; slot < starting_rows; ++slot) {
+                names.member_check.append(correction_->game.starting_member(slot));
+            }
+            for (int slot = 0; slot < reserve_slots; ++slot) {
+                names.member_check.append(correction_->game.reserve(slot));
+            }
+        }
         typed = names;
     }
     // The store as it was: put back when the game cannot be saved, so nothing is half stored.
     const md::DataStore before = store_;
+    const QStringList& fields = page->state().event_fields;
+    const int field_count = page->state().event_field_count;
     if (const std::optional<md::UserMessage> refusal =
-            complete_game(store_, page->state().event_fields, page->state().event_field_count, typed)) {
+            correction_ ? replace_game(store_, correction_->position, fields, field_count, typed)
+                        : complete_game(store_, fields, field_count, typed)) {
         show_message(*refusal);
         return;
     }

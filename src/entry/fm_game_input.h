@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_correction.h"
 #include "lineup.h"
 #include "store/data_store.h"
 
@@ -18,12 +19,14 @@ namespace kl {
 class EventPageView;
 
 // The game entry wizard: page 1 game information, page 2 formation and line-up, page 3 the timeline;
-// 完了 stores the game.
+// 完了 stores the game. Opened on a stored game (試合データ修正) it shows the game as it was entered,
+// and 完了 stores the corrected game in its place.
 class fm_game_input : public QWidget {
     Q_OBJECT
   public:
-    // owner: the window to centre over.
-    fm_game_input(md::DataStore& store, const QWidget* owner);
+    // owner: the window to centre over; correction: the stored game to correct, if any.
+    fm_game_input(md::DataStore& store, const QWidget* owner,
+                  std::optional<GameCorrection> correction = std::nullopt);
 
     int page() const { return page_; }
 
@@ -73,11 +76,16 @@ class fm_game_input : public QWidget {
     void back_from_page3();
     void complete();
     void show_meeting(int index);
+    // The rules a game of this meeting is stored with: a corrected game keeps its own until another
+    // meeting is chosen.
+    std::optional<md::Meeting> rules_for(const QString& meeting) const;
+    void show_correction();
     void shift_date(int button);
     void sync_lineup();
     int box_in_use() const;
 
     md::DataStore& store_;
+    std::optional<GameCorrection> correction_;
     Lineup lineup_;
     QStringList fixed_fields_;  // event_fields 0-42 once pages 1 and 2 are done
     QStackedLayout* pages_ = nullptr;

@@ -22,7 +22,7 @@ void add_members(md::DataStore& store, const TypedNames& typed) {
     }
     for (const QString& member : typed.members) {
         if (!member.isEmpty() && !check.contains(member)) {
-            store.member_list = md::line_with_name(store.member_list, false, member);
+            store.member_list = md::line_with_name(store.member_list, store.member_list.isEmpty(), member);
         }
     }
 }

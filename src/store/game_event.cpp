@@ -55,6 +55,63 @@ bool is_kick_result(QStringView field) {
     return field == words::kick_scored || field == words::kick_missed;
 }
 
+std::vector<int> member_field_numbers(const GameEvent& event) {
+    switch (event.kind) {
+        case EventKind::Substitution:
+            return {event_field::member_in, event_field::member_out};
+        case EventKind::PositionChange:
+            return {event_field::member_1, event_field::member_2};
+        case EventKind::Card:
+            return {event_field::carded_member};
+        case EventKind::Goal:
+            if (event.is_own_goal()) {
+                return {event_field::assister};
+            }
+            return {event_field::scorer, event_field::assister};
+        case EventKind::FormationChange: {
+            std::vector<int> rows;
+            for (int row = 0; row < record::starting_slots; ++row) {
+                rows.push_back(event_field::row_member(row));
+            }
+            return rows;
+        }
+        case EventKind::ShootOut: {
+            std::vector<int> kickers;
+            walk_kicks(
+                event_field::first_kick, event.field_count() + 1, event.own_kicks_first(),
+                [&](int i) { return QStringView(event.fields[i - 1]); },
+                [&](bool own, int i) {
+                    if (own) {
+                        kickers.push_back(i + 1);
+                    }
+                });
+            return kickers;
+        }
+        case EventKind::Conceded:
+            break;
+    }
+    return {};
+}
+
+std::vector<int> position_field_numbers(const GameEvent& event) {
+    switch (event.kind) {
+        case EventKind::Substitution:
+            return {event_field::slot_position};
+        case EventKind::PositionChange:
+            return {event_field::new_position_1, event_field::new_position_2};
+        case EventKind::FormationChange: {
+            std::vector<int> rows;
+            for (int row = 0; row < record::starting_slots; ++row) {
+                rows.push_back(event_field::row_position(row));
+            }
+            return rows;
+        }
+        default:
+            break;
+    }
+    return {};
+}
+
 std::optional<std::vector<EventSpan>> decode_event_spans(const std::vector<QStringView>& record_fields) {
     const int end = static_cast<int>(record_fields.size()) - 1;  // position of the "##"
     if (end < record::first_event || record_fields.front() != words::start_marker ||

@@ -40,6 +40,43 @@ struct ShootOutScore {
     int opponent = 0;
 };
 
+// Where each field of an event stands, numbered from 1 (its time): the one place that knows.
+namespace event_field {
+inline constexpr int time = 1;
+inline constexpr int kind = 2;
+// Substitution: the pitch slot's position, the member coming on and the one going off.
+inline constexpr int slot_position = 4;
+inline constexpr int member_in = 5;
+inline constexpr int member_out = 7;
+// Position change: member 1 takes position B (new_position_1), member 2 position A.
+inline constexpr int new_position_1 = 3;
+inline constexpr int member_1 = 4;
+inline constexpr int new_position_2 = 5;
+inline constexpr int member_2 = 6;
+// Card.
+inline constexpr int card = 3;
+inline constexpr int carded_member = 4;
+// Goal and conceded goal: the mark, then each detail group as body part, area and action.
+inline constexpr int mark = 3;
+inline constexpr int scorer = 5;
+inline constexpr int finish = 6;
+inline constexpr int assister = 10;
+inline constexpr int assist = 11;
+inline constexpr int conceded_finish = 5;
+inline constexpr int play_before = 9;
+// Formation change: the new formation, then each of the 11 rows as position and member.
+inline constexpr int new_formation = 3;
+constexpr int row_position(int row) {
+    return 4 + 2 * row;
+}
+constexpr int row_member(int row) {
+    return 5 + 2 * row;
+}
+// Shoot-out: who kicked first, then the kicks.
+inline constexpr int kick_order = 3;
+inline constexpr int first_kick = 4;
+}  // namespace event_field
+
 // A field's text as a string of its own.
 inline QString owned(const QString& text) {
     return text;
@@ -75,43 +112,44 @@ bool walk_kicks(int first, int end, bool own_first, Field field, OnKick on_kick)
 template <typename Event>
 class EventFields {
   public:
-    auto time() const { return at(1); }
+    auto time() const { return at(event_field::time); }
     int minute() const { return leading_int(time()); }
 
     // Substitution
-    auto slot_position() const { return at(4); }
-    auto member_in() const { return at(5); }
-    auto member_out() const { return at(7); }
+    auto slot_position() const { return at(event_field::slot_position); }
+    auto member_in() const { return at(event_field::member_in); }
+    auto member_out() const { return at(event_field::member_out); }
     // Position change: member 1 takes position B, member 2 position A.
-    auto new_position_1() const { return at(3); }
-    auto member_1() const { return at(4); }
-    auto new_position_2() const { return at(5); }
-    auto member_2() const { return at(6); }
+    auto new_position_1() const { return at(event_field::new_position_1); }
+    auto member_1() const { return at(event_field::member_1); }
+    auto new_position_2() const { return at(event_field::new_position_2); }
+    auto member_2() const { return at(event_field::member_2); }
     // Card
-    auto card() const { return at(3); }
-    auto carded_member() const { return at(4); }
+    auto card() const { return at(event_field::card); }
+    auto carded_member() const { return at(event_field::carded_member); }
     bool sends_off() const { return card() == words::sending_off || card() == words::second_caution; }
     // Goal and conceded goal
-    auto mark() const { return at(3); }
-    auto scorer() const { return at(5); }
-    auto assister() const { return at(10); }
+    auto mark() const { return at(event_field::mark); }
+    auto scorer() const { return at(event_field::scorer); }
+    auto assister() const { return at(event_field::assister); }
     bool is_own_goal() const { return self().kind == EventKind::Goal && scorer() == words::own_goal; }
     GoalDetail finish() const {
-        const int body = self().kind == EventKind::Conceded ? 5 : 6;
-        return detail(body);
+        return detail(self().kind == EventKind::Conceded ? event_field::conceded_finish
+                                                         : event_field::finish);
     }
-    GoalDetail assist() const { return detail(11); }
-    GoalDetail play_before() const { return detail(9); }
+    GoalDetail assist() const { return detail(event_field::assist); }
+    GoalDetail play_before() const { return detail(event_field::play_before); }
     // Formation change: rows 0-10, row 0 the goalkeeper's.
-    auto new_formation() const { return at(3); }
-    auto row_position(int row) const { return at(4 + 2 * row); }
-    auto row_member(int row) const { return at(5 + 2 * row); }
-    // Shoot-out: the order, then the kicks from field 4 on.
-    bool own_kicks_first() const { return at(3) == words::kicks_first; }
+    auto new_formation() const { return at(event_field::new_formation); }
+    auto row_position(int row) const { return at(event_field::row_position(row)); }
+    auto row_member(int row) const { return at(event_field::row_member(row)); }
+    // Shoot-out: the order, then the kicks.
+    bool own_kicks_first() const { return at(event_field::kick_order) == words::kicks_first; }
     std::vector<ShootOutKick> kicks() const {
         std::vector<ShootOutKick> result;
         walk_kicks(
-            4, self().field_count() + 1, own_kicks_first(), [this](int i) { return QStringView(at(i)); },
+            event_field::first_kick, self().field_count() + 1, own_kicks_first(),
+            [this](int i) { return QStringView(at(i)); },
             [&](bool own, int i) {
                 result.push_back({own, at(i) == words::kick_scored, own ? owned(at(i + 1)) : QString()});
             });
@@ -120,7 +158,8 @@ class EventFields {
     ShootOutScore shoot_out_score() const {
         ShootOutScore score;
         walk_kicks(
-            4, self().field_count() + 1, own_kicks_first(), [this](int i) { return QStringView(at(i)); },
+            event_field::first_kick, self().field_count() + 1, own_kicks_first(),
+            [this](int i) { return QStringView(at(i)); },
             [&](bool own, int i) {
                 if (at(i) == words::kick_scored) {
                     ++(own ? score.own : score.opponent);
@@ -148,6 +187,11 @@ class GameEvent : public EventFields<GameEvent> {
     QString field(int number) const { return fields.value(number - 1); }
     int field_count() const { return static_cast<int>(fields.size()); }
 };
+
+// The numbers of an event's fields that hold a member's name (an own goal's "オウンゴール" is none),
+// and of those that hold a position code.
+std::vector<int> member_field_numbers(const GameEvent& event);
+std::vector<int> position_field_numbers(const GameEvent& event);
 
 // Where an event stands in a record's field list.
 struct EventSpan {

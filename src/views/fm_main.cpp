@@ -3,6 +3,7 @@
 #include "copy_texts.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/fm_game_delete.h"
+#include "dialogs/fm_game_modify.h"
 #include "dialogs/fm_new.h"
 #include "dialogs/fm_open.h"
 #include "dialogs/fm_setting.h"
@@ -14,6 +15,7 @@
 #include "master/fm_setting_input.h"
 #include "statistics_views.h"
 #include "store/file_location.h"
+#include "store/master_lists.h"
 #include "store/startup_settings.h"
 #include "toolbar_icons.h"
 #include "widgets/child_window.h"
@@ -39,7 +41,9 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 #include <tuple>
+#include <variant>
 
 namespace kl {
 namespace {
@@ -216,6 +220,8 @@ void fm_main::build_menus() {
 
     QMenu* game_edit = menu(u"menu_game_edit", u"データ編集(&G)");
     entry(game_edit, u"menu_game_input", u"試合データ入力(&I)", QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(entry(game_edit, u"menu_game_modify", u"試合データ修正(&M)", QKeySequence(Qt::CTRL | Qt::Key_M)),
+            &QAction::triggered, this, &fm_main::open_game_modify);
     entry(game_edit, u"menu_game_delete", u"試合データ削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* reference = menu(u"menu_game_reference", u"データ参照(&R)");
@@ -264,6 +270,13 @@ void fm_main::build_context_menus() {
     QAction* detail = menu_popup_lst->addAction(QStringLiteral(u"試合データ詳細"));
     detail->setObjectName(QStringLiteral(u"menu_popup_lst_game"));
     connect(detail, &QAction::triggered, this, &fm_main::open_selected_game_detail);
+    QAction* modify = menu_popup_lst->addAction(QStringLiteral(u"試合データ修正"));
+    modify->setObjectName(QStringLiteral(u"menu_popup_lst_modify"));
+    connect(modify, &QAction::triggered, this, [this] {
+        if (const std::optional<int> game = game_list_->selected_game()) {
+            open_game_correction(*game);
+        }
+    });
 
     menu_popup_team = new QMenu(QStringLiteral(u"ポップアップ(チーム)"), this);
     menu_popup_team->setObjectName(QStringLiteral(u"menu_popup_team"));
@@ -364,6 +377,42 @@ void fm_main::open_file() {
 
 void fm_main::open_game_input() {
     auto* wizard = new fm_game_input(store_, this);
+    connect(wizard, &fm_game_input::games_changed, this, &fm_main::refresh_game_lists);
+    open_window(wizard);
+}
+
+// 試合データ修正: the game shown on the detail sheet, or else the one selected in the game list, is
+// chosen when the window opens; its choice opens the wizard once the window is gone.
+void fm_main::open_game_modify() {
+    std::optional<int> shown = game_list_->selected_game();
+    if (visible_view() == View::game_detail || !shown) {
+        const int chosen = game_detail_->cb_game_data->currentIndex();
+        shown = chosen >= 0 ? std::optional(chosen) : shown;
+    }
+    auto* dialog = new fm_game_modify(store_, this, shown);
+    auto chosen_game = std::make_shared<std::optional<int>>();
+    connect(dialog, &fm_game_modify::game_chosen, this,
+            [chosen_game](int position) { *chosen_game = position; });
+    open_window(dialog);
+    // After the window's own closing has given the main window back.
+    connect(dialog, &QObject::destroyed, this, [this, chosen_game] {
+        if (*chosen_game) {
+            open_game_correction(**chosen_game);
+        }
+    });
+}
+
+// The wizard on a stored game, or the message of a game it could not have entered.
+void fm_main::open_game_correction(int position) {
+    const std::variant<GameCorrection, md::UserMessage> opened =
+        open_correction(store_, position,
+                        md::formations_from_fields(
+                            md::split_lines_into_fields(store_.formation_lines, md::formation_field_count)));
+    if (const auto* refusal = std::get_if<md::UserMessage>(&opened)) {
+        show_message(*refusal);
+        return;
+    }
+    auto* wizard = new fm_game_input(store_, this, std::get<GameCorrection>(opened));
     connect(wizard, &fm_game_input::games_changed, this, &fm_main::refresh_game_lists);
     open_window(wizard);
 }

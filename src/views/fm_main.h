@@ -85,6 +85,8 @@ class fm_main : public QMainWindow {
     void open_file();
     void open_game_input();
     void open_game_delete();
+    void open_game_modify();
+    void open_game_correction(int position);
     void open_master_data();
     void open_settings();
     void team_file_created(bool first_start);
