@@ -440,12 +440,20 @@ void fm_game_input::complete() {
         show_message(*refusal);
         return;
     }
-    if (!save_or_report(store_)) {
-        store_ = before;
-        return;
+    switch (save_or_report(store_)) {
+        case SaveOutcome::saved:
+            emit games_changed();
+            close();
+            break;
+        case SaveOutcome::not_saved:
+            store_ = before;
+            break;
+        case SaveOutcome::reloaded:
+            // Page 1's check for a stored game looks at the games of the file as loaded now.
+            store_.build_game_index();
+            emit team_file_reloaded();
+            break;
     }
-    emit games_changed();
-    close();
 }
 
 void fm_game_input::sync_lineup() {
