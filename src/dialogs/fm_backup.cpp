@@ -26,8 +26,9 @@ fm_backup::fm_backup(md::DataStore& store, const QWidget* owner)
     lst_backup->setAllColumnsShowFocus(true);
     lst_backup->setHeaderLabels({QStringLiteral(u"日時"), QStringLiteral(u"チーム名"),
                                  QStringLiteral(u"試合数"), QStringLiteral(u"変更内容")});
-    const int widths[] = {2400, 2000, 900, 3600};
-    for (int column = 0; column < 4; ++column) {
+    // What changed takes the rest of the width.
+    const int widths[] = {2250, 1800, 900};
+    for (int column = 0; column < 3; ++column) {
         lst_backup->setColumnWidth(column, column_width(lst_backup, widths[column]));
     }
 
