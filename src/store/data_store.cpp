@@ -259,28 +259,19 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
     if (data_file_path.isEmpty()) {
         return fail(QStringLiteral(u"（ファイルが開かれていません）"));
     }
-    // The file as it is now; read only when its stamp is not the one the program last saw.
-    const std::optional<FileStamp> stamp = file_stamp(data_file_path);
-    const bool known = known_file_ && known_file_->path == data_file_path;
-    std::optional<QByteArray> on_disk;
-    bool changed = false;
-    if (stamp && known && known_file_->unchanged(stamp)) {
-        on_disk = known_file_->bytes;
-    } else if (stamp) {
-        on_disk = read_whole_file(data_file_path);
-        if (!on_disk) {
-            return fail(QStringLiteral(u"（ファイルを読み込めません）"));
-        }
-        changed = known && *on_disk != known_file_->bytes;
+    const FileOnDisk on_disk = file_on_disk();
+    if (!on_disk.readable) {
+        return fail(QStringLiteral(u"（ファイルを読み込めません）"));
     }
+    const bool changed = on_disk.changed;
     if (changed && on_change == OnDiskChange::refuse) {
         result.changed_on_disk = true;
         result.unsaved = bytes;
         return fail(QStringLiteral(u"（他のプログラムによって変更されています）"));
     }
     std::optional<QString> backup_failure;
-    if (on_disk) {
-        const BackupWritten backup = write_backup(data_file_path, *on_disk);
+    if (on_disk.bytes) {
+        const BackupWritten backup = write_backup(data_file_path, *on_disk.bytes);
         // Another program's version would be kept nowhere: then the file is not overwritten.
         if (!backup.ok && changed) {
             return fail(backup_failure_text(backup.reason));
@@ -301,6 +292,19 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
             UserMessage{QStringLiteral(u"バックアップエラー"), backup_failure_text(*backup_failure)};
     }
     return result;
+}
+
+DataStore::FileOnDisk DataStore::file_on_disk() const {
+    const std::optional<FileStamp> stamp = file_stamp(data_file_path);
+    if (!stamp) {
+        return {};
+    }
+    const bool known = known_file_ && known_file_->path == data_file_path;
+    if (known && known_file_->unchanged(stamp)) {
+        return {true, known_file_->bytes, false};
+    }
+    const std::optional<QByteArray> bytes = read_whole_file(data_file_path);
+    return {bytes.has_value(), bytes, bytes && known && *bytes != known_file_->bytes};
 }
 
 KeptDiskVersion DataStore::keep_disk_version(const QByteArray& unsaved) {

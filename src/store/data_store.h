@@ -156,6 +156,14 @@ class DataStore {
         QByteArray bytes;
     };
 
+    // The team file as it is now, and whether it changed since the program last read or wrote it.
+    struct FileOnDisk {
+        bool readable = true;
+        std::optional<QByteArray> bytes;  // none when there is no file
+        bool changed = false;
+    };
+    FileOnDisk file_on_disk() const;
+
     VerbatimLines verbatim_lines_;
     std::optional<KnownFile> known_file_;
     bool backup_failure_told_ = false;  // for the whole run, whichever file is open
