@@ -1,3 +1,4 @@
+#include "store/cp932_codec.h"
 #include "store/team_backups.h"
 #include "support/game_builder.h"
 #include "support/main_window_fixture.h"
@@ -195,6 +196,33 @@ TEST_F(BackupWindow, AFileChangedBehindTheProgramIsNeverOverwrittenUnasked) {
     EXPECT_EQ(read_bytes(md::list_backups(team_file).front().path), again);
     EXPECT_EQ(store.member_list, QStringLiteral(u"佐藤,伊藤,鈴木"));
     EXPECT_EQ(test::read_lines_cp932(team_file).at(3), QStringLiteral(u"佐藤,伊藤,鈴木"));
+}
+
+// The deletion window shows the version kept, as the main window does; the deletion is the backup.
+TEST_F(BackupWindow, ADeletionOverAFileChangedBehindTheProgramCanKeepTheOtherVersion) {
+    test::GameBuilder added;
+    added.date = QStringLiteral(u"2006/06/01");
+    test::write_cp932_lines(team_file,
+                            team_lines(QStringLiteral(u"佐藤"), {early.line(), late.line(), added.line()}));
+    const QByteArray theirs = read_bytes(team_file);
+    QWidget* deletion = open(u"tb_main_10", u"fm_game_delete");
+    ASSERT_NE(deletion, nullptr);
+    auto* games = find_child<QListWidget>(deletion, u"lst_game");
+    ASSERT_EQ(games->count(), 2);
+
+    test::MessageBoxAnswerer answerer(QMessageBox::No);
+    games->setCurrentRow(0);
+    find_child<QPushButton>(deletion, u"cm_game_delete")->click();
+    ASSERT_EQ(answerer.seen().size(), 2U);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"変更の確認"));
+    EXPECT_EQ(read_bytes(team_file), theirs);
+    EXPECT_EQ(games->count(), 3);
+    EXPECT_EQ(find_child<QListWidget>(deletion, u"lst_game_sub")->count(), 3);
+    EXPECT_EQ(listed_games(), 3);
+    const std::vector<md::BackupFile> backups = md::list_backups(team_file);
+    ASSERT_EQ(backups.size(), 1U);
+    EXPECT_FALSE(read_bytes(backups[0].path).contains(md::encode_cp932(early.line()).value_or("?")));
+    EXPECT_TRUE(read_bytes(backups[0].path).contains(md::encode_cp932(late.line()).value_or("?")));
 }
 
 }  // namespace
