@@ -121,7 +121,7 @@ void EditorPage::remove_selected() {
     if (removal.reloaded) {
         emit team_file_reloaded();
     }
-    if (removal.saved == SaveOutcome::saved) {
+    if (removal.outcome == SaveOutcome::saved) {
         fill();
     }
 }

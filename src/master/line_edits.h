@@ -13,8 +13,8 @@ namespace kl {
 SaveOutcome store_line(md::DataStore& store, QStringList& lines, int position, const QString& line);
 
 struct LineRemoval {
-    SaveOutcome saved = SaveOutcome::not_saved;
-    bool reloaded = false;  // the file was loaded again
+    SaveOutcome outcome = SaveOutcome::not_saved;
+    bool reloaded = false;  // the store was loaded again from the file
 };
 
 // Removes the line at position of lines, saves and loads the open file again. A save that fails
