@@ -1,6 +1,8 @@
+#include "dialogs/backup_list.h"
 #include "ratio_reporter.h"
 #include "store/cp932_codec.h"
 #include "store/data_store.h"
+#include "store/team_backups.h"
 #include "team_file_generator.h"
 
 #include <benchmark/benchmark.h>
@@ -76,6 +78,20 @@ void save_team_data(benchmark::State& state) {
     }
 }
 
+// バックアップから復元 opening on the most backups a file keeps, each of the large file: every one is
+// read in full and compared with the one before.
+void backup_rows(benchmark::State& state) {
+    const QString team = large_file().folder.filePath(QStringLiteral(u"backed_up.kld"));
+    const std::optional<QByteArray> bytes = md::read_whole_file(large_file().path);
+    const QDateTime start(QDate(2024, 4, 6), QTime(10, 0));
+    for (int i = 0; i < md::kept_backups; ++i) {
+        md::write_backup(team, bytes.value_or(QByteArray()), start.addSecs(i));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kl::backup_rows(team));
+    }
+}
+
 void build_game_index(benchmark::State& state) {
     md::DataStore store = loaded_store();
     for (auto _ : state) {
@@ -89,6 +105,7 @@ BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(baseline_convert_and_write)->Unit(benchmark::kMillisecond);
 BENCHMARK(save_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(build_game_index)->Unit(benchmark::kMillisecond);
+BENCHMARK(backup_rows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -96,5 +113,6 @@ int main(int argc, char** argv) {
     return kl::bench::run_with_ratios(argc, argv,
                                       {{"load_team_data", "baseline_read_and_convert"},
                                        {"save_team_data", "baseline_convert_and_write"},
-                                       {"build_game_index", "baseline_read_and_convert"}});
+                                       {"build_game_index", "baseline_read_and_convert"},
+                                       {"backup_rows", "baseline_read_and_convert"}});
 }

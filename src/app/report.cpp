@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "dialogs/backup_list.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/stats_filter.h"
@@ -16,7 +17,7 @@ namespace {
 const QString usage_line = QStringLiteral(
     u"usage: kickledger-report games FILE [--sort C] | detail FILE N | team FILE [OPTIONS] | player FILE "
     u"MEMBER "
-    u"[OPTIONS]   (OPTIONS: --period FROM TO, --meeting NAME, --sort C)");
+    u"[OPTIONS] | backups FILE   (OPTIONS: --period FROM TO, --meeting NAME, --sort C)");
 
 ReportOutcome usage() {
     return {report_usage, {}, usage_line + u'\n'};
@@ -166,6 +167,14 @@ ReportOutcome player_report(const QStringList& arguments) {
     return {0, personal_view_copy_text(store.team_name, content), {}};
 }
 
+// The rows of バックアップから復元; the team file itself need not be there any more.
+ReportOutcome backups_report(const QStringList& arguments) {
+    if (arguments.size() != 2) {
+        return usage();
+    }
+    return {0, backup_rows_text(backup_rows(arguments[1])), {}};
+}
+
 }  // namespace
 
 ReportOutcome run_report(const QStringList& arguments) {
@@ -181,6 +190,9 @@ ReportOutcome run_report(const QStringList& arguments) {
     }
     if (view == QStringLiteral(u"player")) {
         return player_report(arguments);
+    }
+    if (view == QStringLiteral(u"backups")) {
+        return backups_report(arguments);
     }
     return usage();
 }

@@ -17,7 +17,7 @@ inline constexpr int report_check_failed = 2;
 inline constexpr int report_usage = 64;
 
 // Runs the report command on its arguments (without the program name). Reads the team data file
-// named in them and nothing else; writes nothing.
+// named in them (or its backups) and nothing else; writes nothing.
 ReportOutcome run_report(const QStringList& arguments);
 
 }  // namespace kl

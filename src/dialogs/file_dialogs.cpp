@@ -89,8 +89,11 @@ md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name
     if (!first_start && !store.data_file_path.isEmpty() && store.start_mode == 0) {
         store.start_file_path = store.data_file_path;
     }
-    store.data_file_path = file_name;
-    store.team_name = team_name;
+    // Read back as written, so that the next save knows the file as the program left it.
+    if (!store.load_team_file(file_name).ok()) {
+        store.data_file_path = file_name;
+        store.team_name = team_name;
+    }
     return store.save_settings();
 }
 
@@ -175,20 +178,13 @@ QStringList deletion_entries(const md::DataStore& store) {
     return entries;
 }
 
-std::optional<md::UserMessage> delete_game(md::DataStore& store, int position) {
+md::SaveResult delete_game(md::DataStore& store, int position, md::OnDiskChange on_change) {
     const QString removed = store.game_lines.takeAt(position);
-    const md::SaveResult saved = store.save_team_data();
+    const md::SaveResult saved = store.save_team_data(on_change);
     if (!saved.ok) {
         store.game_lines.insert(position, removed);
-        return saved.message();
     }
-    const QString open_file = store.data_file_path;
-    const md::LoadResult reloaded = store.reload_team_data();
-    if (!reloaded.ok()) {
-        return reloaded.message();
-    }
-    store.data_file_path = open_file;
-    return std::nullopt;
+    return saved;
 }
 
 }  // namespace kl

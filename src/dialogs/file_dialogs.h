@@ -71,8 +71,8 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
 // The deletion list texts of the stored games, in stored order.
 QStringList deletion_entries(const md::DataStore& store);
 
-// Removes the game at stored position, saves and loads the open file again. The game stays when the
-// save fails; the message tells why something failed.
-std::optional<md::UserMessage> delete_game(md::DataStore& store, int position);
+// Removes the game at stored position and saves; the game stays when it is not saved. (削除 then
+// loads the file again.)
+md::SaveResult delete_game(md::DataStore& store, int position, md::OnDiskChange on_change);
 
 }  // namespace kl

@@ -2,8 +2,8 @@
 
 #include "file_dialogs.h"
 #include "widgets/child_window.h"
-#include "widgets/message_box.h"
 #include "widgets/naming.h"
+#include "widgets/store_actions.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -31,9 +31,10 @@ void fm_game_delete::delete_selected() {
     if (!position) {
         return;
     }
-    if (const std::optional<md::UserMessage> failure = delete_game(store_, *position)) {
-        show_message(*failure);
-    } else {
+    const SaveOutcome outcome = write_or_report(store_, [this, position](md::OnDiskChange on_change) {
+        return delete_game(store_, *position, on_change);
+    });
+    if (outcome == SaveOutcome::reloaded || (outcome == SaveOutcome::saved && reload_or_report(store_))) {
         emit team_file_reloaded();
     }
     fill_lists();

@@ -18,7 +18,8 @@ class fm_game_delete : public GameListDialog {
 
   Q_SIGNALS:
     void games_changed();
-    // The deletion saved the file and loaded it again.
+    // The store was loaded again from the file: after a deletion, or when the file had changed on
+    // disk and its version was kept.
     void team_file_reloaded();
 
   private:

@@ -515,17 +515,30 @@ void fm_game_input::complete() {
     const QStringList& fields = page->state().event_fields;
     const int field_count = page->state().event_field_count;
     if (const std::optional<md::UserMessage> refusal =
-            correction_ ? replace_game(store_, correction_->position, fields, field_count, typed)
-                        : complete_game(store_, fields, field_count, typed)) {
+            correction_ && correction_->position >= 0
+                ? replace_game(store_, correction_->position, fields, field_count, typed)
+                : complete_game(store_, fields, field_count, typed)) {
         show_message(*refusal);
         return;
     }
-    if (!save_or_report(store_)) {
-        store_ = before;
-        return;
+    switch (save_or_report(store_)) {
+        case SaveOutcome::saved:
+            emit games_changed();
+            close();
+            break;
+        case SaveOutcome::not_saved:
+            store_ = before;
+            break;
+        case SaveOutcome::reloaded:
+            // Page 1's check for a stored game looks at the games of the file as loaded now, and a
+            // corrected game takes the place of its line where the file still holds it.
+            store_.build_game_index();
+            if (correction_) {
+                correction_->position = static_cast<int>(store_.game_lines.indexOf(correction_->line));
+            }
+            emit team_file_reloaded();
+            break;
     }
-    emit games_changed();
-    close();
 }
 
 void fm_game_input::sync_lineup() {

@@ -64,6 +64,9 @@ class fm_game_input : public QWidget {
 
   Q_SIGNALS:
     void games_changed();
+    // 完了 found the file changed by another program and the user kept that version: the store was
+    // loaded again, and the wizard stays open so that 完了 can add the game to that version.
+    void team_file_reloaded();
 
   private:
     QWidget* build_page1();

@@ -284,7 +284,8 @@ std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStor
     if (!game) {
         return refused(QStringLiteral(u"試合データがありません"));
     }
-    GameCorrection correction{position, *game, info_of(*game), {}, lineup_of(*game, store.member_list)};
+    GameCorrection correction{position, store.game_lines[position],         *game, info_of(*game),
+                              {},       lineup_of(*game, store.member_list)};
     correction.rules = {game->meeting(),    game->game_time(),    game->extra_time(),
                         game->extra_mode(), game->extra_length(), game->shoot_out()};
     // Pages 1 and 2 must show the game as its fixed fields hold it, and pass their own checks.

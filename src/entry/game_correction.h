@@ -42,7 +42,8 @@ std::vector<md::Formation> replay_formations(const std::vector<md::Formation>& m
 
 // A stored game opened for correction: its pages as they were when it was entered.
 struct GameCorrection {
-    int position = -1;  // its line in game_lines
+    int position = -1;  // its line in game_lines; -1 once the file no longer holds the line
+    QString line;       // the line as stored
     md::GameRecord game;
     GameInfo info;      // page 1
     md::Meeting rules;  // the meeting's rules as stored with the game

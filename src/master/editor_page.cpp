@@ -88,6 +88,20 @@ void EditorPage::close_editor() {
     reset_editor();
 }
 
+void EditorPage::store_edited_line(const QString& line) {
+    switch (store_line(store_, lines(), changed_position_, line)) {
+        case SaveOutcome::saved:
+            close_editor();
+            fill();
+            break;
+        case SaveOutcome::reloaded:
+            emit team_file_reloaded();
+            break;
+        case SaveOutcome::not_saved:
+            break;
+    }
+}
+
 QString EditorPage::selected_name() const {
     const QList<QTreeWidgetItem*> selected = list_view_->selectedItems();
     return selected.isEmpty() ? QString() : selected.front()->text(0);
@@ -107,7 +121,7 @@ void EditorPage::remove_selected() {
     if (removal.reloaded) {
         emit team_file_reloaded();
     }
-    if (removal.saved) {
+    if (removal.outcome == SaveOutcome::saved) {
         fill();
     }
 }

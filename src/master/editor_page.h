@@ -27,7 +27,8 @@ class EditorPage : public QWidget {
     void focus_add();
 
   Q_SIGNALS:
-    // A deletion saved the file and loaded it again.
+    // The store was loaded again from the file: after a deletion, or when a save kept the version
+    // another program had written.
     void team_file_reloaded();
 
   protected:
@@ -40,6 +41,8 @@ class EditorPage : public QWidget {
     void open_editor(const QString& former_name, int position);
     // Back to the list, with the editor reset.
     void close_editor();
+    // The editor's line stored at the position it was opened for, and saved; back to the list.
+    void store_edited_line(const QString& line);
     // The stored line of the selected row, by its name; -1 when no row with a name is selected.
     int selected_position() const;
     QString selected_name() const;

@@ -50,9 +50,19 @@ fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ts_setting, &QTabBar::currentChanged, this, &fm_setting_input::show_tab);
     for (EditorPage* page : std::initializer_list<EditorPage*>{formation_page_, meeting_page_}) {
-        connect(page, &EditorPage::team_file_reloaded, this, &fm_setting_input::team_file_reloaded);
+        connect(page, &EditorPage::team_file_reloaded, this, &fm_setting_input::show_reloaded_file);
+    }
+    for (NamePage* page : name_pages_) {
+        connect(page, &NamePage::team_file_reloaded, this, &fm_setting_input::show_reloaded_file);
     }
     show_tab(0);
+}
+
+// The pages show the store as loaded again; an editor that was open had its line kept in a backup
+// (or already stored).
+void fm_setting_input::show_reloaded_file() {
+    show_tab(ts_setting->currentIndex());
+    emit team_file_reloaded();
 }
 
 void fm_setting_input::show_tab(int tab) {

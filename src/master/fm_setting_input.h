@@ -30,9 +30,12 @@ class fm_setting_input : public QWidget {
     QPushButton* cm_cancel;
 
   Q_SIGNALS:
+    // The store was loaded again from the file.
     void team_file_reloaded();
 
   private:
+    void show_reloaded_file();
+
     md::DataStore& store_;
     std::array<NamePage*, 3> name_pages_;
     FormationPage* formation_page_;

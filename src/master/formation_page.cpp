@@ -1,6 +1,5 @@
 #include "formation_page.h"
 
-#include "line_edits.h"
 #include "store/master_lists.h"
 #include "store/vocabulary.h"
 #include "widgets/message_box.h"
@@ -166,10 +165,7 @@ void FormationPage::accept() {
             ->setFocus();
         return;
     }
-    if (store_line(store_, store_.formation_lines, changed_position_, compose_formation_line(chosen))) {
-        close_editor();
-        fill();
-    }
+    store_edited_line(compose_formation_line(chosen));
 }
 
 FormationDraft FormationPage::draft() const {

@@ -1,30 +1,34 @@
 #include "line_edits.h"
 
-#include "widgets/store_actions.h"
-
 namespace kl {
 
-bool store_line(md::DataStore& store, QStringList& lines, int position, const QString& line) {
+SaveOutcome store_line(md::DataStore& store, QStringList& lines, int position, const QString& line) {
     const QStringList before = lines;
     if (position >= 0) {
         lines[position] = line;
     } else {
         lines.append(line);
     }
-    if (!save_or_report(store)) {
+    const SaveOutcome outcome = save_or_report(store);
+    if (outcome == SaveOutcome::not_saved) {
         lines = before;
-        return false;
     }
-    return true;
+    return outcome;
 }
 
 LineRemoval remove_line(md::DataStore& store, QStringList& lines, int position) {
     const QString removed = lines.takeAt(position);
-    if (!save_or_report(store)) {
-        lines.insert(position, removed);
-        return {};
+    const SaveOutcome outcome = save_or_report(store);
+    switch (outcome) {
+        case SaveOutcome::not_saved:
+            lines.insert(position, removed);
+            return {};
+        case SaveOutcome::reloaded:
+            return {outcome, true};
+        case SaveOutcome::saved:
+            break;
     }
-    return {true, reload_or_report(store)};
+    return {outcome, reload_or_report(store)};
 }
 
 }  // namespace kl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/data_store.h"
+#include "widgets/store_actions.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,12 +9,12 @@
 namespace kl {
 
 // Puts line at position of lines (a table of store), or after the last one when position is -1,
-// and saves. A save that fails puts the lines back as they were. True when saved.
-bool store_line(md::DataStore& store, QStringList& lines, int position, const QString& line);
+// and saves. A save that fails puts the lines back as they were.
+SaveOutcome store_line(md::DataStore& store, QStringList& lines, int position, const QString& line);
 
 struct LineRemoval {
-    bool saved = false;     // the line is gone from the file
-    bool reloaded = false;  // and the file was loaded again
+    SaveOutcome outcome = SaveOutcome::not_saved;
+    bool reloaded = false;  // the store was loaded again from the file
 };
 
 // Removes the line at position of lines, saves and loads the open file again. A save that fails

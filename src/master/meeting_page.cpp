@@ -1,6 +1,5 @@
 #include "meeting_page.h"
 
-#include "line_edits.h"
 #include "store/master_lists.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
@@ -201,10 +200,7 @@ void MeetingPage::accept() {
         (refusal->focus == MeetingField::name ? static_cast<QWidget*>(tx_meeting) : cb_ex)->setFocus();
         return;
     }
-    if (store_line(store_, store_.meeting_lines, changed_position_, compose_meeting_line(chosen))) {
-        close_editor();
-        fill();
-    }
+    store_edited_line(compose_meeting_line(chosen));
 }
 
 int MeetingPage::time_value(int index) const {

@@ -129,8 +129,7 @@ void NamePage::add() {
     }
     const QString before = stored_line();
     stored_line() = md::line_with_name(before, names.isEmpty(), name);
-    if (!save_or_report(store_)) {
-        stored_line() = before;
+    if (!save_line(before)) {
         return;
     }
     // The selection stays with the name it was on, so 削除 never takes the new name unasked.
@@ -153,12 +152,25 @@ void NamePage::remove() {
     // The line is written again from the list, so after a deletion it is in the list's order.
     const QString before = stored_line();
     stored_line() = names.join(u',');
-    if (!save_or_report(store_)) {
-        stored_line() = before;
+    if (!save_line(before)) {
         fill();
         return;
     }
     show_names(names, selected);
+}
+
+bool NamePage::save_line(const QString& before) {
+    switch (save_or_report(store_)) {
+        case SaveOutcome::saved:
+            return true;
+        case SaveOutcome::not_saved:
+            stored_line() = before;
+            break;
+        case SaveOutcome::reloaded:
+            emit team_file_reloaded();
+            break;
+    }
+    return false;
 }
 
 }  // namespace kl

@@ -30,7 +30,14 @@ class NamePage : public QWidget {
     QPushButton* add_button;
     QPushButton* delete_button;
 
+  Q_SIGNALS:
+    // A save kept the version another program had written: the store was loaded again.
+    void team_file_reloaded();
+
   private:
+    // Saves the changed line; false when the change is not in the file (taken back, or kept as a
+    // backup while the store was loaded again).
+    bool save_line(const QString& before);
     QStringList listed() const;
     void show_names(const QStringList& names, int selected);
     QString& stored_line();

@@ -5,8 +5,10 @@
 #include "game_record.h"
 #include "master_lists.h"
 #include "startup_settings.h"
+#include "team_backups.h"
 #include "vocabulary.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace md {
@@ -136,6 +138,12 @@ UserMessage SaveResult::message() const {
             QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
 }
 
+UserMessage SaveResult::changed_question() const {
+    return {QStringLiteral(u"変更の確認"),
+            QStringLiteral(u"「") + file +
+                QStringLiteral(u"」　は他のプログラムによって変更されています。上書きしますか？")};
+}
+
 void DataStore::clear_data_store() {
     team_name.clear();
     member_list.clear();
@@ -150,6 +158,7 @@ void DataStore::clear_data_store() {
     game_fields.clear();
     game_index.clear();
     verbatim_lines_.clear();
+    known_file_.reset();
     data_file_path.clear();
     start_mode = 0;
 }
@@ -177,11 +186,17 @@ LoadResult DataStore::load_team_file(const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         return fail(LoadResult::Status::no_file, {});
     }
+    // Stamped before reading: a change while it is read makes the stamp differ at the next save.
+    const std::optional<FileStamp> stamp = file_stamp(path);
     const std::optional<QByteArray> content = read_whole_file(path);
     if (!content) {
         return fail(LoadResult::Status::unreadable, QStringLiteral(u"（ファイルを開けません）"));
     }
-    return load_team_bytes(*content, path);
+    result = load_team_bytes(*content, path);
+    if (result.ok()) {
+        known_file_ = KnownFile{path, stamp, *content};
+    }
+    return result;
 }
 
 LoadResult DataStore::load_team_bytes(const QByteArray& content, const QString& name) {
@@ -207,6 +222,7 @@ LoadResult DataStore::load_team_bytes(const QByteArray& content, const QString& 
     }
     staged.verbatim_lines_.insert(decoded.verbatim);
     staged.data_file_path = name;
+    staged.known_file_.reset();
     *this = std::move(staged);
     return result;
 }
@@ -223,20 +239,95 @@ QStringList DataStore::team_file_lines() const {
     return lines;
 }
 
-SaveResult DataStore::save_team_data() const {
-    SaveResult result;
-    result.file = data_file_path;
+SaveResult DataStore::save_team_data(OnDiskChange on_change) {
     if (data_file_path.isEmpty()) {
-        result.ok = false;
-        result.reason = QStringLiteral(u"（ファイルが開かれていません）");
-        return result;
+        return write_team_file({}, on_change);
     }
     const EncodedLines encoded = encode_team_file();
-    const WriteResult written =
-        encoded.ok() ? write_whole_file(data_file_path, encoded.bytes) : WriteResult{false, encoded.refusal};
-    result.ok = written.ok;
-    result.reason = written.reason;
+    if (!encoded.ok()) {
+        return {false, data_file_path, encoded.refusal};
+    }
+    return write_team_file(encoded.bytes, on_change);
+}
+
+SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_change) {
+    SaveResult result{false, data_file_path, {}};
+    const auto fail = [&result](const QString& reason) {
+        result.reason = reason;
+        return result;
+    };
+    if (data_file_path.isEmpty()) {
+        return fail(QStringLiteral(u"（ファイルが開かれていません）"));
+    }
+    const FileOnDisk on_disk = file_on_disk();
+    if (!on_disk.readable) {
+        return fail(QStringLiteral(u"（ファイルを読み込めません）"));
+    }
+    const bool changed = on_disk.changed;
+    if (changed && on_change == OnDiskChange::refuse) {
+        result.changed_on_disk = true;
+        result.unsaved = bytes;
+        return fail(QStringLiteral(u"（他のプログラムによって変更されています）"));
+    }
+    std::optional<QString> backup_failure;
+    if (on_disk.bytes) {
+        const BackupWritten backup = write_backup(data_file_path, *on_disk.bytes);
+        // Another program's version would be kept nowhere: then the file is not overwritten.
+        if (!backup.ok && changed) {
+            return fail(backup_failure_text(backup.reason));
+        }
+        if (!backup.ok) {
+            backup_failure = backup.reason;
+        }
+    }
+    const WriteResult written = write_whole_file(data_file_path, bytes);
+    if (!written.ok) {
+        return fail(written.reason);
+    }
+    known_file_ = KnownFile{data_file_path, file_stamp(data_file_path), bytes};
+    result.ok = true;
+    if (backup_failure && !backup_failure_told_) {
+        backup_failure_told_ = true;
+        result.backup_notice =
+            UserMessage{QStringLiteral(u"バックアップエラー"), backup_failure_text(*backup_failure)};
+    }
     return result;
+}
+
+DataStore::FileOnDisk DataStore::file_on_disk() const {
+    const std::optional<FileStamp> stamp = file_stamp(data_file_path);
+    if (!stamp) {
+        return {};
+    }
+    const bool known = known_file_ && known_file_->path == data_file_path;
+    if (known && known_file_->unchanged(stamp)) {
+        return {true, known_file_->bytes, false};
+    }
+    const std::optional<QByteArray> bytes = read_whole_file(data_file_path);
+    return {bytes.has_value(), bytes, bytes && known && *bytes != known_file_->bytes};
+}
+
+KeptDiskVersion DataStore::keep_disk_version(const QByteArray& unsaved) {
+    const BackupWritten backup = write_backup(data_file_path, unsaved);
+    if (!backup.ok) {
+        return {false, SaveResult{false, data_file_path, backup_failure_text(backup.reason)}.message()};
+    }
+    const QString kept =
+        QDir::cleanPath(QFileInfo(data_file_path)
+                            .dir()
+                            .filePath(QStringLiteral(u"backup/") + QFileInfo(backup.path).fileName()));
+    const QString where = QStringLiteral(u"保存しなかった変更は　「") + kept +
+                          QStringLiteral(u"」　に残してあります。「バックアップから復元」　で戻せます。");
+    // The store is loaded again only from a file that can be read in full.
+    DataStore reloaded = *this;
+    const LoadResult loaded = reloaded.reload_team_data();
+    if (!loaded.ok()) {
+        return {false, {loaded.message().title, loaded.refusal_text() + where}};
+    }
+    *this = std::move(reloaded);
+    return {true,
+            {QStringLiteral(u"変更の確認"),
+             QStringLiteral(u"「") + data_file_path + QStringLiteral(u"」　を読み込み直しました。") + where}};
 }
 
 EncodedLines DataStore::encode_team_file() const {

@@ -26,12 +26,32 @@ struct LoadResult {
     QString refusal_text() const;
 };
 
+// What a save does when the team file on disk is no longer what the program read or wrote last
+// (another program, a sync tool, changed it).
+enum class OnDiskChange { refuse, overwrite };
+
 struct SaveResult {
+    SaveResult() = default;
+    SaveResult(bool ok, const QString& file, const QString& reason) : ok(ok), file(file), reason(reason) {}
+
     bool ok = true;
     QString file;
     QString reason;
+    // Refused: the file changed on disk. unsaved holds the bytes that were to be written.
+    bool changed_on_disk = false;
+    QByteArray unsaved;
+    // Saved without a backup of the file as it was; told only the first time in a run.
+    std::optional<UserMessage> backup_notice;
 
     UserMessage message() const;
+    // "「A.kld」　は他のプログラムによって変更されています。上書きしますか？"
+    UserMessage changed_question() const;
+};
+
+// The end of a save refused because the file changed on disk, when the version on disk is kept.
+struct KeptDiskVersion {
+    bool reloaded = false;  // the program's version is a backup and the file was loaded again
+    UserMessage message;    // where the program's version was kept, or why nothing was done
 };
 
 // Everything the program knows of the open team and its start-up settings. Tables are filled densely
@@ -89,7 +109,15 @@ class DataStore {
     // reload_path_override, so setting.ini is not asked which file.
     LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
-    SaveResult save_team_data() const;
+    SaveResult save_team_data(OnDiskChange on_change = OnDiskChange::refuse);
+    // Replaces the team file with bytes. Every save of the team file comes here: the file as it
+    // was goes to a backup first, and a file changed on disk is overwritten only when on_change
+    // says so (then it is the backup). A failed backup of the program's own last version does not
+    // stop the save.
+    SaveResult write_team_file(const QByteArray& bytes, OnDiskChange on_change = OnDiskChange::refuse);
+    // After a refused save: the program's version (unsaved) becomes a backup and the file on disk is
+    // loaded again. Nothing changes when either cannot be done.
+    KeptDiskVersion keep_disk_version(const QByteArray& unsaved);
     QStringList team_file_lines() const;
     // The first table the file could not hold, as the reason the file is refused
     // ("（大会が166件を超えています）"); nothing when every table is within its capacity.
@@ -110,7 +138,31 @@ class DataStore {
     void rebuild_meeting_fields();
 
   private:
+    // The team file as the program last read or wrote it: compared with one stat before a save,
+    // and read again only when the stat differs (or could not show a change made right after it).
+    struct KnownFile {
+        KnownFile(const QString& path, const std::optional<FileStamp>& stamp, const QByteArray& bytes)
+            : path(path), stamp(stamp), settled(stamp && stamp->settled()), bytes(bytes) {}
+        // Whether the file is still as known, by its stamp now.
+        bool unchanged(const std::optional<FileStamp>& now) const { return settled && now == stamp; }
+
+        QString path;
+        std::optional<FileStamp> stamp;
+        bool settled;
+        QByteArray bytes;
+    };
+
+    // The team file as it is now, and whether it changed since the program last read or wrote it.
+    struct FileOnDisk {
+        bool readable = true;
+        std::optional<QByteArray> bytes;  // none when there is no file
+        bool changed = false;
+    };
+    FileOnDisk file_on_disk() const;
+
     VerbatimLines verbatim_lines_;
+    std::optional<KnownFile> known_file_;
+    bool backup_failure_told_ = false;  // for the whole run, whichever file is open
 };
 
 }  // namespace md

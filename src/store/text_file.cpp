@@ -2,11 +2,14 @@
 
 #include "cp932_codec.h"
 
+#include <sys/stat.h>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <tuple>
 
 namespace md {
 
@@ -149,6 +152,32 @@ std::optional<QByteArray> read_whole_file(const QString& path) {
         return std::nullopt;
     }
     return content;
+}
+
+bool FileStamp::operator==(const FileStamp& other) const {
+    const auto fields = [](const FileStamp& stamp) {
+        return std::tie(stamp.device, stamp.inode, stamp.size, stamp.modified_ns, stamp.status_changed_ns);
+    };
+    return fields(*this) == fields(other);
+}
+
+bool FileStamp::settled() const {
+    constexpr qint64 coarsest_file_time_ns = 2'000'000'000;
+    const qint64 now_ns = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    return std::max(modified_ns, status_changed_ns) + coarsest_file_time_ns < now_ns;
+}
+
+std::optional<FileStamp> file_stamp(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    const auto nanoseconds = [](const timespec& time) {
+        return static_cast<qint64>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    return FileStamp{static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino),
+                     static_cast<qint64>(status.st_size), nanoseconds(status.st_mtim),
+                     nanoseconds(status.st_ctim)};
 }
 
 EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& verbatim) {

@@ -19,6 +19,24 @@ QStringList split_text_lines(const QString& text);
 // Reads a whole file; nullopt when it cannot be opened or read.
 std::optional<QByteArray> read_whole_file(const QString& path);
 
+// What one stat of a file tells: which file it is, its size and the times of its last change. Any
+// write to the file, or a new file put in its place (as sync tools do), changes the stamp.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modified_ns = 0;
+    qint64 status_changed_ns = 0;
+    bool operator==(const FileStamp& other) const;
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+    // Whether any later change of the file changes its stamp. File times are coarse (a few
+    // milliseconds; two seconds on some file systems): a file changed again within the time its
+    // stamp shows, and to the same size, may keep its stamp.
+    bool settled() const;
+};
+// The stamp of the file at path; nullopt when there is no such file.
+std::optional<FileStamp> file_stamp(const QString& path);
+
 // Lines whose cp932 bytes differ from what encoding their text gives (cp932 has a few characters
 // with two codes). Saving writes these bytes back, so an unchanged line keeps its exact bytes.
 using VerbatimLines = QHash<QString, QByteArray>;

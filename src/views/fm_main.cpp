@@ -2,6 +2,7 @@
 
 #include "copy_texts.h"
 #include "dialogs/file_dialogs.h"
+#include "dialogs/fm_backup.h"
 #include "dialogs/fm_game_delete.h"
 #include "dialogs/fm_game_modify.h"
 #include "dialogs/fm_new.h"
@@ -205,6 +206,8 @@ void fm_main::build_menus() {
     QMenu* file = menu(u"menu_file", u"ファイル(&F)");
     entry(file, u"menu_new", u"新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
     entry(file, u"menu_open", u"開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(entry(file, u"menu_restore", u"バックアップから復元(&B)..."), &QAction::triggered, this,
+            &fm_main::open_backup);
     separator(file, u"menu_partition1");
     connect(entry(file, u"menu_sheet", u"スコアシート"), &QAction::triggered, this,
             [this] { open_document(QStringLiteral(u"score sheet.png")); });
@@ -378,6 +381,7 @@ void fm_main::open_file() {
 void fm_main::open_game_input() {
     auto* wizard = new fm_game_input(store_, this);
     connect(wizard, &fm_game_input::games_changed, this, &fm_main::refresh_game_lists);
+    connect(wizard, &fm_game_input::team_file_reloaded, this, &fm_main::show_reloaded_file);
     open_window(wizard);
 }
 
@@ -426,7 +430,13 @@ void fm_main::open_game_delete() {
 
 void fm_main::open_master_data() {
     auto* window = new fm_setting_input(store_, this);
-    connect(window, &fm_setting_input::team_file_reloaded, this, &fm_main::show_loaded_caption);
+    connect(window, &fm_setting_input::team_file_reloaded, this, &fm_main::show_reloaded_file);
+    open_window(window);
+}
+
+void fm_main::open_backup() {
+    auto* window = new fm_backup(store_, this);
+    connect(window, &fm_backup::team_file_reloaded, this, &fm_main::show_reloaded_file);
     open_window(window);
 }
 
@@ -574,6 +584,12 @@ void fm_main::apply_load_result(const md::LoadResult& result) {
 // Loading names the detail view in the caption, whichever view is visible.
 void fm_main::show_loaded_caption() {
     set_caption(view_suffixes[view_index(View::game_detail)]);
+}
+
+// A window loaded the file again: anything in it may have changed.
+void fm_main::show_reloaded_file() {
+    show_loaded_caption();
+    refresh_game_lists();
 }
 
 void fm_main::restore_placement() {

@@ -75,6 +75,7 @@ class fm_main : public QMainWindow {
     // The given file when it passes the checks of a given file; the refusal is shown.
     std::optional<QString> accepted_given_file(const QString& path);
     void show_loaded_caption();
+    void show_reloaded_file();
     void restore_placement();
     void record_placement();
     void show_game_detail(int position);
@@ -88,6 +89,7 @@ class fm_main : public QMainWindow {
     void open_game_modify();
     void open_game_correction(int position);
     void open_master_data();
+    void open_backup();
     void open_settings();
     void team_file_created(bool first_start);
     void start_without_settings();

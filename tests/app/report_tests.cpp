@@ -1,4 +1,5 @@
 #include "app/report.h"
+#include "store/data_store.h"
 #include "support/game_builder.h"
 #include "support/test_files.h"
 
@@ -111,6 +112,31 @@ TEST_F(Report, AFailedCheckOfTheViewEndsWithCodeTwo) {
     EXPECT_EQ(empty_period.err, QStringLiteral(u"「期間」　を選択して下さい。\n"));
 }
 
+TEST_F(Report, BackupsPrintsTheRowsOfRestoreNewestFirstTabSeparated) {
+    md::DataStore store;
+    ASSERT_TRUE(store.load_team_file(QStringLiteral(u"team.kld")).ok());
+    store.game_lines.removeFirst();
+    ASSERT_TRUE(store.save_team_data().ok);
+    store.member_list = QStringLiteral(u"佐藤,鈴木");
+    ASSERT_TRUE(store.save_team_data().ok);
+    const QByteArray team = test::read_bytes(QStringLiteral(u"team.kld"));
+
+    const ReportOutcome listed = run_report({QStringLiteral(u"backups"), QStringLiteral(u"team.kld")});
+    EXPECT_EQ(listed.exit_code, 0);
+    EXPECT_EQ(listed.err, QString());
+    const QStringList lines = listed.out.split(QStringLiteral(u"\r\n"));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(u"\tテストFC\t1\t試合 \u22121")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(u"\tテストFC\t2\t")));
+    EXPECT_EQ(lines[1].split(u'\t').at(0).size(), 19);
+    EXPECT_EQ(lines[2], QString());
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"team.kld")), team);
+    // The backups of a file that is gone are still listed; a file without any lists nothing.
+    QFile::remove(QStringLiteral(u"team.kld"));
+    EXPECT_EQ(run_report({QStringLiteral(u"backups"), QStringLiteral(u"team.kld")}).out, listed.out);
+    EXPECT_EQ(run_report({QStringLiteral(u"backups"), QStringLiteral(u"none.kld")}).out, QString());
+}
+
 TEST_F(Report, BadUsageEndsWithCode64) {
     const QString file = QStringLiteral(u"team.kld");
     const QList<QStringList> bad = {
@@ -129,6 +155,8 @@ TEST_F(Report, BadUsageEndsWithCode64) {
          QStringLiteral(u"--meeting"), QStringLiteral(u"b")},
         {QStringLiteral(u"player"), file},
         {QStringLiteral(u"games"), file, QStringLiteral(u"--meeting"), QStringLiteral(u"a")},
+        {QStringLiteral(u"backups")},
+        {QStringLiteral(u"backups"), file, file},
     };
     for (const QStringList& arguments : bad) {
         const ReportOutcome outcome = run_report(arguments);

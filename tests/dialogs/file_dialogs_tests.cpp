@@ -159,7 +159,7 @@ TEST_F(OpeningFiles, AFileThatCannotBeReadLeavesNoFileOpen) {
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
 }
 
-TEST_F(OpeningFiles, DeletingAGameRemovesItsLineAndReloads) {
+TEST_F(OpeningFiles, DeletingAGameRemovesItsLineAndSaves) {
     test::GameBuilder first;
     test::GameBuilder second;
     second.date = QStringLiteral(u"2006/05/01");
@@ -168,7 +168,7 @@ TEST_F(OpeningFiles, DeletingAGameRemovesItsLineAndReloads) {
                        first.line(), second.line()});
     ASSERT_TRUE(store.load_team_file(QStringLiteral(u"C.kld")).ok());
     EXPECT_EQ(deletion_entries(store).at(1), QStringLiteral(u"2006/05/01 - 10:00 - 青葉FC - 市民グラウンド"));
-    EXPECT_FALSE(delete_game(store, 0));
+    EXPECT_TRUE(delete_game(store, 0, md::OnDiskChange::refuse).ok);
     EXPECT_EQ(store.game_lines, QStringList{second.line()});
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"C.kld"));
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"C.kld")).back(), second.line());
@@ -187,10 +187,10 @@ TEST_F(OpeningFiles, AGameWhoseDeletionCannotBeSavedIsPutBack) {
     if (!read_only.ready()) {
         GTEST_SKIP() << read_only.why_not().toStdString();
     }
-    const std::optional<md::UserMessage> failure = delete_game(store, 0);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->title, QStringLiteral(u"保存エラー"));
-    EXPECT_EQ(failure->text,
+    const md::SaveResult failure = delete_game(store, 0, md::OnDiskChange::refuse);
+    ASSERT_FALSE(failure.ok);
+    EXPECT_EQ(failure.message().title, QStringLiteral(u"保存エラー"));
+    EXPECT_EQ(failure.message().text,
               QStringLiteral(u"「C.kld」　を保存できません。（書き込みが許可されていません）"));
     EXPECT_EQ(store.game_lines, (QStringList{first.line(), second.line()}));
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"C.kld"));

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace kl {
@@ -389,6 +390,42 @@ TEST_F(GameEntry, AGameThatCannotBeWrittenIsReportedAndNotStored) {
     EXPECT_TRUE(store.game_lines.isEmpty());
     EXPECT_EQ(test::read_bytes(QStringLiteral(u"team.kld")), before);
     EXPECT_EQ(wizard->page(), 2);
+}
+
+// The file changes behind the program while a game is entered (another computer added a member).
+// いいえ keeps that version: the wizard stays open with its game, and 完了 then adds the game to it.
+TEST_F(GameEntry, CompletingOverAFileChangedOnDiskAsksAndCanAddTheGameToTheOtherVersion) {
+    fill_page1();
+    wizard->cm_next[0]->click();
+    fill_page2();
+    wizard->cm_next[1]->click();
+    QStringList theirs = test::read_lines_cp932(QStringLiteral(u"team.kld"));
+    theirs[3] += QStringLiteral(u",選手15");
+    test::write_cp932_lines(QStringLiteral(u"team.kld"), theirs);
+
+    test::MessageBoxAnswerer answerer(QMessageBox::No);
+    wizard->cm_next[2]->click();
+    ASSERT_EQ(answerer.seen().size(), 2U);
+    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"変更の確認"));
+    EXPECT_EQ(answerer.seen()[0].text,
+              QStringLiteral(u"「team.kld」　は他のプログラムによって変更されています。上書きしますか？"));
+    EXPECT_TRUE(answerer.seen()[1].text.startsWith(
+        QStringLiteral(u"「team.kld」　を読み込み直しました。保存しなかった変更は　「backup/team_")));
+    EXPECT_EQ(test::read_lines_cp932(QStringLiteral(u"team.kld")), theirs);
+    EXPECT_TRUE(store.game_lines.isEmpty());
+    EXPECT_TRUE(store.member_list.endsWith(QStringLiteral(u",選手15")));
+    EXPECT_EQ(wizard->page(), 2);
+    EXPECT_NE(test::find_window(QStringLiteral(u"fm_game_input")), nullptr);
+
+    answerer.clear();
+    wizard->cm_next[2]->click();
+    EXPECT_TRUE(answerer.seen().empty());
+    EXPECT_EQ(test::find_window(QStringLiteral(u"fm_game_input")), nullptr);
+    const QStringList merged = test::read_lines_cp932(QStringLiteral(u"team.kld"));
+    EXPECT_EQ(merged[3], theirs[3]);
+    ASSERT_EQ(store.game_lines.size(), 1);
+    EXPECT_EQ(merged.back(), store.game_lines[0]);
+    EXPECT_EQ(find<QTreeView>(u"lstv_game")->model()->rowCount(), 1);
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ TEST(TornSave, AKilledSaveLeavesOneOfTheTwoWholeContents) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral(u"team.kld"));
-    const md::DataStore first = team_with_games(path, 40);
-    const md::DataStore second = team_with_games(path, 400);
+    md::DataStore first = team_with_games(path, 40);
+    md::DataStore second = team_with_games(path, 400);
     ASSERT_TRUE(first.save_team_data().ok);
     const QByteArray first_bytes = test::read_bytes(path);
     ASSERT_TRUE(second.save_team_data().ok);
@@ -46,7 +46,8 @@ TEST(TornSave, AKilledSaveLeavesOneOfTheTwoWholeContents) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (unsigned round = 0;; ++round) {
-                (round % 2 == 0 ? first : second).save_team_data();
+                // Each overwrites the other's version: that is what is asked before a real save.
+                (round % 2 == 0 ? first : second).save_team_data(md::OnDiskChange::overwrite);
             }
         }
         usleep(static_cast<useconds_t>(delay_us(random)));

@@ -3,6 +3,7 @@
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
 #include "store/data_store.h"
+#include "store/team_backups.h"
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 #include "views/fm_main.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -203,8 +205,41 @@ void wizard_goals(Tour& tour) {
     take(wizard, QStringLiteral(u"wizard_after_half_button"));
 }
 
+// バックアップから復元 after a week of changes: backups of earlier days, then a game deleted now.
+void backups(Tour& tour) {
+    md::DataStore& store = tour.store;
+    const QStringList games = store.game_lines;
+    const QString members = store.member_list;
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto keep = [&](int days_ago, int hour) {
+        md::write_backup(store.data_file_path, store.encode_team_file().bytes,
+                         QDateTime(now.date().addDays(-days_ago), QTime(hour, 12, 5)));
+    };
+    store.game_lines = games.mid(0, games.size() - 2);
+    store.member_list = members.section(u',', 0, -2);
+    keep(7, 20);
+    store.member_list = members;
+    keep(6, 21);
+    store.game_lines = games.mid(0, games.size() - 1);
+    keep(1, 19);
+    store.game_lines = games;
+    tour.trigger(u"tb_main_10");
+    QWidget* deletion = Tour::find_top(QStringLiteral(u"fm_game_delete"));
+    auto* list = deletion->findChild<QListWidget*>(QStringLiteral(u"lst_game"));
+    list->setCurrentRow(list->count() - 1);
+    deletion->findChild<QPushButton*>(QStringLiteral(u"cm_game_delete"))->click();
+    deletion->close();
+    settle();
+    tour.trigger(u"menu_restore");
+    QWidget* restore = Tour::find_top(QStringLiteral(u"fm_backup"));
+    auto* rows = restore->findChild<QTreeWidget*>(QStringLiteral(u"lst_backup"));
+    rows->setCurrentItem(rows->topLevelItem(0));
+    take(restore, QStringLiteral(u"backup_window"));
+}
+
 const std::map<QString, std::function<void(Tour&)>>& scenes() {
     static const std::map<QString, std::function<void(Tour&)>> all = {
+        {QStringLiteral(u"backups"), backups},
         {QStringLiteral(u"views"), views},
         {QStringLiteral(u"wizard_pages"), wizard_pages},
         {QStringLiteral(u"wizard_goals"), wizard_goals},
