@@ -237,9 +237,27 @@ void backups(Tour& tour) {
     take(restore, QStringLiteral(u"backup_window"));
 }
 
+// 試合データ修正 of the demo season's cup game with extra time and a shoot-out.
+void correction(Tour& tour) {
+    tour.trigger(u"tb_main_13");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(4);
+    tour.trigger(u"menu_game_modify");
+    QWidget* chooser = Tour::find_top(QStringLiteral(u"fm_game_modify"));
+    take(chooser, QStringLiteral(u"correction_choose_game"));
+    chooser->findChild<QPushButton*>(QStringLiteral(u"cm_game_modify"))->click();
+    settle();
+    auto* wizard = qobject_cast<fm_game_input*>(Tour::find_top(QStringLiteral(u"fm_game_input")));
+    take(wizard, QStringLiteral(u"correction_page1"));
+    wizard->cm_next[0]->click();
+    take(wizard, QStringLiteral(u"correction_page2"));
+    wizard->cm_next[1]->click();
+    take(wizard, QStringLiteral(u"correction_page3"));
+}
+
 const std::map<QString, std::function<void(Tour&)>>& scenes() {
     static const std::map<QString, std::function<void(Tour&)>> all = {
         {QStringLiteral(u"backups"), backups},
+        {QStringLiteral(u"correction"), correction},
         {QStringLiteral(u"views"), views},
         {QStringLiteral(u"wizard_pages"), wizard_pages},
         {QStringLiteral(u"wizard_goals"), wizard_goals},
