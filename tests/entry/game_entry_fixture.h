@@ -3,6 +3,7 @@
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
 #include "support/main_window_fixture.h"
+#include "support/wizard_clicks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,20 +75,9 @@ class GameEntry : public MainWindowOnTeam {
         wizard->cm_r_add->click();
         wizard->cm_r_add->click();
     }
-    void click_pitch(int row) {
-        QTreeWidget* pitch = wizard->events->lstv_sm;
-        emit pitch->itemClicked(pitch->topLevelItem(row), 0);
-    }
+    void click_pitch(int row) { click_pitch_row(wizard->events, row); }
     void choose(int panel, int body, int area, int action) {
-        EventPageView* events = wizard->events;
-        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
-        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
-                                                     events->cm_l_point, events->cm_l_assist};
-        openers[static_cast<size_t>(panel)]->click();
-        controls.groups[0]->button(body)->click();
-        controls.groups[2]->button(action)->click();
-        controls.groups[1]->button(area)->click();
-        controls.ok->click();
+        click_details(wizard->events, panel, body, area, action);
     }
 
     fm_game_input* wizard = nullptr;

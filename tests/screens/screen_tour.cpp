@@ -6,6 +6,7 @@
 #include "store/team_backups.h"
 #include "support/message_boxes.h"
 #include "support/test_files.h"
+#include "support/wizard_clicks.h"
 #include "views/fm_main.h"
 #include "widgets/japanese_ui.h"
 
@@ -115,20 +116,8 @@ void fill_page2(fm_game_input* wizard) {
     }
 }
 
-void choose_details(EventPageView* events, int panel, int body, int area, int action) {
-    const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
-                                                 events->cm_l_point, events->cm_l_assist};
-    openers[static_cast<size_t>(panel)]->click();
-    DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
-    controls.groups[0]->button(body)->click();
-    controls.groups[2]->button(action)->click();
-    controls.groups[1]->button(area)->click();
-    controls.ok->click();
-}
-
-void click_pitch(EventPageView* events, int row) {
-    emit events->lstv_sm->itemClicked(events->lstv_sm->topLevelItem(row), 0);
-}
+using test::click_details;
+using test::click_pitch_row;
 
 fm_game_input* wizard_on_page3(Tour& tour) {
     fm_game_input* wizard = tour.open_wizard();
@@ -177,13 +166,13 @@ void wizard_goals(Tour& tour) {
     fm_game_input* wizard = wizard_on_page3(tour);
     EventPageView* events = wizard->events;
     events->op_input[3]->click();
-    click_pitch(events, 10);
+    click_pitch_row(events, 10);
     events->cm_point->click();
     take(wizard, QStringLiteral(u"wizard_goal_panel_open"));
     events->detail_panels[0].ok->click();
-    choose_details(events, 0, 1, 0, 1);
-    click_pitch(events, 9);
-    choose_details(events, 1, 0, 2, 3);
+    click_details(events, 0, 1, 0, 1);
+    click_pitch_row(events, 9);
+    click_details(events, 1, 0, 2, 3);
     events->cm_time_up[1]->click();
     events->cm_event_add->click();
     take(wizard, QStringLiteral(u"wizard_after_goal"));
@@ -191,8 +180,8 @@ void wizard_goals(Tour& tour) {
     events->cm_l_point->click();
     take(wizard, QStringLiteral(u"wizard_conceded_panel_open"));
     events->detail_panels[3].ok->click();
-    choose_details(events, 3, 0, 0, 1);
-    choose_details(events, 4, 1, 2, 4);
+    click_details(events, 3, 0, 0, 1);
+    click_details(events, 4, 1, 2, 4);
     events->cm_time_up[1]->click();
     events->cm_event_add->click();
     take(wizard, QStringLiteral(u"wizard_after_conceded"));

@@ -5,6 +5,7 @@
 #include "entry/fm_game_input.h"
 #include "support/game_builder.h"
 #include "support/main_window_fixture.h"
+#include "support/wizard_clicks.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -53,16 +54,6 @@ class GameCorrectionWindow : public test::MainWindowOnTeam {
     fm_game_input* wizard() {
         return qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
     }
-    void choose(EventPageView* events, int panel, int body, int area, int action) {
-        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
-                                                     events->cm_l_point, events->cm_l_assist};
-        openers[static_cast<size_t>(panel)]->click();
-        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
-        controls.groups[0]->button(body)->click();
-        controls.groups[2]->button(action)->click();
-        controls.groups[1]->button(area)->click();
-        controls.ok->click();
-    }
 };
 
 TEST_F(GameCorrectionWindow, AScorerAndAMinuteAreCorrectedThroughTheWizard) {
@@ -101,7 +92,7 @@ TEST_F(GameCorrectionWindow, AScorerAndAMinuteAreCorrectedThroughTheWizard) {
     events->op_input[3]->click();
     events->tx_event_time->setText(QStringLiteral(u"35"));
     emit events->lstv_sm->itemClicked(events->lstv_sm->topLevelItem(8), 0);
-    choose(events, 0, 0, 0, 0);
+    test::click_details(events, 0, 0, 0, 0);
     events->cm_event_add->click();
     edit->cm_next[2]->click();
     settle();
