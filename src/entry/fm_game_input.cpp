@@ -304,6 +304,7 @@ void fm_game_input::fill_lists() {
     }
     cb_formation->setCurrentIndex(-1);
     events->cb_formation_change->setCurrentIndex(-1);
+    lineup_.small_sided_games = store_.small_sided_games == 1;
     lineup_.available = md::split_list(store_.member_list);
     lst_member_check->addItems(lineup_.available);
     // Without keyboard entry, names come only from the list.
@@ -393,8 +394,8 @@ void fm_game_input::next_from_page2() {
     }
     // The game information of page 1, then the line-up from the formation on.
     fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
-    events->set_state(
-        std::make_unique<EventPage>(fixed_fields_, md::formations_from_fields(store_.formation_fields)));
+    events->set_state(std::make_unique<EventPage>(
+        fixed_fields_, md::formations_from_fields(store_.formation_fields), store_.small_sided_games == 1));
     show_page(2);
 }
 
@@ -454,6 +455,9 @@ void fm_game_input::sync_lineup() {
         set_back_colour(button, lineup_.starters[static_cast<size_t>(row)].isEmpty()
                                     ? std::nullopt
                                     : std::optional<QColor>(light_cyan));
+        // A small-sided formation hides the rows it does not use.
+        button->setVisible(lineup_.row_in_play(row));
+        tx_member[static_cast<size_t>(row)]->setVisible(lineup_.row_in_play(row));
     }
     for (int box = 0; box < starting_rows + reserve_slots; ++box) {
         const QString& text = box < starting_rows
