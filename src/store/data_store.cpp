@@ -288,7 +288,8 @@ void DataStore::read_settings() {
     start_mode = settings.start_mode.value_or(start_mode);
     keyboard_entry = settings.keyboard_entry.value_or(keyboard_entry);
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
-    small_sided_games = settings.small_sided_games.value_or(small_sided_games);
+    // Written only while on: a file without the line (or with a bad one) means off.
+    small_sided_games = settings.small_sided_games.value_or(0);
 }
 
 SaveResult DataStore::save_settings() const {
