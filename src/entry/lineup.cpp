@@ -49,6 +49,9 @@ void Lineup::take_selected_into(QString& box) {
 }
 
 void Lineup::click_position(int row) {
+    if (!row_in_play(row)) {
+        return;  // hidden
+    }
     QString& box = starters[static_cast<size_t>(row)];
     if (selected < 0 && box.isEmpty() && !available.isEmpty()) {
         selected = 0;

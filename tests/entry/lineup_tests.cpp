@@ -133,6 +133,8 @@ TEST(SmallSidedLineup, AnEightPlayerFormationUsesItsRowsOnly) {
               (QStringList{QStringLiteral(u"M2"), QStringLiteral(u"M3"), QStringLiteral(u"M4")}));
     EXPECT_EQ(lineup.filled_starters(), 8);
     EXPECT_EQ(check_text(lineup), QString());
+    lineup.click_position(2);  // a hidden row takes nobody
+    EXPECT_EQ(lineup.starters[2], QString());
 
     lineup.add_reserve();
     const QStringList fields = lineup_fields(lineup);
