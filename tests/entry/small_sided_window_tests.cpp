@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace kl {
@@ -209,6 +210,15 @@ TEST_F(SmallSidedEntry, SevenOfEightAreAskedForAndAnElevenFormationChangeIsRefus
     EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「フォーメーション」　の人数が違います。"));
     EXPECT_EQ(events->lstv_event->topLevelItemCount(), 0);
     EXPECT_EQ(shown_pitch_rows(), 8);
+
+    // The keys step over the hidden rows: up from the first back to the goalkeeper.
+    events->op_input[2]->click();
+    click_pitch(4);
+    EXPECT_EQ(events->tx_card->text(), members[1]);
+    QTest::keyClick(events->lstv_sm, Qt::Key_Up);
+    EXPECT_EQ(events->tx_card->text(), members[0]);
+    QTest::keyClick(events->lstv_sm, Qt::Key_Down);
+    EXPECT_EQ(events->tx_card->text(), members[1]);
 }
 
 }  // namespace
