@@ -80,8 +80,9 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
     }
     free_reentry = small_sided_games && md::is_small_sided(positions);
     side = free_reentry ? positions : md::full_side;
+    // An unused slot (no position, no member) is no row of the pitch list, whatever the option.
     for (size_t row = 0; row < pitch.size(); ++row) {
-        row_in_play[row] = !free_reentry || md::is_slot_in_use(pitch[row].position);
+        row_in_play[row] = md::is_slot_in_use(pitch[row].position) || !pitch[row].member.isEmpty();
     }
     for (int slot = 0; slot < md::record::reserve_slots && !fixed_field(md::record::reserve(slot)).isEmpty();
          ++slot) {

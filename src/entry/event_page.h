@@ -74,8 +74,9 @@ struct EventPageState {
     bool silver_lead = false;
     std::array<PitchSlot, starting_rows> pitch;
     // A small-sided game (fewer than eleven a side, with small-sided games on): a member substituted
-    // off goes back to the end of the reserves and may come on again, a formation change keeps the
-    // number of players, and the pitch list shows only the rows the line-up gives a position.
+    // off goes back to the end of the reserves and may come on again, and a formation change keeps
+    // the number of players (side). The pitch list shows the line-up's slots in use, whatever the
+    // option: a slot without position and member is no row of it.
     bool free_reentry = false;
     int side = md::full_side;
     std::array<bool, starting_rows> row_in_play{};

@@ -129,8 +129,8 @@ TEST(SmallSidedPage, DeletingEverythingKeepsTheRules) {
     EXPECT_EQ(page.state().reserves.back(), QStringLiteral(u"S11"));
 }
 
-// Eleven a side keeps every rule, whatever the option; without the option a line-up of eight keeps
-// the eleven rows of the page.
+// Eleven a side keeps every rule, whatever the option; without the option a stored line-up of
+// eight shows its eight rows and nobody comes back on.
 TEST(SmallSidedPage, ElevenASideAndTheOptionOffKeepTheDescribedRules) {
     EventPage eleven = small_sided_page(GameBuilder());
     EXPECT_FALSE(eleven.state().free_reentry);
@@ -141,7 +141,7 @@ TEST(SmallSidedPage, ElevenASideAndTheOptionOffKeepTheDescribedRules) {
 
     EventPage off = small_sided_page(GameBuilder().eight_a_side(), false);
     EXPECT_FALSE(off.state().free_reentry);
-    EXPECT_EQ(std::count(off.state().row_in_play.begin(), off.state().row_in_play.end(), true), 11);
+    EXPECT_EQ(std::count(off.state().row_in_play.begin(), off.state().row_in_play.end(), true), 8);
     substitute(off, 10, 0);
     EXPECT_EQ(off.state().reserves, (QStringList{QStringLiteral(u"R2"), QStringLiteral(u"R3")}));
 }
