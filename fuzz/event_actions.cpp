@@ -93,13 +93,19 @@ void check_event_page(const EventPage& page, qsizetype lineup_members) {
         members.insert(reserve);
         ++placed;
     }
+    // A member substituted off leaves the game, or in a small-sided game goes back to the reserves.
     const auto substitutions =
         std::count_if(page.state().lines.begin(), page.state().lines.end(),
                       [](const md::EventListLine& line) { return line.kind == QStringLiteral(u"交代"); });
+    const qsizetype gone = page.state().free_reentry ? 0 : substitutions;
     if (members.size() != placed ||
-        placed + static_cast<qsizetype>(page.state().sent_off_rows.size()) + substitutions !=
-            lineup_members) {
+        placed + static_cast<qsizetype>(page.state().sent_off_rows.size()) + gone != lineup_members) {
         std::abort();
+    }
+    for (size_t row = 0; row < page.state().pitch.size(); ++row) {
+        if (!page.state().row_in_play[row] && !page.state().pitch[row].member.isEmpty()) {
+            std::abort();
+        }
     }
 }
 

@@ -55,6 +55,9 @@ QByteArray team_file() {
                                QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"),
                                QStringLiteral(u"3-5-2,2,0,1,2,2,0,3,0,0"),
                                QStringLiteral(u"4-3-3,1,2,0,0,3,0,2,2,0"),
+                               QStringLiteral(u"2-3-2,2,0,0,2,1,0,2,0,0"),
+                               QStringLiteral(u"3-3-1,1,0,0,2,1,0,3,0,0"),
+                               QStringLiteral(u"1-1-1,1,0,0,0,1,0,1,0,0"),
                                QString(),
                                QStringLiteral(u"[大会]"),
                                QStringLiteral(u"リーグ戦,80,なし,,,なし"),
@@ -119,6 +122,7 @@ class Wizard {
         members_ = md::split_list(store_.member_list);
         info_ = GameInfo{QStringLiteral(u"1"), today.toString(date_format), {}, {}, {}, {}, {}};
         lineup_ = Lineup();
+        lineup_.small_sided_games = small_sided();
         lineup_.available = members_;
         fixed_fields_.clear();
         events_.reset();
@@ -126,6 +130,7 @@ class Wizard {
     }
 
     bool keyboard() const { return store_.keyboard_entry == 1; }
+    bool small_sided() const { return store_.small_sided_games == 1; }
 
     void act_on_page1(uint8_t action, uint8_t argument) {
         switch (action % 12) {
@@ -241,7 +246,7 @@ class Wizard {
             return;
         }
         fixed_fields_ = fixed_fields_.mid(0, 11) + lineup_fields(lineup_);
-        events_ = std::make_unique<EventPage>(fixed_fields_, formations_);
+        events_ = std::make_unique<EventPage>(fixed_fields_, formations_, small_sided());
         lineup_members_ = lineup_.filled_starters() +
                           std::count_if(lineup_.reserves.begin(), lineup_.reserves.end(),
                                         [](const QString& reserve) { return !reserve.isEmpty(); });
@@ -367,8 +372,8 @@ class Wizard {
 
 }  // namespace
 
-// The first byte chooses the entry settings (keyboard entry, adding typed names); then every two
-// bytes are one user action on the page the wizard shows.
+// The first byte chooses the entry settings (keyboard entry, adding typed names, small-sided games);
+// then every two bytes are one user action on the page the wizard shows.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QByteArray team = team_file();
     if (size == 0) {
@@ -380,6 +385,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     store.keyboard_entry = data[0] % 2;
     store.add_typed_names = store.keyboard_entry == 1 && data[0] / 2 % 2 == 1 ? 1 : 0;
+    store.small_sided_games = data[0] / 4 % 2;
     Wizard wizard(store);
     for (size_t i = 1; i + 1 < size; i += 2) {
         wizard.act(data[i], data[i + 1]);

@@ -58,6 +58,7 @@ struct EnvironmentSettings {
     QString start_file;            // its file
     bool keyboard_entry = false;
     bool add_typed_names = false;
+    bool small_sided_games = false;  // 8人制など少人数の試合を入力する。
 };
 
 // 設定: the store takes the choices and setting.ini is written. A start file setting.ini cannot

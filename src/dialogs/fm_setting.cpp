@@ -36,6 +36,8 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
       ck_game_input_Add(
           named(new QCheckBox(QStringLiteral(u"キーボードからのデータ入力を入力項目設定に追加する。"), this),
                 QStringLiteral(u"ck_game_input_Add"))),
+      ck_small_sided(named(new QCheckBox(QStringLiteral(u"8人制など少人数の試合を入力する。"), this),
+                           QStringLiteral(u"ck_small_sided"))),
       cm_set(named(new QPushButton(QStringLiteral(u"設定"), this), QStringLiteral(u"cm_set"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
@@ -59,6 +61,7 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     layout->addWidget(fr_start);
     layout->addWidget(ck_game_input);
     layout->addWidget(ck_game_input_Add);
+    layout->addWidget(ck_small_sided);
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7800), px(4500));
@@ -76,6 +79,7 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     const bool add_names = store.keyboard_entry == 1 && store.add_typed_names == 1;
     ck_game_input_Add->setEnabled(add_names);
     ck_game_input_Add->setChecked(add_names);
+    ck_small_sided->setChecked(store.small_sided_games == 1);
     cm_set->setEnabled(false);
 
     // Set by a click or by the program, a box's change counts the same.
@@ -98,6 +102,7 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
         changed();
     });
     connect(ck_game_input_Add, &QCheckBox::toggled, this, &fm_setting::changed);
+    connect(ck_small_sided, &QCheckBox::toggled, this, &fm_setting::changed);
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -116,7 +121,8 @@ void fm_setting::choose_start_file() {
 
 void fm_setting::apply() {
     const EnvironmentSettings chosen{op_input_file[0]->isChecked(), tx_input_file->text(),
-                                     ck_game_input->isChecked(), ck_game_input_Add->isChecked()};
+                                     ck_game_input->isChecked(), ck_game_input_Add->isChecked(),
+                                     ck_small_sided->isChecked()};
     // A failed save applies nothing: 設定 stays available to try again.
     if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
         show_message(*failure);

@@ -14,8 +14,8 @@ class QTabBar;
 
 namespace kl {
 
-// 環境設定: the start-up file and the keyboard entry of the game wizard. 設定 applies and saves;
-// closing drops what was not applied.
+// 環境設定: the start-up file, the keyboard entry of the game wizard and small-sided games. 設定 applies and
+// saves; closing drops what was not applied.
 class fm_setting : public QWidget {
     Q_OBJECT
   public:
@@ -28,6 +28,7 @@ class fm_setting : public QWidget {
     QPushButton* cm_input_file;
     QCheckBox* ck_game_input;
     QCheckBox* ck_game_input_Add;
+    QCheckBox* ck_small_sided;
     QPushButton* cm_set;
     QPushButton* cm_cancel;
 

@@ -12,7 +12,7 @@ void EventPage::delete_all_events() {
     if (!controls.delete_all) {
         return;
     }
-    EventPage fresh(event_fields.mid(0, md::fixed_field_count), formations_);
+    EventPage fresh(event_fields.mid(0, md::fixed_field_count), formations_, free_reentry);
     *this = std::move(fresh);
 }
 
@@ -55,13 +55,18 @@ int EventPage::cautions_of(const QString& member) const {
 void EventPage::undo(const md::GameEvent& removed, int removed_minute) {
     switch (removed.kind) {
         case md::EventKind::Substitution: {
-            // The member who went off comes back, with his caution if he had one.
+            // The member who went off comes back on, with his caution if he had one.
             const int row = row_of(removed.member_in());
             if (row >= 0) {
                 pitch[static_cast<size_t>(row)].member = removed.member_out();
                 pitch[static_cast<size_t>(row)].cautioned = cautions_of(removed.member_out()) == 1;
             }
             reserves.append(removed.member_in());
+            // In a small-sided game he had gone to the reserves: he leaves them again.
+            if (const qsizetype went_off = reserves.lastIndexOf(removed.member_out());
+                free_reentry && went_off >= 0) {
+                reserves.removeAt(went_off);
+            }
             break;
         }
         case md::EventKind::PositionChange:

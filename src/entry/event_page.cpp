@@ -54,7 +54,8 @@ const QStringList& EventPage::options(DetailPanel panel, int group) {
     return group == 0 ? plain_bodies : pass_actions;
 }
 
-EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations)
+EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations,
+                     bool small_sided_games)
     : formations_(std::move(formations)) {
     event_fields = fixed_fields;
     while (event_fields.size() < md::fixed_field_count) {
@@ -69,11 +70,19 @@ EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation>
     }
     controls.shoot_out_button = meeting_has_shoot_out();
     last_extra_time = first_extra_minute();
+    int positions = 0;
     for (int row = 0; row < md::record::starting_slots; ++row) {
         PitchSlot& slot = pitch[static_cast<size_t>(row)];
         slot = {fixed_field(md::record::starting_position(row)),
                 fixed_field(md::record::starting_member(row))};
         starting_members += slot.member.isEmpty() ? 0 : 1;
+        positions += md::is_slot_in_use(slot.position) ? 1 : 0;
+    }
+    free_reentry = small_sided_games && md::is_small_sided(positions);
+    side = free_reentry ? positions : md::full_side;
+    // An unused slot (no position, no member) is no row of the pitch list, whatever the option.
+    for (size_t row = 0; row < pitch.size(); ++row) {
+        row_in_play[row] = md::is_slot_in_use(pitch[row].position) || !pitch[row].member.isEmpty();
     }
     for (int slot = 0; slot < md::record::reserve_slots && !fixed_field(md::record::reserve(slot)).isEmpty();
          ++slot) {
@@ -234,7 +243,8 @@ void EventPage::choose_formation_change(const QString& formation) {
 }
 
 void EventPage::click_pitch_row(int row) {
-    if (row < 0 || row >= static_cast<int>(pitch.size()) || !controls.pitch_list) {
+    if (row < 0 || row >= static_cast<int>(pitch.size()) || !controls.pitch_list ||
+        !row_in_play[static_cast<size_t>(row)]) {
         return;
     }
     const PitchSlot& slot = pitch[static_cast<size_t>(row)];
@@ -487,10 +497,14 @@ std::optional<md::UserMessage> EventPage::add_substitution() {
     }
     time_text_ = minute;
     append_event(fields);
-    // The member coming on takes the row, without the caution of the member going off.
+    // The member coming on takes the row, without the caution of the member going off (but with his
+    // own, when he comes back on).
     pitch[static_cast<size_t>(first_row)] = {pitch[static_cast<size_t>(first_row)].position, member_in,
-                                             false};
+                                             cautions_of(member_in) == 1};
     reserves.removeAt(second_row);
+    if (free_reentry) {
+        reserves.append(member_out);
+    }
     member_in.clear();
     member_out.clear();
     after_event();
@@ -575,6 +589,9 @@ std::optional<md::UserMessage> EventPage::add_formation_change() {
     const md::Formation* chosen = formation_named(chosen_formation);
     if (chosen == nullptr || chosen->name == current_formation) {
         return input_error(QStringLiteral(u"フォーメーションが変更されていません。"));
+    }
+    if (free_reentry && md::formation_size(*chosen) != side) {
+        return input_error(QStringLiteral(u"「フォーメーション」　の人数が違います。"));
     }
     RowTexts positions;
     RowTexts names;

@@ -73,6 +73,13 @@ struct EventPageState {
     int last_extra_time = 0;
     bool silver_lead = false;
     std::array<PitchSlot, starting_rows> pitch;
+    // A small-sided game (fewer than eleven a side, with small-sided games on): a member substituted
+    // off goes back to the end of the reserves and may come on again, and a formation change keeps
+    // the number of players (side). The pitch list shows the line-up's slots in use, whatever the
+    // option: a slot without position and member is no row of it.
+    bool free_reentry = false;
+    int side = md::full_side;
+    std::array<bool, starting_rows> row_in_play{};
     QStringList reserves;
     int own_score = 0;
     int opponent_score = 0;
@@ -142,8 +149,10 @@ struct EventPageState {
 class EventPage : private EventPageState {
   public:
     // prepare_event_page: sets the page up from event_fields 0-42 (game information and line-up);
-    // formations: the master list, for formation changes.
-    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {});
+    // formations: the master list, for formation changes; small_sided_games: the option, under which
+    // a line-up of fewer than eleven positions plays by the small-sided rules.
+    explicit EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations = {},
+                       bool small_sided_games = false);
 
     const EventPageState& state() const { return *this; }
     using EventPageState::assist_visible;

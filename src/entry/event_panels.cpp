@@ -643,6 +643,7 @@ void EventPageView::sync_pitch() {
         item->setText(0, page.pitch[row].position);
         item->setText(1, page.pitch[row].member);
         item->setForeground(1, page.pitch[row].cautioned ? QColor(0xC0, 0xC0, 0x00) : normal);
+        item->setHidden(!page.row_in_play[row]);
     }
     // A highlighted row stands for a pick; once the picks are used or dropped, nothing is highlighted.
     if (!page.holds_pitch_pick()) {

@@ -309,6 +309,7 @@ void fm_game_input::fill_lists() {
     }
     cb_formation->setCurrentIndex(-1);
     events->cb_formation_change->setCurrentIndex(-1);
+    lineup_.small_sided_games = store_.small_sided_games == 1;
     lineup_.available = md::split_list(store_.member_list);
     lst_member_check->addItems(lineup_.available);
     // Without keyboard entry, names come only from the list.
@@ -448,7 +449,7 @@ void fm_game_input::next_from_page2() {
     if (correction_) {
         formations = replay_formations(formations, correction_->game);
     }
-    auto page = std::make_unique<EventPage>(fixed_fields_, std::move(formations));
+    auto page = std::make_unique<EventPage>(fixed_fields_, std::move(formations), lineup_.small_sided_games);
     // A corrected game's stored events are entered again on the line-up as it is now, up to one that
     // no longer fits.
     const std::optional<ReplayStop> stop =
@@ -548,6 +549,9 @@ void fm_game_input::sync_lineup() {
         set_back_colour(button, lineup_.starters[static_cast<size_t>(row)].isEmpty()
                                     ? std::nullopt
                                     : std::optional<QColor>(light_cyan));
+        // A small-sided formation hides the rows it does not use.
+        button->setVisible(lineup_.row_in_play(row));
+        tx_member[static_cast<size_t>(row)]->setVisible(lineup_.row_in_play(row));
     }
     for (int box = 0; box < starting_rows + reserve_slots; ++box) {
         const QString& text = box < starting_rows

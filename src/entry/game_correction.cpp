@@ -215,9 +215,16 @@ GameInfo info_of(const md::GameRecord& game) {
             game.ground(),   game.opponent(), game.meeting()};
 }
 
-Lineup lineup_of(const md::GameRecord& game, const QString& member_list) {
+// small_sided_games: the option as it is now; a game entered small-sided stays small-sided.
+Lineup lineup_of(const md::GameRecord& game, const QString& member_list, bool small_sided_games) {
     Lineup lineup;
     lineup.formation = game.formation();
+    int positions = 0;
+    for (int slot = 0; slot < starting_rows; ++slot) {
+        positions += game.starting_position(slot).isEmpty() ? 0 : 1;
+    }
+    lineup.small_sided_games = small_sided_games || md::is_small_sided(positions);
+    lineup.side = lineup.small_sided_games ? positions : md::full_side;
     QStringList in_lineup;
     for (int slot = 0; slot < starting_rows; ++slot) {
         lineup.positions[static_cast<size_t>(slot)] = game.starting_position(slot);
@@ -284,8 +291,9 @@ std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStor
     if (!game) {
         return refused(QStringLiteral(u"試合データがありません"));
     }
-    GameCorrection correction{position, store.game_lines[position],         *game, info_of(*game),
-                              {},       lineup_of(*game, store.member_list)};
+    GameCorrection correction{position, store.game_lines[position],
+                              *game,    info_of(*game),
+                              {},       lineup_of(*game, store.member_list, store.small_sided_games == 1)};
     correction.rules = {game->meeting(),    game->game_time(),    game->extra_time(),
                         game->extra_mode(), game->extra_length(), game->shoot_out()};
     // Pages 1 and 2 must show the game as its fixed fields hold it, and pass their own checks.
@@ -297,7 +305,7 @@ std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStor
     if (!pages_hold_it) {
         return refused(QStringLiteral(u"試合情報かメンバーが入力できる形ではありません"));
     }
-    EventPage page(fixed, replay_formations(formations, *game));
+    EventPage page(fixed, replay_formations(formations, *game), correction.lineup.small_sided_games);
     if (const std::optional<ReplayStop> stop = replay_events(page, game->events, ReplayMatch::exact)) {
         return refused(QStringLiteral(u"「") + event_label(stop->event) +
                        QStringLiteral(u"」　を入力し直せません"));

@@ -19,8 +19,26 @@ int assign_formation_positions(const md::Formation& formation, RowTexts& positio
     return last - row;
 }
 
+bool row_in_play(int row, int size) {
+    return row == 0 || row >= starting_rows - (size - 1);
+}
+
 void Lineup::choose_formation(const md::Formation& chosen) {
     formation = chosen.name;
+    if (small_sided_games) {
+        side = md::formation_size(chosen);
+        // A row the formation does not use is hidden: its member goes back to the end of the list.
+        for (int row = 1; row < starting_rows; ++row) {
+            if (!row_in_play(row)) {
+                positions[static_cast<size_t>(row)].clear();
+                QString& box = starters[static_cast<size_t>(row)];
+                if (!box.isEmpty()) {
+                    available.append(box);
+                    box.clear();
+                }
+            }
+        }
+    }
     assign_formation_positions(chosen, positions);
 }
 
@@ -31,6 +49,9 @@ void Lineup::take_selected_into(QString& box) {
 }
 
 void Lineup::click_position(int row) {
+    if (!row_in_play(row)) {
+        return;  // hidden
+    }
     QString& box = starters[static_cast<size_t>(row)];
     if (selected < 0 && box.isEmpty() && !available.isEmpty()) {
         selected = 0;
@@ -72,8 +93,8 @@ void Lineup::delete_reserve() {
 
 int Lineup::filled_starters() const {
     int filled = 0;
-    for (const QString& name : starters) {
-        filled += name.isEmpty() ? 0 : 1;
+    for (int row = 0; row < starting_rows; ++row) {
+        filled += row_in_play(row) && !starters[static_cast<size_t>(row)].isEmpty() ? 1 : 0;
     }
     return filled;
 }
@@ -86,6 +107,19 @@ int Lineup::first_empty_reserve() const {
     return slot;
 }
 
+namespace {
+
+// "１１": a number in full-width digits, as the messages write the size of a side.
+QString full_width(int number) {
+    QString text = QString::number(number);
+    for (QChar& c : text) {
+        c = QChar(c.unicode() - u'0' + u'０');
+    }
+    return text;
+}
+
+}  // namespace
+
 LineupCheck check_lineup(const Lineup& lineup) {
     auto refuse = [](const QString& text) {
         return LineupCheck{md::UserMessage{md::input_error_title, text}, {}};
@@ -93,17 +127,22 @@ LineupCheck check_lineup(const Lineup& lineup) {
     if (lineup.formation.isEmpty()) {
         return refuse(QStringLiteral(u"「フォーメーション名」　を選択して下さい。"));
     }
-    if (!lineup.reserves[0].isEmpty() && lineup.filled_starters() < starting_rows) {
+    if (!lineup.reserves[0].isEmpty() && lineup.filled_starters() < lineup.side) {
         return refuse(
-            QStringLiteral(u"「スターティングメンバー」　が　「１１人」　いない状態で　「リザーブメンバー」　"
-                           u"が控えている事はありません。"));
+            QStringLiteral(u"「スターティングメンバー」　が　「") + full_width(lineup.side) +
+            QStringLiteral(u"人」　いない状態で　「リザーブメンバー」　が控えている事はありません。"));
     }
     if (lineup.starters[0].isEmpty()) {
         return refuse(QStringLiteral(u"「GK」　は必ず選択して下さい。"));
     }
     QSet<QString> seen;
-    for (const auto& boxes : {QStringList(lineup.starters.begin(), lineup.starters.end()),
-                              QStringList(lineup.reserves.begin(), lineup.reserves.end())}) {
+    QStringList starters;
+    for (int row = 0; row < starting_rows; ++row) {
+        if (lineup.row_in_play(row)) {
+            starters.append(lineup.starters[static_cast<size_t>(row)]);
+        }
+    }
+    for (const auto& boxes : {starters, QStringList(lineup.reserves.begin(), lineup.reserves.end())}) {
         for (const QString& name : boxes) {
             if (name.isEmpty()) {
                 continue;
@@ -119,7 +158,7 @@ LineupCheck check_lineup(const Lineup& lineup) {
         }
     }
     const int filled = lineup.filled_starters();
-    if (filled <= 10) {
+    if (filled < lineup.side) {
         return {
             {},
             md::UserMessage{QStringLiteral(u"人数の確認"), QStringLiteral(u"「") + QString::number(filled) +
@@ -131,7 +170,11 @@ LineupCheck check_lineup(const Lineup& lineup) {
 QStringList lineup_fields(const Lineup& lineup) {
     QStringList fields = {lineup.formation};
     for (int row = 0; row < starting_rows; ++row) {
-        fields += {lineup.positions[static_cast<size_t>(row)], lineup.starters[static_cast<size_t>(row)]};
+        if (lineup.row_in_play(row)) {
+            fields += {lineup.positions[static_cast<size_t>(row)], lineup.starters[static_cast<size_t>(row)]};
+        } else {
+            fields += {QString(), QString()};
+        }
     }
     for (const QString& reserve : lineup.reserves) {
         fields.append(reserve);

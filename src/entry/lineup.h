@@ -23,6 +23,10 @@ using RowTexts = std::array<QString, starting_rows>;
 
 int assign_formation_positions(const md::Formation& formation, RowTexts& positions);
 
+// Whether a side of size players uses a row: the goalkeeper's and the size - 1 rows at the bottom,
+// the rows a formation of that size gives positions.
+bool row_in_play(int row, int size);
+
 // Page 2's state: the position buttons' captions, the twenty member boxes and the list of members
 // still available with its selection.
 struct Lineup {
@@ -32,9 +36,14 @@ struct Lineup {
     std::array<QString, reserve_slots> reserves;  // tx_member 11-19
     QStringList available;                        // lst_member
     int selected = -1;                            // the selection in lst_member
+    // With small-sided games on, a formation of fewer than eleven uses only its rows (side): the
+    // others are hidden, without position or member. Otherwise every row is in play.
+    bool small_sided_games = false;
+    int side = md::full_side;
 
     // The formation's counts give the position captions, forwards from the bottom row up.
     void choose_formation(const md::Formation& formation);
+    bool row_in_play(int row) const { return kl::row_in_play(row, side); }
     // A position button: toggles its row between empty and the selected member.
     void click_position(int row);
     // 追加: the selected member into the first empty reserve slot.
@@ -52,14 +61,15 @@ struct Lineup {
 
 struct LineupCheck {
     std::optional<md::UserMessage> refusal;
-    // When fewer than eleven start: the question "人数の確認" asks whether that is right.
+    // When fewer start than the side has players: the question "人数の確認" asks whether that is right.
     std::optional<md::UserMessage> question;
 };
 
 // The checks of 次へ in their order.
 LineupCheck check_lineup(const Lineup& lineup);
 
-// event_fields 11-42: the formation, the eleven position/member pairs and the nine reserve slots.
+// event_fields 11-42: the formation, the eleven position/member pairs (empty for a row out of play)
+// and the nine reserve slots.
 QStringList lineup_fields(const Lineup& lineup);
 
 }  // namespace kl

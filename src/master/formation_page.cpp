@@ -159,7 +159,7 @@ void FormationPage::change() {
 void FormationPage::accept() {
     const FormationDraft chosen = draft();
     if (const std::optional<Refusal<FormationField>> refusal =
-            check_formation(chosen, names(), former_name_)) {
+            check_formation(chosen, names(), former_name_, store_.small_sided_games == 1)) {
         show_message(refusal->message);
         (refusal->focus == FormationField::name ? static_cast<QWidget*>(tx_formation_name) : cm_up[0])
             ->setFocus();

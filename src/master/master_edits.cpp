@@ -1,5 +1,6 @@
 #include "master_edits.h"
 
+#include "store/master_lists.h"
 #include "store/name_check.h"
 #include "store/numbers.h"
 #include "store/text_order.h"
@@ -137,7 +138,7 @@ int stepped_count(int count, bool up) {
 
 std::optional<Refusal<FormationField>> check_formation(const FormationDraft& draft,
                                                        const QStringList& formation_names,
-                                                       const QString& former_name) {
+                                                       const QString& former_name, bool small_sided_games) {
     if (draft.name.isEmpty()) {
         return Refusal<FormationField>{
             input_error(QStringLiteral(u"「フォーメーション名」　を入力して下さい。")), FormationField::name};
@@ -145,10 +146,14 @@ std::optional<Refusal<FormationField>> check_formation(const FormationDraft& dra
     if (std::optional<md::UserMessage> refusal = md::check_name(draft.name)) {
         return Refusal<FormationField>{*refusal, FormationField::name};
     }
-    if (std::accumulate(draft.counts.begin(), draft.counts.end(), 0) != 10) {
-        // The goalkeeper makes the eleventh.
+    // The goalkeeper makes the eleventh (or the last of a smaller side).
+    const int size = std::accumulate(draft.counts.begin(), draft.counts.end(), 0) + 1;
+    if (!md::is_allowed_formation_size(size, small_sided_games)) {
         return Refusal<FormationField>{
-            input_error(QStringLiteral(u"合計人数を　「11人」　で入力して下さい。")), FormationField::counts};
+            input_error(small_sided_games
+                            ? QStringLiteral(u"合計人数を　「4人」　から　「11人」　で入力して下さい。")
+                            : QStringLiteral(u"合計人数を　「11人」　で入力して下さい。")),
+            FormationField::counts};
     }
     if (used_by_another(draft.name, formation_names, former_name)) {
         return Refusal<FormationField>{

@@ -72,9 +72,12 @@ struct FormationDraft {
 
 enum class FormationField { name, counts };
 
+// The checks of OK in their order. small_sided_games: the option that also takes formations of
+// four to ten players.
 std::optional<Refusal<FormationField>> check_formation(const FormationDraft& draft,
                                                        const QStringList& formation_names,
-                                                       const QString& former_name);
+                                                       const QString& former_name,
+                                                       bool small_sided_games = false);
 QString compose_formation_line(const FormationDraft& draft);
 
 }  // namespace kl

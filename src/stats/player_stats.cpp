@@ -28,9 +28,10 @@ class PersonalReplay {
 
     void add_game(const md::RecordView& game) {
         position_ = QStringView();
+        gone_off_ = false;
         bool in_game = false;
         for (int slot = 0; slot < md::record::starting_slots && !in_game; ++slot) {
-            if (game.starting_member(slot) == member_) {
+            if (game.slot_in_use(slot) && game.starting_member(slot) == member_) {
                 position_ = game.starting_position(slot);
                 in_game = true;
             }
@@ -42,9 +43,7 @@ class PersonalReplay {
             return;
         }
         for (const md::EventView& event : game.events()) {
-            if (!replay(event)) {
-                return;  // went off: the rest of the game is not the member's
-            }
+            replay(event);
         }
         if (PositionFigures* row = current_row()) {
             const GameClock clock = GameClock::of(game);
@@ -78,19 +77,26 @@ class PersonalReplay {
         }
     }
 
-    // False once the member has gone off.
-    bool replay(const md::EventView& event) {
+    // Minutes are the sum of the member's spells on the pitch, each at the positions held. Once he
+    // has gone off, the game is his again only when he comes back on (free re-entry): nothing else
+    // that names him counts meanwhile.
+    void replay(const md::EventView& event) {
         const double t = event.minute();
+        const bool comes_on = event.kind == md::EventKind::Substitution && event.member_in() == member_;
+        if (gone_off_ && !comes_on) {
+            return;
+        }
         switch (event.kind) {
             case md::EventKind::Substitution:
-                if (event.member_in() == member_) {
+                if (comes_on) {
+                    gone_off_ = false;
                     position_ = event.slot_position();
                     if (PositionFigures* row = current_row()) {
                         add_minutes(*row, -t);
                     }
                 } else if (event.member_out() == member_) {
                     move_to(QStringView(), t);
-                    return false;
+                    gone_off_ = true;
                 }
                 break;
             case md::EventKind::PositionChange:
@@ -109,7 +115,6 @@ class PersonalReplay {
             default:
                 break;
         }
-        return true;
     }
 
     void replay_goal(const md::EventView& event) {
@@ -149,7 +154,8 @@ class PersonalReplay {
 
     PersonalStats& stats_;
     const QString& member_;
-    QStringView position_;  // a view into the game line being replayed
+    QStringView position_;   // a view into the game line being replayed
+    bool gone_off_ = false;  // substituted off, until he comes on again
 };
 
 QString number(int value) {

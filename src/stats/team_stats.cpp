@@ -21,9 +21,12 @@ class TeamReplay {
         const GameClock clock = GameClock::of(game);
         stats_.totals.games += 1;
         stats_.totals.minutes += clock.full_length();
+        pitch_size_ = 0;
         for (int slot = 0; slot < md::record::starting_slots; ++slot) {
-            on_pitch_[static_cast<size_t>(slot)] = game.starting_member(slot);
-            add_member(game.starting_member(slot));
+            if (game.slot_in_use(slot)) {
+                on_pitch_[pitch_size_++] = game.starting_member(slot);
+                add_member(game.starting_member(slot));
+            }
         }
         for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
             add_member(game.reserve(slot));
@@ -57,10 +60,12 @@ class TeamReplay {
         const double t = event.minute();
         switch (event.kind) {
             case md::EventKind::Substitution:
+                // Minutes are the sum of a member's spells on the pitch: each spell ends (+t) when he
+                // goes off and begins (-t) when he comes on, as often as he comes back on.
                 if (!event.member_out().isEmpty()) {
                     add_minutes(member(event.member_out()), t);
                 }
-                for (QStringView& slot : on_pitch_) {
+                for (QStringView& slot : pitch()) {
                     slot = slot == event.member_out() ? event.member_in() : slot;
                 }
                 add_minutes(member(event.member_in()), -t);
@@ -106,7 +111,7 @@ class TeamReplay {
         } else if (event.sends_off()) {
             ++carded->sendings_off;
             add_minutes(carded, t);
-            for (QStringView& slot : on_pitch_) {
+            for (QStringView& slot : pitch()) {
                 slot = slot == event.carded_member() ? QStringView() : slot;
             }
         }
@@ -119,7 +124,7 @@ class TeamReplay {
         for (const double cut : cuts) {
             stats_.totals.minutes += cut;
         }
-        for (const QStringView name : on_pitch_) {
+        for (const QStringView name : pitch()) {
             PlayerLine* line = name.isEmpty() ? nullptr : member(name);
             if (line == nullptr) {
                 continue;
@@ -131,9 +136,19 @@ class TeamReplay {
         }
     }
 
+    // The game's slots in use, each with its member (empty while vacant after a sending-off).
+    struct Slots {
+        QStringView* first;
+        QStringView* last;
+        QStringView* begin() const { return first; }
+        QStringView* end() const { return last; }
+    };
+    Slots pitch() { return {on_pitch_.data(), on_pitch_.data() + pitch_size_}; }
+
     TeamStats& stats_;
     std::unordered_map<QStringView, size_t, md::TextHash> index_;
     std::array<QStringView, md::record::starting_slots> on_pitch_;
+    size_t pitch_size_ = 0;
     int goals_for_ = 0;
     int conceded_ = 0;
     int own_kicks_ = 0;

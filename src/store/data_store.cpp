@@ -379,13 +379,18 @@ void DataStore::read_settings() {
     start_mode = settings.start_mode.value_or(start_mode);
     keyboard_entry = settings.keyboard_entry.value_or(keyboard_entry);
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
+    // Written only while on: a file without the line (or with a bad one) means off.
+    small_sided_games = settings.small_sided_games.value_or(0);
 }
 
 SaveResult DataStore::save_settings() const {
     // A file whose name setting.ini cannot hold is open for this run only: the start file stays.
     const QString named_file = encode_cp932(data_file_path) ? data_file_path : start_file_path;
-    const QStringList lines = {named_file, window_placement, print_form(start_mode),
-                               print_form(keyboard_entry), print_form(add_typed_names)};
+    QStringList lines = {named_file, window_placement, print_form(start_mode), print_form(keyboard_entry),
+                         print_form(add_typed_names)};
+    if (small_sided_games == 1) {
+        lines.append(print_form(small_sided_games));
+    }
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};
 }

@@ -95,6 +95,8 @@ class DataStore {
     qint16 start_mode = 0;
     qint16 keyboard_entry = 0;
     qint16 add_typed_names = 0;
+    // 1: the wizard and the formation editor take games of fewer than eleven a side.
+    qint16 small_sided_games = 0;
 
     void clear_data_store();
 
@@ -128,7 +130,8 @@ class DataStore {
 
     void read_settings();
     // Writes setting.ini; its first line names data_file_path, or start_file_path when cp932 cannot
-    // hold the name of the open file.
+    // hold the name of the open file. Five lines, and a sixth only while small-sided games are on, so
+    // the settings of a program that never used them stay as they were.
     SaveResult save_settings() const;
 
     // Rebuilds game_fields and game_index from game_lines.

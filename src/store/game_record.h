@@ -48,6 +48,12 @@ constexpr int working_entry(int position) {
 }
 static_assert(working_entry(record::first_event) == fixed_field_count);
 
+// A starting slot without a position is not in use: a small-sided game leaves the rows its formation
+// does not reach without position and member. Such a slot is neither shown nor counted anywhere.
+inline bool is_slot_in_use(QStringView position) {
+    return !position.isEmpty();
+}
+
 // A record line split at "," up to and including its first "##" field; later pieces are ignored.
 std::vector<QStringView> split_record_line(QStringView line);
 // The same into a vector that keeps its capacity between lines.
@@ -82,6 +88,7 @@ class RecordFields {
     auto starting_position(int slot) const { return at(record::starting_position(slot)); }
     auto starting_member(int slot) const { return at(record::starting_member(slot)); }
     auto reserve(int slot) const { return at(record::reserve(slot)); }
+    bool slot_in_use(int slot) const { return is_slot_in_use(starting_position(slot)); }
 
     bool has_extra_time() const { return extra_time() == words::yes; }
     bool has_shoot_out() const { return shoot_out() == words::yes; }

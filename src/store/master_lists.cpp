@@ -1,6 +1,9 @@
 #include "master_lists.h"
 
 #include "capacities.h"
+#include "numbers.h"
+
+#include <algorithm>
 
 namespace md {
 
@@ -38,6 +41,18 @@ std::vector<Formation> formations_from_fields(const QStringList& formation_field
         formations.push_back(formation);
     }
     return formations;
+}
+
+int formation_size(const Formation& formation) {
+    long long outfield = 0;
+    for (const QString& count : formation.counts) {
+        outfield += std::max(0, leading_int(count));
+    }
+    return static_cast<int>(std::min<long long>(outfield, full_side - 1)) + 1;
+}
+
+bool is_allowed_formation_size(int size, bool small_sided_games) {
+    return small_sided_games ? size >= smallest_side && size <= full_side : size == full_side;
 }
 
 std::vector<Meeting> meetings_from_fields(const QStringList& meeting_fields) {

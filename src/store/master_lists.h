@@ -19,6 +19,21 @@ struct Formation {
     std::array<QString, 9> counts;
 };
 
+// Players a side: eleven, or with small-sided games (an option) as few as four.
+inline constexpr int full_side = 11;
+inline constexpr int smallest_side = 4;
+
+// A formation's size: its outfield players and the goalkeeper. The outfield counts take the ten
+// rows below the goalkeeper's, so no more than ten of them count (and no negative count).
+int formation_size(const Formation& formation);
+// A game of fewer than eleven a side plays by the small-sided rules (free re-entry).
+inline bool is_small_sided(int size) {
+    return size < full_side;
+}
+// Whether the formation editor accepts a formation of size players: eleven, or with small-sided
+// games anything from four to eleven.
+bool is_allowed_formation_size(int size, bool small_sided_games);
+
 // A meeting line: name, game time, extra time (あり/なし), extra-time mode, extra-time length and
 // penalty shoot-out (あり/なし), as stored.
 struct Meeting {

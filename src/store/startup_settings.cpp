@@ -39,6 +39,7 @@ StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines) {
     settings.start_mode = flag_value(line(2));
     settings.keyboard_entry = flag_value(line(3));
     settings.add_typed_names = flag_value(line(4));
+    settings.small_sided_games = flag_value(line(5));
     return settings;
 }
 

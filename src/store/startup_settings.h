@@ -11,13 +11,15 @@ namespace md {
 inline const QString settings_file_name = QStringLiteral(u"setting.ini");
 
 // What setting.ini says, line by line. A missing line, or a value that is not of its line's form
-// (five numbers on line 2, an integer on lines 3-5, cp932 text everywhere), is absent.
+// (five numbers on line 2, an integer on lines 3-6, cp932 text everywhere), is absent. The sixth
+// line, small-sided games, is written only while that option is on.
 struct StartupSettings {
     std::optional<QString> file_path;
     std::optional<QString> window_placement;
     std::optional<qint16> start_mode;
     std::optional<qint16> keyboard_entry;
     std::optional<qint16> add_typed_names;
+    std::optional<qint16> small_sided_games;
 };
 
 StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines);

@@ -90,7 +90,8 @@ int game_length(const md::GameRecord& game, const GameTimes& times) {
     return times.extra_end();
 }
 
-// The holders of a starting slot: substitutions pass it on, a sending-off leaves it empty.
+// The holders of a starting slot: substitutions pass it on, a sending-off leaves it empty. A member
+// who comes back on (free re-entry) holds a slot again, so his minutes are those of his spells.
 StartingSlot slot_holders(const md::GameRecord& game, int slot, int length, int& substitutions) {
     StartingSlot result{game.starting_position(slot), {}};
     QString holder = game.starting_member(slot);
@@ -140,8 +141,10 @@ GameAnalysis analyse_game(const md::GameRecord& game) {
     }
     analysis.game_length = game_length(game, times);
     for (int slot = 0; slot < md::record::starting_slots; ++slot) {
-        analysis.starting_slots.push_back(
-            slot_holders(game, slot, analysis.game_length, analysis.substitutions));
+        if (game.slot_in_use(slot)) {
+            analysis.starting_slots.push_back(
+                slot_holders(game, slot, analysis.game_length, analysis.substitutions));
+        }
     }
     return analysis;
 }

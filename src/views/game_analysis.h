@@ -14,7 +14,7 @@ struct SlotHolder {
     int minutes = 0;
 };
 
-// One of the eleven starting slots and its holders in order (none for a slot without starter).
+// One starting slot in use and its holders in order (none for a slot without starter).
 struct StartingSlot {
     QString position;
     std::vector<SlotHolder> holders;
@@ -31,7 +31,7 @@ struct GameAnalysis {
     bool ended_in_first_extra_half = false;  // a golden or silver goal in the first half of extra time
     int game_length = 0;                     // minutes played by a member on the pitch throughout
     int substitutions = 0;
-    std::vector<StartingSlot> starting_slots;
+    std::vector<StartingSlot> starting_slots;  // the slots in use, in line-up order
 };
 
 GameAnalysis analyse_game(const md::GameRecord& game);

@@ -86,7 +86,9 @@ GameLists build_game_lists(const md::DataStore& store) {
                               static_cast<int>(lists.rows.size())});
         lists.detail_entries.append(md::deletion_list_text(date, time, opponent, ground));
         for (int slot = 0; slot < md::record::starting_slots; ++slot) {
-            members.add(field(md::record::starting_member(slot)));
+            if (md::is_slot_in_use(field(md::record::starting_position(slot)))) {
+                members.add(field(md::record::starting_member(slot)));
+            }
         }
         for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
             members.add(field(md::record::reserve(slot)));

@@ -47,9 +47,25 @@ bool RowChoice::step_from_last_pick(int key) {
     if (rows == 0) {
         return false;
     }
-    const int row = std::clamp(last_pick_ + (key == Qt::Key_Down ? 1 : -1), 0, rows - 1);
-    list_->setCurrentIndex(list_->model()->index(row, 0));
+    // Hidden rows (the unused rows of a small-sided line-up) are stepped over.
+    const int step = key == Qt::Key_Down ? 1 : -1;
+    int row = last_pick_ + step;
+    while (row >= 0 && row < rows && is_hidden(row)) {
+        row += step;
+    }
+    if (row < 0 || row >= rows) {
+        row = last_pick_;
+    }
+    list_->setCurrentIndex(list_->model()->index(std::clamp(row, 0, rows - 1), 0));
     return true;
+}
+
+bool RowChoice::is_hidden(int row) const {
+    if (const auto* tree = qobject_cast<const QTreeView*>(list_)) {
+        return tree->isRowHidden(row, QModelIndex());
+    }
+    const auto* list = qobject_cast<const QListView*>(list_);
+    return list != nullptr && list->isRowHidden(row);
 }
 
 void RowChoice::current_changed(int row) {

@@ -25,6 +25,7 @@ class RowChoice : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Up and Down move from the row picked last, as the list has no current row after a pick.
     bool step_from_last_pick(int key);
+    bool is_hidden(int row) const;
     void current_changed(int row);
     void clicked(int row);
     void pick(int row);

@@ -50,6 +50,44 @@ TEST_F(Report, DetailPrintsTheNthGameInStoredOrder) {
     EXPECT_TRUE(detail.out.endsWith(QStringLiteral(u"その他\r\n\r\n")));
 }
 
+// The eight-a-side sample: re-entries, a formation change of the same size, a sending-off, extra
+// time and a shoot-out.
+TEST(SmallSidedReport, ShowsTheSlotsInUseAndCountsEverySpell) {
+    const QString sample = QStringLiteral(KL_SMALL_SIDED_SAMPLE);
+    const ReportOutcome detail = run_report({QStringLiteral(u"detail"), sample, QStringLiteral(u"2")});
+    ASSERT_EQ(detail.exit_code, 0) << detail.err.toStdString();
+    EXPECT_TRUE(
+        detail.out.contains(QStringLiteral(u"スターティングメンバー\t[3-3-1]\r\n"
+                                           u"\r\n"
+                                           u"50分\tGK\t小林 樹\r\n"
+                                           u"50分\tCB\t佐藤 翔太\r\n"
+                                           u"38分\tCB\t鈴木 陽斗\r\n"
+                                           u"50分\tCB\t高橋 湊\r\n"
+                                           u"50分\tCH\t田中 蒼\r\n"
+                                           u"50分\tSH\t伊藤 律\r\n"
+                                           u"12分\tSH\t渡辺 陽向\r\n"
+                                           u"32分\t\t→　中村 悠人\r\n"
+                                           u"6分\t\t→　山本 蓮\r\n"
+                                           u"22分\tCF\t山本 蓮\r\n"
+                                           u"28分\t\t→　渡辺 陽向\r\n"
+                                           u"\r\n")))
+        << detail.out.toStdString();
+
+    const ReportOutcome team = run_report({QStringLiteral(u"team"), sample});
+    EXPECT_TRUE(
+        team.out.contains(QStringLiteral(u"全 2 試合 (90 分)  2 勝 0 敗 0 分  3 得点 2 アシスト 2 失点")));
+    // 中村: 15 + 15, then 32; 山本: 25, then 22 + 6; 渡辺: 32, then 12 + 28.
+    for (const QString& row :
+         {QStringLiteral(u"中村 悠人\t62\t1\t0\t0\t0\t"), QStringLiteral(u"山本 蓮\t53\t1\t0\t0\t0\t"),
+          QStringLiteral(u"渡辺 陽向\t72\t1\t0\t0\t0\t"), QStringLiteral(u"鈴木 陽斗\t78\t0\t0\t1\t1\t")}) {
+        EXPECT_TRUE(team.out.contains(row)) << row.toStdString();
+    }
+    const ReportOutcome player =
+        run_report({QStringLiteral(u"player"), sample, QStringLiteral(u"中村 悠人")});
+    EXPECT_TRUE(player.out.contains(QStringLiteral(u"合計\t62\t1\t0\t0\t0\t\r\nCF\t30\t1\t0\t0\t0\t")));
+    EXPECT_TRUE(player.out.contains(QStringLiteral(u"SH\t32\t0\t0\t0\t0\t")));
+}
+
 TEST_F(Report, AFileThatCannotBeReadEndsWithOneLineAndCodeOne) {
     const ReportOutcome missing = run_report({QStringLiteral(u"games"), QStringLiteral(u"none.kld")});
     EXPECT_EQ(missing.exit_code, 1);

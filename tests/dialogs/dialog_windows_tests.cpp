@@ -206,6 +206,36 @@ TEST_F(DialogWindows, TheSettingsDialogAppliesOnlyWhatSetApplies) {
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"B.kld"));
 }
 
+TEST_F(DialogWindows, SmallSidedGamesAreASixthSettingsLineOnlyWhileOn) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_18", u"fm_setting");
+    ASSERT_NE(dialog, nullptr);
+    auto* small_sided = child<QCheckBox>(dialog, u"ck_small_sided");
+    EXPECT_EQ(small_sided->text(), QStringLiteral(u"8人制など少人数の試合を入力する。"));
+    EXPECT_GT(small_sided->y(), child<QCheckBox>(dialog, u"ck_game_input_Add")->y());
+    EXPECT_FALSE(small_sided->isChecked());
+    small_sided->click();
+    auto* set = child<QPushButton>(dialog, u"cm_set");
+    EXPECT_TRUE(set->isEnabled());
+    set->click();
+    EXPECT_EQ(store.small_sided_games, 1);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).mid(2),
+              (QStringList{QStringLiteral(u" 1 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 1 ")}));
+    child<QPushButton>(dialog, u"cm_cancel")->click();
+    settle();
+
+    // The dialog opens on the option in force; turned off, the file has its five lines again.
+    dialog = open(u"tb_main_18", u"fm_setting");
+    small_sided = child<QCheckBox>(dialog, u"ck_small_sided");
+    EXPECT_TRUE(small_sided->isChecked());
+    small_sided->click();
+    child<QPushButton>(dialog, u"cm_set")->click();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 5);
+    EXPECT_EQ(store.small_sided_games, 0);
+}
+
 TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {
     test::GameBuilder late;  // stored first, listed last
     late.recorder = QStringLiteral(u"A");

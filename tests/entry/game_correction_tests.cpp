@@ -32,7 +32,8 @@ std::vector<md::Formation> formations_of_page() {
 // 次へ on pages 1 and 2 and the replay onto page 3, with nothing changed.
 EventPage reopened_page(const GameCorrection& correction, const md::DataStore& store) {
     EventPage page(game_info_fields(correction.info, correction.rules) + lineup_fields(correction.lineup),
-                   replay_formations(formations_of(store), correction.game));
+                   replay_formations(formations_of(store), correction.game),
+                   correction.lineup.small_sided_games);
     EXPECT_FALSE(replay_events(page, events_for_lineup(correction, correction.lineup), ReplayMatch::exact));
     return page;
 }

@@ -98,5 +98,97 @@ TEST(LineupChecks, ComeInOrder) {
     EXPECT_EQ(fields[23], QStringLiteral(u"R"));
 }
 
+// 2-3-2: eight players, the goalkeeper's row and the seven bottom rows.
+md::Formation eight_a_side() {
+    return formation(QStringLiteral(u"2-3-2"), {u"2", u"0", u"0", u"2", u"1", u"0", u"2", u"0", u"0"});
+}
+
+TEST(SmallSidedLineup, AnEightPlayerFormationUsesItsRowsOnly) {
+    Lineup lineup = with_members(12);
+    lineup.small_sided_games = true;
+    lineup.choose_formation(
+        formation(QStringLiteral(u"4-4-2"), {u"2", u"0", u"2", u"0", u"2", u"0", u"2", u"2", u"0"}));
+    for (int row = 0; row < starting_rows; ++row) {
+        lineup.click_position(row);
+    }
+    lineup.choose_formation(eight_a_side());
+    EXPECT_EQ(QStringList(lineup.positions.begin(), lineup.positions.end()),
+              (QStringList{QStringLiteral(u"GK"),
+                           {},
+                           {},
+                           {},
+                           QStringLiteral(u"CB"),
+                           QStringLiteral(u"CB"),
+                           QStringLiteral(u"CH"),
+                           QStringLiteral(u"SH"),
+                           QStringLiteral(u"SH"),
+                           QStringLiteral(u"CF"),
+                           QStringLiteral(u"CF")}));
+    EXPECT_FALSE(lineup.row_in_play(1));
+    EXPECT_FALSE(lineup.row_in_play(3));
+    EXPECT_TRUE(lineup.row_in_play(4));
+    // The members of the rows given up go back to the end of the list.
+    EXPECT_EQ(lineup.starters[1], QString());
+    EXPECT_EQ(lineup.available.mid(1),
+              (QStringList{QStringLiteral(u"M2"), QStringLiteral(u"M3"), QStringLiteral(u"M4")}));
+    EXPECT_EQ(lineup.filled_starters(), 8);
+    EXPECT_EQ(check_text(lineup), QString());
+    lineup.click_position(2);  // a hidden row takes nobody
+    EXPECT_EQ(lineup.starters[2], QString());
+
+    lineup.add_reserve();
+    const QStringList fields = lineup_fields(lineup);
+    ASSERT_EQ(fields.size(), 32);
+    EXPECT_EQ(fields.mid(1, 10), (QStringList{QStringLiteral(u"GK"),
+                                              QStringLiteral(u"M1"),
+                                              {},
+                                              {},
+                                              {},
+                                              {},
+                                              {},
+                                              {},
+                                              QStringLiteral(u"CB"),
+                                              QStringLiteral(u"M5")}));
+
+    // Back to eleven: every row is in play again.
+    lineup.choose_formation(
+        formation(QStringLiteral(u"4-4-2"), {u"2", u"0", u"2", u"0", u"2", u"0", u"2", u"2", u"0"}));
+    EXPECT_TRUE(lineup.row_in_play(1));
+    EXPECT_EQ(lineup.positions[1], QStringLiteral(u"SB"));
+}
+
+TEST(SmallSidedLineup, ChecksCountTheFormationsPlayers) {
+    Lineup lineup = with_members(12);
+    lineup.small_sided_games = true;
+    lineup.choose_formation(eight_a_side());
+    for (const int row : {0, 4, 5, 6, 7, 8, 9}) {
+        lineup.click_position(row);
+    }
+    lineup.add_reserve();
+    EXPECT_EQ(check_text(lineup), QStringLiteral(u"「スターティングメンバー」　が　「８人」　いない状態で　"
+                                                 u"「リザーブメンバー」　が控えている事はありません。"));
+    lineup.delete_reserve();
+    const LineupCheck seven = check_lineup(lineup);
+    ASSERT_TRUE(seven.question);
+    EXPECT_EQ(seven.question->title, QStringLiteral(u"人数の確認"));
+    EXPECT_EQ(seven.question->text, QStringLiteral(u"「7人」　でよろしいですか？"));
+    lineup.click_position(10);
+    EXPECT_EQ(check_text(lineup), QString());
+}
+
+// Without the option a small formation is taken as the described eleven-row page takes it.
+TEST(SmallSidedLineup, WithTheOptionOffEveryRowStaysInPlay) {
+    Lineup lineup = with_members(12);
+    lineup.choose_formation(
+        formation(QStringLiteral(u"4-4-2"), {u"2", u"0", u"2", u"0", u"2", u"0", u"2", u"2", u"0"}));
+    lineup.choose_formation(eight_a_side());
+    EXPECT_EQ(lineup.positions[1], QStringLiteral(u"SB"));  // rows no count reaches keep their codes
+    EXPECT_TRUE(lineup.row_in_play(1));
+    for (const int row : {0, 4, 5, 6, 7, 8, 9, 10}) {
+        lineup.click_position(row);
+    }
+    EXPECT_EQ(check_lineup(lineup).question->text, QStringLiteral(u"「8人」　でよろしいですか？"));
+}
+
 }  // namespace
 }  // namespace kl

@@ -192,6 +192,28 @@ TEST_F(MasterDataWindow, FormationsMustHoldTenOutfieldPlayers) {
     EXPECT_EQ(find<QTreeWidget>(u"lstv_formation")->topLevelItemCount(), 1);
 }
 
+TEST_F(MasterDataWindow, WithSmallSidedGamesAFormationMayHoldFourToElevenPlayers) {
+    test::MessageBoxAnswerer answerer;
+    store.small_sided_games = 1;
+    find<QTabBar>(u"ts_setting")->setCurrentIndex(3);
+    click(u"cm_formation_add");
+    type(u"tx_formation_name", QStringLiteral(u"1-1"));
+    click(u"cm_up_0");
+    click(u"cm_up_6");
+    click(u"cm_formation_ok");
+    EXPECT_EQ(answerer.last_text(),
+              QStringLiteral(u"合計人数を　「4人」　から　「11人」　で入力して下さい。"));
+    EXPECT_EQ(window->focusWidget(), find<QPushButton>(u"cm_up_0"));
+    EXPECT_TRUE(store.formation_lines.isEmpty());
+    type(u"tx_formation_name", QStringLiteral(u"2-3-2"));
+    for (const int position : {0, 3, 3, 4, 6}) {
+        window->findChild<QPushButton*>(QStringLiteral(u"cm_up_") + QString::number(position))->click();
+    }
+    click(u"cm_formation_ok");
+    EXPECT_EQ(saved_line_after(QStringLiteral(u"[フォーメーション]")),
+              QStringLiteral(u"2-3-2,2,0,0,2,1,0,2,0,0"));
+}
+
 TEST_F(MasterDataWindow, SwitchingTabsDropsAHalfFilledEditor) {
     find<QTabBar>(u"ts_setting")->setCurrentIndex(3);
     click(u"cm_formation_add");

@@ -91,5 +91,44 @@ TEST(FormationEdits, CountsStepWithinZeroToTenAndMustTotalTen) {
               QStringLiteral(u"「フォーメーション名」　を入力して下さい。"));
 }
 
+TEST(FormationEdits, SmallSidedGamesTakeFourToElevenPlayers) {
+    const QString range = QStringLiteral(u"合計人数を　「4人」　から　「11人」　で入力して下さい。");
+    FormationDraft draft{QStringLiteral(u"2-3-2"), {2, 0, 0, 2, 1, 0, 2, 0, 0}};
+    EXPECT_EQ(check_formation(draft, {}, {})->message.text,
+              QStringLiteral(u"合計人数を　「11人」　で入力して下さい。"));
+    EXPECT_FALSE(check_formation(draft, {}, {}, true));
+    for (const auto& [outfield, accepted] : {std::pair{2, false}, {3, true}, {10, true}, {11, false}}) {
+        FormationDraft sized{QStringLiteral(u"F"), {outfield, 0, 0, 0, 0, 0, 0, 0, 0}};
+        const auto refusal = check_formation(sized, {}, {}, true);
+        EXPECT_EQ(!refusal, accepted) << outfield;
+        if (refusal) {
+            EXPECT_EQ(refusal->message.text, range);
+            EXPECT_EQ(refusal->focus, FormationField::counts);
+        }
+    }
+    // The name comes first, and a used name is refused after the count.
+    EXPECT_EQ(check_formation({{}, {}}, {}, {}, true)->message.text,
+              QStringLiteral(u"「フォーメーション名」　を入力して下さい。"));
+    EXPECT_EQ(check_formation(draft, {QStringLiteral(u"2-3-2")}, {}, true)->message.text,
+              QStringLiteral(u"既に使われている　「フォーメーション名」　です。変更して下さい。"));
+}
+
+TEST(FormationSize, IsTheOutfieldPlayersTheRowsTakePlusTheGoalkeeper) {
+    auto size_of = [](std::array<const char16_t*, 9> counts) {
+        md::Formation formation{QStringLiteral(u"F"), {}};
+        for (size_t i = 0; i < counts.size(); ++i) {
+            formation.counts[i] = QString::fromUtf16(counts[i]);
+        }
+        return md::formation_size(formation);
+    };
+    EXPECT_EQ(size_of({u"2", u"0", u"0", u"2", u"2", u"0", u"2", u"2", u"0"}), 11);
+    EXPECT_EQ(size_of({u"2", u"0", u"0", u"2", u"1", u"0", u"2", u"0", u"0"}), 8);
+    // A damaged line: more than ten rows' worth, negative or no numbers.
+    EXPECT_EQ(size_of({u"9", u"9", u"0", u"0", u"0", u"0", u"0", u"0", u"0"}), 11);
+    EXPECT_EQ(size_of({u"-5", u"3", u"x", u"", u"0", u"0", u"0", u"0", u"0"}), 4);
+    EXPECT_TRUE(md::is_small_sided(10));
+    EXPECT_FALSE(md::is_small_sided(11));
+}
+
 }  // namespace
 }  // namespace kl

@@ -47,14 +47,21 @@ void take(QWidget* window, const QString& name) {
     }
 }
 
-// The main window on the demo season, in a folder of its own.
+// The main window on a sample team in a folder of its own: the demo season, or the eight-a-side
+// youth team with small-sided games on.
 class Tour {
   public:
-    Tour() {
+    explicit Tour(bool small_sided = false) {
         QDir::setCurrent(folder_.path());
-        QFile::copy(QStringLiteral(KL_DEMO_FILE), QStringLiteral(u"demo.kld"));
-        QFile::setPermissions(QStringLiteral(u"demo.kld"), QFile::ReadOwner | QFile::WriteOwner);
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"demo.kld")});
+        const QString file = small_sided ? QStringLiteral(u"small_sided.kld") : QStringLiteral(u"demo.kld");
+        QFile::copy(small_sided ? QStringLiteral(KL_SMALL_SIDED_FILE) : QStringLiteral(KL_DEMO_FILE), file);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        QStringList settings = {file};
+        if (small_sided) {
+            settings += {QString(), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                         QStringLiteral(u" 1 ")};
+        }
+        test::write_cp932_lines(QStringLiteral(u"setting.ini"), settings);
         window = std::make_unique<fm_main>(store);
         window->start();
         window->resize(900, 640);
@@ -243,13 +250,58 @@ void correction(Tour& tour) {
     take(wizard, QStringLiteral(u"correction_page3"));
 }
 
-const std::map<QString, std::function<void(Tour&)>>& scenes() {
-    static const std::map<QString, std::function<void(Tour&)>> all = {
-        {QStringLiteral(u"backups"), backups},
-        {QStringLiteral(u"correction"), correction},
-        {QStringLiteral(u"views"), views},
-        {QStringLiteral(u"wizard_pages"), wizard_pages},
-        {QStringLiteral(u"wizard_goals"), wizard_goals},
+// Eight a side: page 2 with the 2-3-2 formation, page 3 after a member came back on, the sheet and
+// the personal data of a game with re-entries, and 環境設定 with the option on.
+void small_sided(Tour& tour) {
+    fm_game_input* wizard = tour.open_wizard();
+    fill_page1(wizard);
+    wizard->cb_meeting->setCurrentIndex(0);
+    wizard->cm_next[0]->click();
+    wizard->cb_formation->setCurrentIndex(0);
+    for (const int row : {0, 4, 5, 6, 7, 8, 9, 10}) {
+        wizard->cm_poji[static_cast<size_t>(row)]->click();
+    }
+    for (int i = 0; i < 4; ++i) {
+        wizard->cm_r_add->click();
+    }
+    take(wizard, QStringLiteral(u"small_sided_page2"));
+    wizard->cm_next[1]->click();
+    EventPageView* events = wizard->events;
+    for (const auto& [row, reserve] : {std::pair{10, 0}, std::pair{9, 3}}) {
+        click_pitch_row(events, row);
+        emit events->lst_rm->itemClicked(events->lst_rm->item(reserve));
+        events->cm_time_up[1]->click();
+        events->cm_event_add->click();
+    }
+    click_pitch_row(events, 7);
+    take(wizard, QStringLiteral(u"small_sided_page3"));
+    wizard->close();
+    settle();
+    tour.trigger(u"tb_main_13");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(1);
+    take(tour.window.get(), QStringLiteral(u"small_sided_game_detail"));
+    tour.trigger(u"tb_main_15");
+    auto* player = tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_player"));
+    player->setCurrentIndex(player->findText(QStringLiteral(u"中村 悠人")));
+    tour.window->findChild<QPushButton*>(QStringLiteral(u"cm_renew"))->click();
+    take(tour.window.get(), QStringLiteral(u"small_sided_personal_data"));
+    tour.trigger(u"tb_main_18");
+    take(Tour::find_top(QStringLiteral(u"fm_setting")), QStringLiteral(u"small_sided_settings"));
+}
+
+struct Scene {
+    std::function<void(Tour&)> play;
+    bool small_sided = false;
+};
+
+const std::map<QString, Scene>& scenes() {
+    static const std::map<QString, Scene> all = {
+        {QStringLiteral(u"backups"), {backups}},
+        {QStringLiteral(u"correction"), {correction}},
+        {QStringLiteral(u"views"), {views}},
+        {QStringLiteral(u"wizard_pages"), {wizard_pages}},
+        {QStringLiteral(u"wizard_goals"), {wizard_goals}},
+        {QStringLiteral(u"small_sided"), {small_sided, true}},
     };
     return all;
 }
@@ -275,8 +327,8 @@ int main(int argc, char** argv) {
     kl::test::MessageBoxAnswerer answerer(QMessageBox::Yes);
     for (const auto& [name, scene] : kl::scenes()) {
         if (chosen.isEmpty() || chosen.contains(name)) {
-            kl::Tour tour;
-            scene(tour);
+            kl::Tour tour(scene.small_sided);
+            scene.play(tour);
         }
     }
     return 0;

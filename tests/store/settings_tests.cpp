@@ -39,6 +39,27 @@ TEST_F(Settings, AnOpenFileTheFileCannotNameLeavesTheStartFile) {
                            QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
 }
 
+// A program that never turns small-sided games on keeps writing the five lines of old.
+TEST_F(Settings, SmallSidedGamesAreASixthLineWrittenOnlyWhileOn) {
+    store.data_file_path = QStringLiteral(u"A.kld");
+    store.small_sided_games = 1;
+    ASSERT_TRUE(store.save_settings().ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 1 ")}));
+    DataStore reader;
+    reader.read_settings();
+    EXPECT_EQ(reader.small_sided_games, 1);
+
+    store.small_sided_games = 0;
+    ASSERT_TRUE(store.save_settings().ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
+    reader.read_settings();
+    EXPECT_EQ(reader.small_sided_games, 0);
+}
+
 TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {
     write_cp932_lines(QStringLiteral(u"setting.ini"),
                       {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "), QStringLiteral(u" 1 "),

@@ -17,6 +17,26 @@ md::GoalDetail play_before_detail() {
     return {QStringLiteral(u"足"), QStringLiteral(u"左サイド"), QStringLiteral(u"ショートパス")};
 }
 
+GameBuilder& GameBuilder::eight_a_side() {
+    game_time = QStringLiteral(u"40");
+    formation = QStringLiteral(u"2-3-2");
+    positions = {QStringLiteral(u"GK"),
+                 {},
+                 {},
+                 {},
+                 QStringLiteral(u"CB"),
+                 QStringLiteral(u"CB"),
+                 QStringLiteral(u"CH"),
+                 QStringLiteral(u"SH"),
+                 QStringLiteral(u"SH"),
+                 QStringLiteral(u"CF"),
+                 QStringLiteral(u"CF")};
+    for (size_t row = 1; row <= 3; ++row) {
+        starters[row].clear();
+    }
+    return *this;
+}
+
 GameBuilder& GameBuilder::with_extra_time(const QString& mode, int minutes) {
     extra_time = QStringLiteral(u"あり");
     extra_mode = mode;

@@ -37,6 +37,9 @@ struct GameBuilder {
     QStringList reserves = {QStringLiteral(u"R1"), QStringLiteral(u"R2"), QStringLiteral(u"R3")};
     QStringList events;
 
+    // Eight a side in 2-3-2 (S1 the goalkeeper, S5 to S11 from row 4 on; rows 1-3 unused), a
+    // 40-minute youth game.
+    GameBuilder& eight_a_side();
     // Extra time under mode ("前・後半", "ゴールデンゴール方式" or "シルバーゴール方式").
     GameBuilder& with_extra_time(const QString& mode, int minutes);
     GameBuilder& with_shoot_out();

@@ -84,5 +84,24 @@ TEST(GameDetailText, LaysOutEverySectionWithItsTabs) {
     EXPECT_EQ(compose_game_detail_text(game.record(), QStringLiteral(u"テストFC")), expected);
 }
 
+TEST(GameDetailText, ListsOnlyTheSlotsInUse) {
+    GameBuilder game;
+    game.eight_a_side();
+    game.reserves = {QStringLiteral(u"R1")};
+    game.substitution(10, QStringLiteral(u"CB"), QStringLiteral(u"R1"), QStringLiteral(u"S5"))
+        .substitution(30, QStringLiteral(u"CB"), QStringLiteral(u"S5"), QStringLiteral(u"R1"));
+    const QString text = compose_game_detail_text(game.record(), QStringLiteral(u"テストFC"));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral(u"スターティングメンバー\t[2-3-2]\r\n"
+                                     u"\r\n"
+                                     u"40分\tGK\tS1\r\n"
+                                     u"10分\tCB\tS5\r\n"
+                                     u"20分\t\t→　R1\r\n"
+                                     u"10分\t\t→　S5\r\n"
+                                     u"40分\tCB\tS6\r\n")))
+        << text.toStdString();
+    EXPECT_EQ(text.count(u'分'), 8 + 2 + 1);  // the lines of the eight slots and the header
+}
+
 }  // namespace
 }  // namespace kl

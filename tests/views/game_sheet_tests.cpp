@@ -129,6 +129,29 @@ TEST(GameSheet, SubstitutionsAndASendingOffSplitASlotsMinutes) {
     EXPECT_EQ(sheet.boxes[24].top, 6180 + 200 + 600);
 }
 
+// Eight a side: the unused slots are not shown, and a member who comes back on holds a slot again.
+TEST(GameSheet, AnEightASideGameShowsItsSlotsAndEverySpell) {
+    GameBuilder game;
+    game.eight_a_side();
+    game.game_time = QStringLiteral(u"50");
+    game.substitution(20, QStringLiteral(u"CF"), QStringLiteral(u"R1"), QStringLiteral(u"S10"))
+        .substitution(35, QStringLiteral(u"CF"), QStringLiteral(u"S10"), QStringLiteral(u"R1"));
+    const GameSheet sheet = sheet_of(game);
+    EXPECT_EQ(
+        lines(sheet, 22),
+        (QStringList{
+            QStringLiteral(u"スターティングメンバー　[2-3-2]"), QString(),
+            QStringLiteral(u"     50 （分）　　GK　　　S1"), QStringLiteral(u"     50 （分）　　CB　　　S5"),
+            QStringLiteral(u"     50 （分）　　CB　　　S6"), QStringLiteral(u"     50 （分）　　CH　　　S7"),
+            QStringLiteral(u"     50 （分）　　SH　　　S8"), QStringLiteral(u"     50 （分）　　SH　　　S9"),
+            QStringLiteral(u"     20 （分）　　CF　　　S10"),
+            QStringLiteral(u"     15 （分）　　　　　　　→　R1"),
+            QStringLiteral(u"     15 （分）　　　　　　　→　S10"),
+            QStringLiteral(u"     50 （分）　　CF　　　S11"), QString()}));
+    // Two substitutions make the box two lines taller.
+    EXPECT_EQ(sheet.boxes[22].height, 2595 + 400);
+}
+
 TEST(GameSheet, SixGoalsPushTheBoxesBelowDown) {
     GameBuilder game;
     for (int minute = 1; minute <= 6; ++minute) {
