@@ -215,6 +215,20 @@ QString game_bar_tooltip(const GameBar& game) {
            QStringLiteral(u"　") + result_text(game.score.result());
 }
 
+QString caution_summary(const std::vector<CautionRun>& runs) {
+    const QString heading = QStringLiteral(u"警告の累積");
+    if (runs.empty()) {
+        return heading + QStringLiteral(u"：なし");
+    }
+    QString text = heading;
+    for (const CautionRun& run : runs) {
+        text += u'\n' + run.meeting + QStringLiteral(u"　") + run.member + QStringLiteral(u"　") +
+                n(static_cast<int>(run.dates.size())) + QStringLiteral(u"回（") +
+                run.dates.join(QStringLiteral(u", ")) + u'）';
+    }
+    return text;
+}
+
 QString season_copy_text(const SeasonCharts& charts, const FilterTexts& filter) {
     return decisions_block(charts.decisions) + results_block(charts.games) + scorers_block(charts.squad) +
            minutes_block(charts.squad, charts.totals.minutes) + bands_block(charts.bands) +

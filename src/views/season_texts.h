@@ -29,6 +29,10 @@ QString game_bar_score(const GameBar& game);
 // A game's bar tooltip: date and start time, opponent, score and result, one per line.
 QString game_bar_tooltip(const GameBar& game);
 
+// What the chart view writes under the squad table: "警告の累積：なし", or the heading and one line
+// per member and meeting, "春季リーグ　田中 陽向　2回（2024/04/13, 2024/05/03）".
+QString caution_summary(const std::vector<CautionRun>& runs);
+
 // The chart view's text for scripts and the clipboard: tab-separated blocks, each a title line, a
 // header line and its rows, ended by an empty line; lines end with CR LF. The first block is the
 // results by decision, the last the filter of the computation.

@@ -6,6 +6,7 @@
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 #include "views/fm_main.h"
+#include "views/graph_data_view.h"
 #include "widgets/japanese_ui.h"
 
 #include <QAction>
@@ -203,9 +204,30 @@ void wizard_goals(Tour& tour) {
     take(wizard, QStringLiteral(u"wizard_after_half_button"));
 }
 
+// The chart view on the demo season: each chart page, the design size, enlarged, and each chart
+// as the PNG its context menu saves.
+void graph(Tour& tour) {
+    tour.trigger(u"tb_main_graph");
+    auto* view = tour.window->findChild<GraphDataView*>(QStringLiteral(u"fr_data_4"));
+    view->cm_graph->click();
+    for (int page = 0; page < view->ts_graph->count(); ++page) {
+        view->ts_graph->setCurrentIndex(page);
+        take(tour.window.get(), QStringLiteral(u"graph_") + QString::number(page));
+        view->save_chart_image(page,
+                               {QDir(output_folder).filePath(QStringLiteral(u"graph_saved_%1.png").arg(page)),
+                                ImageFormat::png});
+    }
+    view->ts_graph->setCurrentIndex(0);
+    tour.window->resize(720, 640);
+    take(tour.window.get(), QStringLiteral(u"graph_design_size"));
+    tour.window->resize(1400, 1000);
+    take(tour.window.get(), QStringLiteral(u"graph_enlarged"));
+}
+
 const std::map<QString, std::function<void(Tour&)>>& scenes() {
     static const std::map<QString, std::function<void(Tour&)>> all = {
         {QStringLiteral(u"views"), views},
+        {QStringLiteral(u"graph"), graph},
         {QStringLiteral(u"wizard_pages"), wizard_pages},
         {QStringLiteral(u"wizard_goals"), wizard_goals},
     };

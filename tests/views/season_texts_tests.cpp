@@ -95,6 +95,20 @@ TEST(SeasonTexts, TheTextIsTabSeparatedBlocksBeginningWithTheBreakdown) {
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral(u"[^\r]\n"))));
 }
 
+TEST(SeasonTexts, CautionsThatAddUpAreWrittenOnePerLine) {
+    EXPECT_EQ(caution_summary({}), QStringLiteral(u"警告の累積：なし"));
+    const std::vector<CautionRun> runs = {
+        {QStringLiteral(u"春季リーグ"),
+         QStringLiteral(u"田中 陽向"),
+         {QStringLiteral(u"2024/04/13"), QStringLiteral(u"2024/05/03")}},
+        {QStringLiteral(u"県大会"),
+         QStringLiteral(u"中村 陸"),
+         {QStringLiteral(u"2024/05/18"), QStringLiteral(u"2024/05/18"), QStringLiteral(u"2024/07/20")}}};
+    EXPECT_EQ(caution_summary(runs),
+              QStringLiteral(u"警告の累積\n春季リーグ　田中 陽向　2回（2024/04/13, 2024/05/03）\n"
+                             u"県大会　中村 陸　3回（2024/05/18, 2024/05/18, 2024/07/20）"));
+}
+
 TEST(ChartImages, TheTypedNameDecidesTheFormatOrGetsTheChosenSuffix) {
     EXPECT_EQ(chart_image_file(QStringLiteral(u"/tmp/a.SVG"), ImageFormat::png).format, ImageFormat::svg);
     EXPECT_EQ(chart_image_file(QStringLiteral(u"/tmp/a.png"), ImageFormat::svg).format, ImageFormat::png);
