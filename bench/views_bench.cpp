@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -42,13 +43,30 @@ void refresh_game_lists(benchmark::State& state) {
     }
 }
 
+// 更新 of the chart view over every game, its charts and squad table drawn.
+void chart_view_update(benchmark::State& state) {
+    md::DataStore store;
+    store.load_team_file(large_file().path);
+    kl::fm_main window(store);
+    window.refresh_game_lists();
+    window.show();
+    window.show_view(kl::View::graph, kl::ViewSwitch::toolbar);
+    auto* update = window.findChild<QPushButton*>(QStringLiteral(u"cm_graph"));
+    for (auto _ : state) {
+        update->click();
+        QApplication::processEvents();
+    }
+}
+
 BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(refresh_game_lists)->Unit(benchmark::kMillisecond);
+BENCHMARK(chart_view_update)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    return kl::bench::run_with_ratios(argc, argv, {{"refresh_game_lists", "load_team_data"}});
+    return kl::bench::run_with_ratios(
+        argc, argv, {{"refresh_game_lists", "load_team_data"}, {"chart_view_update", "load_team_data"}});
 }

@@ -233,15 +233,22 @@ class SeasonReplay {
         count_label(shapes_.action, finish.action);
     }
 
-    std::vector<GameBar> ordered_games() {
-        std::vector<GameBar> games = std::move(games_);
-        std::stable_sort(games.begin(), games.end(), [](const GameBar& a, const GameBar& b) {
-            return md::text_less(md::game_key(a.date, a.start_time), md::game_key(b.date, b.start_time));
-        });
+    // The games by their keys, as the period lists compare them, with the points won so far.
+    std::vector<GameBar> ordered_games() const {
+        std::vector<std::pair<QString, size_t>> keys;
+        keys.reserve(games_.size());
+        for (size_t i = 0; i < games_.size(); ++i) {
+            keys.emplace_back(md::game_key(games_[i].date, games_[i].start_time), i);
+        }
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const auto& a, const auto& b) { return md::text_less(a.first, b.first); });
+        std::vector<GameBar> games;
+        games.reserve(games_.size());
         int points = 0;
-        for (GameBar& bar : games) {
-            points += points_of(bar.score.result());
-            bar.points_after = points;
+        for (const auto& key : keys) {
+            games.push_back(games_[key.second]);
+            points += points_of(games.back().score.result());
+            games.back().points_after = points;
         }
         return games;
     }

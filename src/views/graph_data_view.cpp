@@ -190,6 +190,25 @@ QWidget* GraphDataView::build_squad_panel() {
     for (int column = 0; column < squad_column_count; ++column) {
         lstv_squad->setColumnWidth(column, column_width(lstv_squad, widths[static_cast<size_t>(column)]));
     }
+    // What the counts count, for a reader who wonders.
+    const std::array<const char16_t*, squad_column_count> tips = {
+        nullptr,
+        u"出場した試合の数",
+        u"先発した試合の数",
+        u"途中から出場した試合の数",
+        nullptr,
+        u"メンバーに登録された試合の時間に対する出場時間の割合",
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        u"GKとしてピッチにいる間の失点",
+        u"GKとして試合の最初から最後まで出場し、失点しなかった試合の数"};
+    for (int column = 0; column < squad_column_count; ++column) {
+        if (const char16_t* tip = tips[static_cast<size_t>(column)]) {
+            lstv_squad->headerItem()->setToolTip(column, QString::fromUtf16(tip));
+        }
+    }
     lstv_squad->setSortingEnabled(true);
     lstv_squad->sortByColumn(4, Qt::DescendingOrder);  // who played most first
     lb_caution = named(new QLabel(panel), QStringLiteral(u"lb_caution"));
@@ -218,13 +237,19 @@ void GraphDataView::update(const md::DataStore& store) {
     charts_ = compute_season_charts(store.game_lines, chosen);
     show_charts();
     show_squad();
+    cleared_ = false;
 }
 
 void GraphDataView::clear() {
+    // Every change of the games clears the view; empty charts are drawn only once.
+    if (cleared_) {
+        return;
+    }
     charts_ = SeasonCharts{};
     filter_texts_ = FilterTexts{};
     show_charts();
     show_squad();
+    cleared_ = true;
 }
 
 QString GraphDataView::copy_text() const {

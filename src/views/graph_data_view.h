@@ -100,6 +100,7 @@ class GraphDataView : public QWidget {
     SeasonCharts charts_;
     FilterTexts filter_texts_;
     QString team_name_;
+    bool cleared_ = false;
 };
 
 }  // namespace kl
