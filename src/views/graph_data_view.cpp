@@ -76,8 +76,8 @@ constexpr QSize least_chart_size(200, 220);
 constexpr int bar_room = 22;
 constexpr int chart_frame_room = 130;
 
-QChartView* chart_view(QWidget* parent, int index) {
-    auto* view = named(new QChartView(new QChart, parent), indexed(u"pt_graph", index));
+QChartView* chart_view(int index) {
+    auto* view = named(new QChartView(new QChart), indexed(u"pt_graph", index));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(least_chart_size);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -147,7 +147,7 @@ GraphDataView::GraphDataView(QWidget* parent)
 
 void GraphDataView::build_chart_pages() {
     for (int i = 0; i < static_cast<int>(pt_graph.size()); ++i) {
-        pt_graph[static_cast<size_t>(i)] = chart_view(nullptr, i);
+        pt_graph[static_cast<size_t>(i)] = chart_view(i);
     }
     // 得点の形 is three small charts side by side.
     fr_graph_shape = named(new QWidget, QStringLiteral(u"fr_graph_shape"));
@@ -166,11 +166,10 @@ void GraphDataView::build_chart_pages() {
         auto* save =
             named(new QAction(QStringLiteral(u"画像として保存..."), this), indexed(u"menu_graph_save", page));
         connect(save, &QAction::triggered, this, [this, page] { ask_and_save_chart_image(page); });
-        for (QChartView* view : chart_page(page)->findChildren<QChartView*>()) {
-            view->addAction(save);
-        }
-        if (auto* view = qobject_cast<QChartView*>(chart_page(page))) {
-            view->addAction(save);
+        const auto first = static_cast<size_t>(page);  // the three of the last page follow each other
+        for (size_t view = first; view < (page == chart_page_count - 1 ? pt_graph.size() : first + 1);
+             ++view) {
+            pt_graph[view]->addAction(save);
         }
     }
 }
