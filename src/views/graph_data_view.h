@@ -49,6 +49,9 @@ class GraphDataView : public QWidget {
     // Empties the charts and tables: the games they showed have changed.
     void clear();
     const SeasonCharts& shown() const { return charts_; }
+    // Whether the charts show a computation (false before 更新 and after the games changed): what
+    // printing asks before it prints the charts.
+    bool computed() const { return !cleared_; }
     // The last computation as text, as kickledger-report charts prints it.
     QString copy_text() const;
 

@@ -115,7 +115,9 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
 TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     EXPECT_EQ(bars(0), 0);
     EXPECT_EQ(squad()->topLevelItemCount(), 0);
+    EXPECT_FALSE(view()->computed());
     update();
+    EXPECT_TRUE(view()->computed());
     EXPECT_EQ(categories(0),
               (QStringList{QStringLiteral(u"04/01"), QStringLiteral(u"05/01"), QStringLiteral(u"06/01")}));
     EXPECT_EQ(bars(0), 3);
@@ -148,6 +150,7 @@ TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     EXPECT_EQ(bars(0), 0);
     EXPECT_EQ(squad()->topLevelItemCount(), 0);
     EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
+    EXPECT_FALSE(view()->computed());
 }
 
 TEST_F(GraphView, TheFilterIsCheckedAsInTheTeamView) {
