@@ -1,6 +1,7 @@
 // The statistics and the score sheet against loading the same large file.
 #include "ratio_reporter.h"
 #include "stats/player_stats.h"
+#include "stats/season_charts.h"
 #include "stats/team_stats.h"
 #include "store/data_store.h"
 #include "team_file_generator.h"
@@ -68,6 +69,14 @@ void personal_statistics(benchmark::State& state) {
     }
 }
 
+// 更新 of the chart view over every game.
+void season_charts(benchmark::State& state) {
+    const QStringList& games = large_file().store.game_lines;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kl::compute_season_charts(games, {}));
+    }
+}
+
 // Choosing the game with the most events in the detail view.
 void game_sheet(benchmark::State& state) {
     for (auto _ : state) {
@@ -79,6 +88,7 @@ void game_sheet(benchmark::State& state) {
 BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(team_statistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(personal_statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(season_charts)->Unit(benchmark::kMillisecond);
 BENCHMARK(game_sheet)->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -87,5 +97,6 @@ int main(int argc, char** argv) {
     return kl::bench::run_with_ratios(argc, argv,
                                       {{"team_statistics", "load_team_data"},
                                        {"personal_statistics", "load_team_data"},
+                                       {"season_charts", "load_team_data"},
                                        {"game_sheet", "load_team_data"}});
 }

@@ -190,6 +190,21 @@ void delete_game(benchmark::State& state) {
     }
 }
 
+// 更新 of the chart view over every game, its charts and squad table drawn.
+void chart_view_update(benchmark::State& state) {
+    md::DataStore store;
+    store.load_team_file(large_file().path);
+    kl::fm_main window(store);
+    window.refresh_game_lists();
+    window.show();
+    window.show_view(kl::View::graph, kl::ViewSwitch::toolbar);
+    auto* update = window.findChild<QPushButton*>(QStringLiteral(u"cm_graph"));
+    for (auto _ : state) {
+        update->click();
+        QApplication::processEvents();
+    }
+}
+
 BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(refresh_game_lists)->Unit(benchmark::kMillisecond);
 BENCHMARK(first_switch_to_detail_view)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -200,6 +215,7 @@ BENCHMARK(update_personal_view)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_game_input)->Unit(benchmark::kMillisecond);
 BENCHMARK(open_game_delete)->Unit(benchmark::kMillisecond);
 BENCHMARK(delete_game)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(chart_view_update)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -216,5 +232,6 @@ int main(int argc, char** argv) {
                                        {"update_personal_view", load},
                                        {"open_game_input", load},
                                        {"open_game_delete", load},
-                                       {"delete_game", load}});
+                                       {"delete_game", load},
+                                       {"chart_view_update", load}});
 }

@@ -2,11 +2,13 @@
 
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
+#include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "stats/team_stats.h"
 #include "views/copy_texts.h"
 #include "views/game_lists.h"
 #include "views/game_sheet.h"
+#include "views/season_texts.h"
 
 namespace kl::fuzz {
 namespace {
@@ -54,6 +56,8 @@ void exercise_everything(const md::DataStore& store) {
         team_totals_line(team.totals);
         every_sort(team_rows(team), true);
         team_view_copy_text(store.team_name, {{}, {}, {}, team_totals_line(team.totals), team_rows(team)});
+        decision_breakdown_line(team.decisions);
+        season_copy_text(compute_season_charts(store.game_lines, filter), {});
         for (const QString& member : lists.members.mid(0, 6)) {
             const PersonalStats personal = compute_personal_stats(store.game_lines, filter, member);
             personal_box_texts(personal);

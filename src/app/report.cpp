@@ -3,11 +3,13 @@
 #include "dialogs/backup_list.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
+#include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "stats/team_stats.h"
 #include "store/data_store.h"
 #include "views/copy_texts.h"
 #include "views/game_lists.h"
+#include "views/season_texts.h"
 
 #include <optional>
 
@@ -17,7 +19,9 @@ namespace {
 const QString usage_line = QStringLiteral(
     u"usage: kickledger-report games FILE [--sort C] | detail FILE N | team FILE [OPTIONS] | player FILE "
     u"MEMBER "
-    u"[OPTIONS] | backups FILE   (OPTIONS: --period FROM TO, --meeting NAME, --sort C)");
+    u"[OPTIONS] | backups FILE | charts FILE [--period FROM TO] [--meeting NAME]   (OPTIONS: --period FROM "
+    u"TO, "
+    u"--meeting NAME, --sort C)");
 
 ReportOutcome usage() {
     return {report_usage, {}, usage_line + u'\n'};
@@ -175,6 +179,23 @@ ReportOutcome backups_report(const QStringList& arguments) {
     return {0, backup_rows_text(backup_rows(arguments[1])), {}};
 }
 
+// The chart view after 更新: its series and squad table as tab-separated blocks.
+ReportOutcome charts_report(const QStringList& arguments) {
+    const Options options = parse_options(arguments.mid(2), 0, true);
+    if (arguments.size() < 2 || !options.valid) {
+        return usage();
+    }
+    md::DataStore store;
+    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
+        return *refused;
+    }
+    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, options.filter)) {
+        return refused_check(*refusal);
+    }
+    const SeasonCharts charts = compute_season_charts(store.game_lines, options.filter);
+    return {0, season_copy_text(charts, recorded_texts(store, options.filter)), {}};
+}
+
 }  // namespace
 
 ReportOutcome run_report(const QStringList& arguments) {
@@ -193,6 +214,9 @@ ReportOutcome run_report(const QStringList& arguments) {
     }
     if (view == QStringLiteral(u"backups")) {
         return backups_report(arguments);
+    }
+    if (view == QStringLiteral(u"charts")) {
+        return charts_report(arguments);
     }
     return usage();
 }

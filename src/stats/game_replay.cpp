@@ -30,4 +30,20 @@ int minutes_plus(int minutes, double t) {
     return md::round_half_even(minutes + t);
 }
 
+GameResult GameScore::result() const {
+    const long long ours = static_cast<long long>(goals_for) + own_kicks;
+    const long long theirs = static_cast<long long>(conceded) + opponent_kicks;
+    return ours > theirs ? GameResult::win : ours == theirs ? GameResult::draw : GameResult::loss;
+}
+
+Decision GameScore::decision() const {
+    if (result() == GameResult::draw) {
+        return Decision::regular_time;
+    }
+    if (goals_for == conceded) {
+        return Decision::shoot_out;
+    }
+    return regular_for == regular_conceded ? Decision::extra_time : Decision::regular_time;
+}
+
 }  // namespace kl

@@ -1,161 +1,27 @@
 #include "team_stats.h"
 
-#include "game_replay.h"
 #include "store/numbers.h"
-#include "store/text_order.h"
-#include "store/vocabulary.h"
-
-#include <array>
-#include <unordered_map>
+#include "team_replay.h"
 
 namespace kl {
-namespace {
 
-// The team through the chosen games, one pass over each game's events. Members are found by name
-// through a hash; the names are views into the game lines, which outlive the computation.
-class TeamReplay {
-  public:
-    explicit TeamReplay(TeamStats& stats) : stats_(stats) {}
-
-    void add_game(const md::RecordView& game) {
-        const GameClock clock = GameClock::of(game);
-        stats_.totals.games += 1;
-        stats_.totals.minutes += clock.full_length();
-        pitch_size_ = 0;
-        for (int slot = 0; slot < md::record::starting_slots; ++slot) {
-            if (game.slot_in_use(slot)) {
-                on_pitch_[pitch_size_++] = game.starting_member(slot);
-                add_member(game.starting_member(slot));
-            }
-        }
-        for (int slot = 0; slot < md::record::reserve_slots; ++slot) {
-            add_member(game.reserve(slot));
-        }
-        goals_for_ = conceded_ = own_kicks_ = opponent_kicks_ = 0;
-        for (const md::EventView& event : game.events()) {
-            replay(event);
-        }
-        settle(clock, clock.extra_time_cuts(game));
+void DecisionBreakdown::add(const GameScore& score) {
+    const Decision decision = score.decision();
+    ResultCounts& counts = decision == Decision::shoot_out    ? shoot_out
+                           : decision == Decision::extra_time ? extra_time
+                                                              : regular_time;
+    switch (score.result()) {
+        case GameResult::win:
+            ++counts.wins;
+            break;
+        case GameResult::draw:
+            ++counts.draws;
+            break;
+        case GameResult::loss:
+            ++counts.losses;
+            break;
     }
-
-  private:
-    PlayerLine* member(QStringView name) {
-        const auto found = index_.find(name);
-        return found == index_.end() ? nullptr : &stats_.players[found->second];
-    }
-
-    void add_member(QStringView name) {
-        if (!name.isEmpty() && index_.emplace(name, stats_.players.size()).second) {
-            stats_.players.push_back({name.toString()});
-        }
-    }
-
-    static void add_minutes(PlayerLine* line, double t) {
-        if (line != nullptr) {
-            line->minutes = minutes_plus(line->minutes, t);
-        }
-    }
-
-    void replay(const md::EventView& event) {
-        const double t = event.minute();
-        switch (event.kind) {
-            case md::EventKind::Substitution:
-                // Minutes are the sum of a member's spells on the pitch: each spell ends (+t) when he
-                // goes off and begins (-t) when he comes on, as often as he comes back on.
-                if (!event.member_out().isEmpty()) {
-                    add_minutes(member(event.member_out()), t);
-                }
-                for (QStringView& slot : pitch()) {
-                    slot = slot == event.member_out() ? event.member_in() : slot;
-                }
-                add_minutes(member(event.member_in()), -t);
-                break;
-            case md::EventKind::Goal:
-                ++goals_for_;
-                ++stats_.totals.goals;
-                if (PlayerLine* scorer = event.is_own_goal() ? nullptr : member(event.scorer())) {
-                    ++scorer->goals;
-                }
-                if (!event.assister().isEmpty()) {
-                    ++stats_.totals.assists;
-                    if (PlayerLine* assister = member(event.assister())) {
-                        ++assister->assists;
-                    }
-                }
-                break;
-            case md::EventKind::Conceded:
-                ++conceded_;
-                ++stats_.totals.conceded;
-                break;
-            case md::EventKind::Card:
-                replay_card(event, t);
-                break;
-            case md::EventKind::ShootOut: {
-                const md::ShootOutScore kicks = event.shoot_out_score();
-                own_kicks_ += kicks.own;
-                opponent_kicks_ += kicks.opponent;
-                break;
-            }
-            default:
-                break;
-        }
-    }
-
-    void replay_card(const md::EventView& event, double t) {
-        PlayerLine* carded = member(event.carded_member());
-        if (carded == nullptr) {
-            return;
-        }
-        if (event.card() == md::words::caution) {
-            ++carded->cautions;
-        } else if (event.sends_off()) {
-            ++carded->sendings_off;
-            add_minutes(carded, t);
-            for (QStringView& slot : pitch()) {
-                slot = slot == event.carded_member() ? QStringView() : slot;
-            }
-        }
-    }
-
-    void settle(const GameClock& clock, const std::vector<double>& cuts) {
-        const int ours = goals_for_ + own_kicks_;
-        const int theirs = conceded_ + opponent_kicks_;
-        ++(ours > theirs ? stats_.totals.wins : ours == theirs ? stats_.totals.draws : stats_.totals.losses);
-        for (const double cut : cuts) {
-            stats_.totals.minutes += cut;
-        }
-        for (const QStringView name : pitch()) {
-            PlayerLine* line = name.isEmpty() ? nullptr : member(name);
-            if (line == nullptr) {
-                continue;
-            }
-            add_minutes(line, clock.full_length());
-            for (const double cut : cuts) {
-                add_minutes(line, cut);
-            }
-        }
-    }
-
-    // The game's slots in use, each with its member (empty while vacant after a sending-off).
-    struct Slots {
-        QStringView* first;
-        QStringView* last;
-        QStringView* begin() const { return first; }
-        QStringView* end() const { return last; }
-    };
-    Slots pitch() { return {on_pitch_.data(), on_pitch_.data() + pitch_size_}; }
-
-    TeamStats& stats_;
-    std::unordered_map<QStringView, size_t, md::TextHash> index_;
-    std::array<QStringView, md::record::starting_slots> on_pitch_;
-    size_t pitch_size_ = 0;
-    int goals_for_ = 0;
-    int conceded_ = 0;
-    int own_kicks_ = 0;
-    int opponent_kicks_ = 0;
-};
-
-}  // namespace
+}
 
 TeamStats compute_team_stats(const QStringList& game_lines, const StatsFilter& filter) {
     TeamStats stats;
@@ -176,6 +42,17 @@ QString team_totals_line(const TeamTotals& totals) {
            QStringLiteral(u" 勝 ") + n(totals.losses) + QStringLiteral(u" 敗 ") + n(totals.draws) +
            QStringLiteral(u" 分  ") + n(totals.goals) + QStringLiteral(u" 得点 ") + n(totals.assists) +
            QStringLiteral(u" アシスト ") + n(totals.conceded) + QStringLiteral(u" 失点");
+}
+
+QString decision_breakdown_line(const DecisionBreakdown& decisions) {
+    auto n = [](int value) { return QString::number(value); };
+    auto won_lost = [&n](const ResultCounts& counts) {
+        return n(counts.wins) + QStringLiteral(u"勝 ") + n(counts.losses) + QStringLiteral(u"敗");
+    };
+    const ResultCounts& regular = decisions.regular_time;
+    return QStringLiteral(u"（内訳）規定時間: ") + n(regular.wins) + QStringLiteral(u"勝 ") +
+           n(regular.draws) + QStringLiteral(u"分 ") + n(regular.losses) + QStringLiteral(u"敗　延長: ") +
+           won_lost(decisions.extra_time) + QStringLiteral(u"　PK: ") + won_lost(decisions.shoot_out);
 }
 
 }  // namespace kl

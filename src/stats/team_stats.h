@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_replay.h"
 #include "stats_filter.h"
 
 #include <QString>
@@ -30,8 +31,23 @@ struct PlayerLine {
     int sendings_off = 0;
 };
 
+// The team's results split by how each game was decided. Every draw counts with regular time.
+struct ResultCounts {
+    int wins = 0;
+    int draws = 0;
+    int losses = 0;
+};
+struct DecisionBreakdown {
+    ResultCounts regular_time;
+    ResultCounts extra_time;
+    ResultCounts shoot_out;
+
+    void add(const GameScore& score);
+};
+
 struct TeamStats {
     TeamTotals totals;
+    DecisionBreakdown decisions;
     std::vector<PlayerLine> players;  // in order of first appearance
 };
 
@@ -40,5 +56,8 @@ TeamStats compute_team_stats(const QStringList& game_lines, const StatsFilter& f
 
 // "全 3 試合 (270 分)  2 勝 0 敗 1 分  5 得点 3 アシスト 2 失点".
 QString team_totals_line(const TeamTotals& totals);
+
+// "（内訳）規定時間: 5勝 1分 1敗　延長: 1勝 0敗　PK: 1勝 1敗".
+QString decision_breakdown_line(const DecisionBreakdown& decisions);
 
 }  // namespace kl

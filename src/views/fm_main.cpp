@@ -13,6 +13,7 @@
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
+#include "graph_data_view.h"
 #include "master/fm_setting_input.h"
 #include "statistics_views.h"
 #include "store/file_location.h"
@@ -52,9 +53,9 @@ namespace {
 // The window's design placement, used until setting.ini holds one.
 constexpr QRect design_geometry(px(1200), px(900), px(10800), px(9600));
 
-const std::array<QString, 4> view_suffixes = {
+const std::array<QString, view_count> view_suffixes = {
     QStringLiteral(u"  [試合データ一覧]"), QStringLiteral(u"  [試合データ詳細]"),
-    QStringLiteral(u"  [チームデータ]"), QStringLiteral(u"  [個人データ]")};
+    QStringLiteral(u"  [チームデータ]"), QStringLiteral(u"  [個人データ]"), QStringLiteral(u"  [グラフ]")};
 
 const QColor file_colour(0x2f, 0x6f, 0xb5);
 const QColor data_colour(0x3a, 0x8f, 0x4e);
@@ -65,8 +66,8 @@ int view_index(View view) {
     return static_cast<int>(view);
 }
 
-// The toolbar's buttons by their index (the others are separators); the four view buttons stand
-// in the order of fr_data from first_view_button on.
+// The toolbar's buttons by their index (the others are separators); the view buttons of the first
+// four views stand in the order of fr_data from first_view_button on, and グラフ after them.
 enum ToolbarButton : int {
     new_file_button = 2,
     open_button = 3,
@@ -110,8 +111,9 @@ void fm_main::build_views() {
     game_detail_ = new GameDetailView;
     team_data_ = new TeamDataView;
     personal_data_ = new PersonalDataView;
+    graph_data_ = new GraphDataView;
     for (QWidget* view :
-         std::initializer_list<QWidget*>{game_list_, game_detail_, team_data_, personal_data_}) {
+         std::initializer_list<QWidget*>{game_list_, game_detail_, team_data_, personal_data_, graph_data_}) {
         views_->addWidget(view);
     }
     setCentralWidget(central);
@@ -119,11 +121,12 @@ void fm_main::build_views() {
     central->setMinimumWidth(
         std::max(team_data_->minimumSizeHint().width(), personal_data_->minimumSizeHint().width()));
     for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
-                             personal_data_->cb_date[1]}) {
+                             personal_data_->cb_date[1], graph_data_->cb_date[0], graph_data_->cb_date[1]}) {
         period_choices_->attach(combo);
     }
     meeting_choices_->attach(team_data_->cb_meeting);
     meeting_choices_->attach(personal_data_->cb_player_meeting);
+    meeting_choices_->attach(graph_data_->cb_graph_meeting);
     member_choices_->attach(personal_data_->cb_player);
     connect(game_detail_, &GameDetailView::game_chosen, this, &fm_main::show_game_detail);
     connect(game_list_, &GameListView::context_menu_requested, this,
@@ -133,6 +136,7 @@ void fm_main::build_views() {
     connect(team_data_->cm_setting, &QPushButton::clicked, this, [this] { team_data_->update(store_); });
     connect(personal_data_->cm_renew, &QPushButton::clicked, this,
             [this] { personal_data_->update(store_); });
+    connect(graph_data_->cm_graph, &QPushButton::clicked, this, [this] { graph_data_->update(store_); });
 }
 
 void fm_main::build_toolbar() {
@@ -178,8 +182,16 @@ void fm_main::build_toolbar() {
         action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
         tb_main_buttons_[static_cast<size_t>(index)] = action;
     }
-    for (const View view : {View::game_list, View::game_detail, View::team_data, View::personal_data}) {
-        QAction* button = tb_main_buttons_[static_cast<size_t>(view_button(view))];
+    // グラフ joins the view buttons after 個人; the described buttons keep their indexes.
+    tb_main_graph =
+        new QAction(badge_icon(QStringLiteral(u"グ"), view_colour), QStringLiteral(u"グラフ"), this);
+    tb_main_graph->setObjectName(QStringLiteral(u"tb_main_graph"));
+    tb_main_graph->setToolTip(QStringLiteral(u"グラフ"));
+    tb_main->insertAction(tb_main_buttons_[static_cast<size_t>(view_button(View::personal_data)) + 1],
+                          tb_main_graph);
+    for (const View view :
+         {View::game_list, View::game_detail, View::team_data, View::personal_data, View::graph}) {
+        QAction* button = view_button_action(view);
         button->setCheckable(true);
         view_buttons_->addAction(button);
         connect(button, &QAction::triggered, this, [this, view] { show_view(view, ViewSwitch::toolbar); });
@@ -228,8 +240,9 @@ void fm_main::build_menus() {
     entry(game_edit, u"menu_game_delete", u"試合データ削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* reference = menu(u"menu_game_reference", u"データ参照(&R)");
-    const char16_t* captions[] = {u"試合データ一覧", u"試合データ詳細", u"チームデータ", u"個人データ"};
-    for (int k = 0; k < 4; ++k) {
+    const char16_t* captions[] = {u"試合データ一覧", u"試合データ詳細", u"チームデータ", u"個人データ",
+                                  u"グラフ"};
+    for (int k = 0; k < view_count; ++k) {
         QAction* action = reference->addAction(QString::fromUtf16(captions[k]));
         action->setObjectName(QStringLiteral(u"menu_game_reference") + QString::number(k + 1));
         action->setShortcut(QKeySequence(Qt::Key_F5 + k));
@@ -295,13 +308,17 @@ void fm_main::set_caption(const QString& suffix) {
 void fm_main::show_view(View view, ViewSwitch how) {
     const int k = view_index(view);
     if (how != ViewSwitch::context_menu) {
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < view_count; ++i) {
             menu_game_reference_[static_cast<size_t>(i)]->setChecked(i == k);
         }
     }
-    tb_main_buttons_[static_cast<size_t>(view_button(view))]->setChecked(true);
+    view_button_action(view)->setChecked(true);
     views_->setCurrentIndex(k);
     set_caption(view_suffixes[static_cast<size_t>(k)]);
+}
+
+QAction* fm_main::view_button_action(View view) const {
+    return view == View::graph ? tb_main_graph : tb_main_buttons_[static_cast<size_t>(view_button(view))];
 }
 
 View fm_main::visible_view() const {
@@ -312,6 +329,7 @@ void fm_main::clear_game_views() {
     game_list_->clear();
     game_detail_->clear();
     team_data_->lstv_team->clear();
+    graph_data_->clear();
     for (ChoiceList* choices : {period_choices_, meeting_choices_, member_choices_}) {
         choices->set({});
     }
@@ -475,6 +493,8 @@ QString fm_main::view_copy_text() const {
             return team_view_copy_text(store_.team_name, team_data_->content());
         case View::personal_data:
             return personal_view_copy_text(store_.team_name, personal_data_->content(store_));
+        case View::graph:
+            return graph_data_->copy_text();
     }
     return {};
 }

@@ -20,11 +20,13 @@ namespace kl {
 class ChoiceList;
 class GameDetailView;
 class GameListView;
+class GraphDataView;
 class PersonalDataView;
 class TeamDataView;
 
-// The four views of the main window, in the order of fr_data.
-enum class View { game_list = 0, game_detail = 1, team_data = 2, personal_data = 3 };
+// The views of the main window, in the order of fr_data.
+enum class View { game_list = 0, game_detail = 1, team_data = 2, personal_data = 3, graph = 4 };
+inline constexpr int view_count = 5;
 
 // How a view is switched: the toolbar leaves the toolbar as clicked and sets the menu's check marks;
 // the データ参照 menu sets both; a context menu presses the toolbar button and leaves the check marks.
@@ -70,6 +72,8 @@ class fm_main : public QMainWindow {
     void build_toolbar();
     void build_menus();
     void build_context_menus();
+    // The toolbar button that shows view.
+    QAction* view_button_action(View view) const;
     void apply_load_result(const md::LoadResult& result);
     void open_given_team_file(const QString& file);
     // The given file when it passes the checks of a given file; the refusal is shown.
@@ -111,13 +115,15 @@ class fm_main : public QMainWindow {
     GameDetailView* game_detail_ = nullptr;
     TeamDataView* team_data_ = nullptr;
     PersonalDataView* personal_data_ = nullptr;
+    GraphDataView* graph_data_ = nullptr;
 
     QToolBar* tb_main = nullptr;
     std::array<QAction*, 19> tb_main_buttons_{};  // by button index 1-18
+    QAction* tb_main_graph = nullptr;             // after 個人, without an index of its own
     QActionGroup* view_buttons_ = nullptr;
-    std::array<QAction*, 4> menu_game_reference_{};
-    ChoiceList* period_choices_;   // cb_date(0..3)
-    ChoiceList* meeting_choices_;  // cb_meeting, cb_player_meeting
+    std::array<QAction*, view_count> menu_game_reference_{};
+    ChoiceList* period_choices_;   // cb_date(0..5)
+    ChoiceList* meeting_choices_;  // cb_meeting, cb_player_meeting, cb_graph_meeting
     ChoiceList* member_choices_;   // cb_player
     QMenu* menu_popup_lst = nullptr;
     QMenu* menu_popup_team = nullptr;

@@ -1,5 +1,6 @@
 #include "statistics_views.h"
 
+#include "statistics_controls.h"
 #include "stats/team_stats.h"
 #include "widgets/choice_list.h"
 #include "widgets/fonts.h"
@@ -41,13 +42,6 @@ QTreeWidget* statistics_list(QWidget* parent, const QString& name, const QString
     return list;
 }
 
-QComboBox* selection_combo(QWidget* parent, const QString& name, int width) {
-    auto* combo = named(new QComboBox(parent), name);
-    combo->setFixedWidth(px(width));
-    combo->setEnabled(false);
-    return combo;
-}
-
 // A hidden box that keeps a filter text of the last computation for the copy command.
 QLineEdit* hidden_copy_box(QWidget* parent, int index) {
     auto* box = named(new QLineEdit(parent), indexed(u"tx_copy", index));
@@ -55,50 +49,13 @@ QLineEdit* hidden_copy_box(QWidget* parent, int index) {
     return box;
 }
 
-// A filter bar, centred in its view.
-QHBoxLayout* centred(QWidget* bar) {
-    bar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(bar);
-    row->addStretch();
-    return row;
-}
-
-// A check box enables the controls it governs while ticked.
-void govern(QCheckBox* box, std::initializer_list<QWidget*> governed) {
-    const std::vector<QWidget*> controls(governed);
-    QObject::connect(box, &QCheckBox::toggled, box, [controls](bool checked) {
-        for (QWidget* control : controls) {
-            control->setEnabled(checked);
-        }
-    });
-}
-
-StatsFilter filter_of(const QCheckBox* period, const std::array<QComboBox*, 2>& keys,
-                      const QCheckBox* meeting, const QComboBox* meeting_name) {
-    return {period->isChecked(), keys[0]->currentText(), keys[1]->currentText(), meeting->isChecked(),
-            meeting_name->currentText()};
-}
-
-// Keeps the filter texts of a computation for the copy command; without a period the period
-// choosers show the first and last game, without a meeting the meeting chooser its last entry.
+// Keeps the filter texts of a computation for the copy command.
 void record_filter_texts(const StatsFilter& filter, const std::array<QComboBox*, 2>& keys, QComboBox* meeting,
                          const std::array<QLineEdit*, 3>& copy_boxes, int stored_games) {
-    const std::optional<FilterTexts> texts =
-        filter_texts(filter, entries_of(keys[0]), entries_of(meeting), stored_games);
-    if (!texts) {
-        return;
-    }
-    copy_boxes[0]->setText(texts->from);
-    copy_boxes[1]->setText(texts->to);
-    copy_boxes[2]->setText(texts->meeting);
-    if (texts->from_entry) {
-        keys[0]->setCurrentIndex(*texts->from_entry);
-        keys[1]->setCurrentIndex(*texts->to_entry);
-    }
-    if (texts->meeting_entry) {
-        meeting->setCurrentIndex(*texts->meeting_entry);
+    if (const std::optional<FilterTexts> texts = show_filter_texts(filter, keys, meeting, stored_games)) {
+        copy_boxes[0]->setText(texts->from);
+        copy_boxes[1]->setText(texts->to);
+        copy_boxes[2]->setText(texts->meeting);
     }
 }
 
@@ -170,6 +127,7 @@ TeamDataView::TeamDataView(QWidget* parent)
       cb_meeting(selection_combo(fr_setting, QStringLiteral(u"cb_meeting"), 1800)),
       cm_setting(named(new QPushButton(QStringLiteral(u"更新"), fr_setting), QStringLiteral(u"cm_setting"))),
       lb_game(named(new QLabel(QStringLiteral(u"通算成績"), this), QStringLiteral(u"lb_game"))),
+      lb_game_detail(named(new QLabel(this), QStringLiteral(u"lb_game_detail"))),
       lstv_team(statistics_list(this, QStringLiteral(u"lstv_team"), QStringLiteral(u"名前"))),
       tx_copy{hidden_copy_box(this, 0), hidden_copy_box(this, 1), hidden_copy_box(this, 2)} {
     setObjectName(QStringLiteral(u"fr_data_2"));
@@ -188,14 +146,13 @@ TeamDataView::TeamDataView(QWidget* parent)
         emit context_menu_requested(lstv_team->viewport()->mapToGlobal(position));
     });
 
-    auto* label_row = new QHBoxLayout;
-    label_row->addStretch();
-    label_row->addWidget(lb_game);
-    label_row->addStretch();
+    // The breakdown can be selected and copied like any text.
+    lb_game_detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(px(120), 0, px(120), px(120));
     layout->addLayout(centred(fr_setting));
-    layout->addLayout(label_row);
+    layout->addWidget(lb_game, 0, Qt::AlignHCenter);
+    layout->addWidget(lb_game_detail, 0, Qt::AlignHCenter);
     layout->addWidget(lstv_team, 1);
 }
 
@@ -293,6 +250,7 @@ void TeamDataView::update(const md::DataStore& store) {
     ascending_text_sort(rows, sort_column_);
     show_rows(rows);
     lb_game->setText(team_totals_line(stats.totals));
+    lb_game_detail->setText(decision_breakdown_line(stats.decisions));
 }
 
 void TeamDataView::sort_by_column(int column) {

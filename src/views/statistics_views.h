@@ -45,6 +45,7 @@ class TeamDataView : public QWidget {
     QComboBox* cb_meeting;
     QPushButton* cm_setting;
     QLabel* lb_game;
+    QLabel* lb_game_detail;  // the results by decision, below the totals line
     QTreeWidget* lstv_team;
     std::array<QLineEdit*, 3> tx_copy;  // tx_copy(0..2), hidden
 

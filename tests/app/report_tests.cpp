@@ -175,6 +175,37 @@ TEST_F(Report, BackupsPrintsTheRowsOfRestoreNewestFirstTabSeparated) {
     EXPECT_EQ(run_report({QStringLiteral(u"backups"), QStringLiteral(u"none.kld")}).out, QString());
 }
 
+TEST_F(Report, ChartsPrintsTheBreakdownFirstThenTheSeriesAndTheSquad) {
+    const ReportOutcome all = run_report({QStringLiteral(u"charts"), QStringLiteral(u"team.kld")});
+    EXPECT_EQ(all.exit_code, 0);
+    EXPECT_EQ(all.err, QString());
+    EXPECT_TRUE(
+        all.out.startsWith(QStringLiteral(u"（内訳）規定時間: 1勝 1分 0敗　延長: 0勝 0敗　PK: 0勝 0敗\r\n")));
+    // Games in date order, whatever their stored order.
+    EXPECT_TRUE(all.out.contains(
+        QStringLiteral(u"2006/04/01\t10:00\t青葉FC\tリーグ戦\t0\t0\t\t分\t\t1\r\n"
+                       u"2006/05/01\t10:00\t赤坂SC\tリーグ戦\t1\t0\t\t勝\t規定時間\t4\r\n")));
+    EXPECT_TRUE(all.out.contains(QStringLiteral(u"\r\nメンバー\r\n名前\t出場\t先発\t途中出場\t出場時間\t")));
+    EXPECT_TRUE(all.out.endsWith(QStringLiteral(u"2006/05/01 10:00\t2006/04/01 10:00\tリーグ戦\r\n\r\n")));
+    const ReportOutcome may =
+        run_report({QStringLiteral(u"charts"), QStringLiteral(u"team.kld"), QStringLiteral(u"--period"),
+                    QStringLiteral(u"2006/05/01 10:00"), QStringLiteral(u"2006/05/01 10:00")});
+    EXPECT_TRUE(may.out.startsWith(QStringLiteral(u"（内訳）規定時間: 1勝 0分 0敗")));
+    EXPECT_TRUE(
+        may.out.contains(QStringLiteral(u"得点・アシスト\r\n名前\t得点\tアシスト\r\nS9\t1\t0\r\n\r\n")));
+    // The team view's checks, with its messages.
+    const ReportOutcome reversed =
+        run_report({QStringLiteral(u"charts"), QStringLiteral(u"team.kld"), QStringLiteral(u"--period"),
+                    QStringLiteral(u"2006/05/01 10:00"), QStringLiteral(u"2006/04/01 10:00")});
+    EXPECT_EQ(reversed.exit_code, 2);
+    EXPECT_EQ(reversed.err, QStringLiteral(u"左ボックスは右ボックスより前の日付を選択して下さい。。\n"));
+    const ReportOutcome no_meeting = run_report(
+        {QStringLiteral(u"charts"), QStringLiteral(u"team.kld"), QStringLiteral(u"--meeting"), QString()});
+    EXPECT_EQ(no_meeting.exit_code, 2);
+    EXPECT_EQ(no_meeting.err, QStringLiteral(u"「大会名」　を選択して下さい。\n"));
+    EXPECT_EQ(run_report({QStringLiteral(u"charts"), QStringLiteral(u"none.kld")}).exit_code, 1);
+}
+
 TEST_F(Report, BadUsageEndsWithCode64) {
     const QString file = QStringLiteral(u"team.kld");
     const QList<QStringList> bad = {
@@ -195,6 +226,9 @@ TEST_F(Report, BadUsageEndsWithCode64) {
         {QStringLiteral(u"games"), file, QStringLiteral(u"--meeting"), QStringLiteral(u"a")},
         {QStringLiteral(u"backups")},
         {QStringLiteral(u"backups"), file, file},
+        {QStringLiteral(u"charts")},
+        {QStringLiteral(u"charts"), file, QStringLiteral(u"--sort"), QStringLiteral(u"1")},
+        {QStringLiteral(u"charts"), file, QStringLiteral(u"extra")},
     };
     for (const QStringList& arguments : bad) {
         const ReportOutcome outcome = run_report(arguments);

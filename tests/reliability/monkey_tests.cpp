@@ -11,11 +11,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <chrono>
 #include <functional>
@@ -36,6 +38,31 @@ const QStringList typed_texts = {QString(),
                                  QStringLiteral(u"  "),
                                  QStringLiteral(u"12"),
                                  QStringLiteral(u"2024/02/30")};
+
+// Answers the file dialogs the monkey opens (画像として保存... and the like), in turn with a file of
+// the run's folder and with 取消, as message boxes are answered.
+class FileDialogAnswerer : public QObject {
+  public:
+    FileDialogAnswerer() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            if (++answered_ % 2 == 0) {
+                dialog->selectFile(QDir::current().absoluteFilePath(QStringLiteral(u"monkey")));
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                QMetaObject::invokeMethod(dialog, "reject");
+            }
+        });
+        timer_.start(5);
+    }
+
+  private:
+    QTimer timer_;
+    int answered_ = 0;
+};
 
 // One thing a user can do to a control, chosen at random among those of the open windows.
 class Monkey {
@@ -154,6 +181,7 @@ TEST(Monkey, RandomActionsLeaveTheProgramWorkingAndItsFilesReadable) {
     test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"demo.kld")});
 
     test::MessageBoxAnswerer answerer;
+    FileDialogAnswerer file_dialogs;
     const auto seed = static_cast<unsigned>(environment_number("KL_MONKEY_SEED", 20061201));
     answerer.answer_at_random(seed);
     md::DataStore store;

@@ -8,6 +8,7 @@
 #include "support/test_files.h"
 #include "support/wizard_clicks.h"
 #include "views/fm_main.h"
+#include "views/graph_data_view.h"
 #include "widgets/japanese_ui.h"
 
 #include <QAction>
@@ -289,6 +290,26 @@ void small_sided(Tour& tour) {
     take(Tour::find_top(QStringLiteral(u"fm_setting")), QStringLiteral(u"small_sided_settings"));
 }
 
+// The chart view on the demo season: each chart page, the design size, enlarged, and each chart
+// as the PNG its context menu saves.
+void graph(Tour& tour) {
+    tour.trigger(u"tb_main_graph");
+    auto* view = tour.window->findChild<GraphDataView*>(QStringLiteral(u"fr_data_4"));
+    view->cm_graph->click();
+    for (int page = 0; page < view->ts_graph->count(); ++page) {
+        view->ts_graph->setCurrentIndex(page);
+        take(tour.window.get(), QStringLiteral(u"graph_") + QString::number(page));
+        view->save_chart_image(page,
+                               {QDir(output_folder).filePath(QStringLiteral(u"graph_saved_%1.png").arg(page)),
+                                ImageFormat::png});
+    }
+    view->ts_graph->setCurrentIndex(0);
+    tour.window->resize(720, 640);
+    take(tour.window.get(), QStringLiteral(u"graph_design_size"));
+    tour.window->resize(1400, 1000);
+    take(tour.window.get(), QStringLiteral(u"graph_enlarged"));
+}
+
 struct Scene {
     std::function<void(Tour&)> play;
     bool small_sided = false;
@@ -299,6 +320,7 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"backups"), {backups}},
         {QStringLiteral(u"correction"), {correction}},
         {QStringLiteral(u"views"), {views}},
+        {QStringLiteral(u"graph"), {graph}},
         {QStringLiteral(u"wizard_pages"), {wizard_pages}},
         {QStringLiteral(u"wizard_goals"), {wizard_goals}},
         {QStringLiteral(u"small_sided"), {small_sided, true}},

@@ -161,10 +161,10 @@ TEST_F(MainWindowViews, TheWheelOverASheetBoxScrollsTheSheetAndNumbersLineUp) {
 
 TEST_F(MainWindowViews, FilterBarsStayWholeInTheNarrowestWindow) {
     window->resize(1, 1);
-    for (const char16_t* view : {u"tb_main_14", u"tb_main_15"}) {
+    for (const char16_t* view : {u"tb_main_14", u"tb_main_15", u"tb_main_graph"}) {
         find<QAction>(view)->trigger();
         QApplication::processEvents();
-        for (const char16_t* bar : {u"fr_setting", u"fr_player_setting"}) {
+        for (const char16_t* bar : {u"fr_setting", u"fr_player_setting", u"fr_graph_setting"}) {
             auto* frame = find<QWidget>(bar);
             if (!frame->isVisible()) {
                 continue;

@@ -1,0 +1,429 @@
+#include "graph_data_view.h"
+
+#include "season_chart_pictures.h"
+#include "season_texts.h"
+#include "statistics_controls.h"
+#include "store/text_file.h"
+#include "store/text_order.h"
+#include "widgets/message_box.h"
+#include "widgets/naming.h"
+#include "widgets/twips.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+namespace kl {
+namespace {
+
+const std::array<QString, GraphDataView::chart_page_count> page_titles = {
+    QStringLiteral(u"試合結果の推移"), QStringLiteral(u"得点・アシスト"), QStringLiteral(u"出場時間"),
+    QStringLiteral(u"得点の時間帯"), QStringLiteral(u"得点の形")};
+
+const QString png_filter = QStringLiteral(u"PNG 画像 (*.png)");
+const QString svg_filter = QStringLiteral(u"SVG 画像 (*.svg)");
+
+constexpr int sort_role = Qt::UserRole;
+
+// A squad row sorts by the numbers of its cells; an empty cell (no goalkeeping) below every number.
+class SquadItem : public QTreeWidgetItem {
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        const QVariant mine = data(column, sort_role);
+        const QVariant theirs = other.data(column, sort_role);
+        if (!mine.isValid() && !theirs.isValid()) {
+            return md::text_less(text(column), other.text(column));
+        }
+        return (mine.isValid() ? mine.toDouble() : -1) < (theirs.isValid() ? theirs.toDouble() : -1);
+    }
+};
+
+QTreeWidget* table(QWidget* parent, const QString& name, const QStringList& headers) {
+    auto* list = named(new QTreeWidget(parent), name);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setHeaderLabels(headers);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+// Charts smaller than this are not readable; one with many bars asks for room for each.
+constexpr QSize least_chart_size(200, 220);
+constexpr int bar_room = 22;
+constexpr int chart_frame_room = 130;
+
+QChartView* chart_view(int index) {
+    auto* view = named(new QChartView(new QChart), indexed(u"pt_graph", index));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(least_chart_size);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return view;
+}
+
+// Shows part in view, which is made long enough for the part's bars.
+void show_part(QChartView* view, const ChartPart& part) {
+    QChart* old = view->chart();
+    view->setChart(part.chart);
+    delete old;
+    const int length = part.bars * bar_room + chart_frame_room;
+    view->setMinimumSize(
+        part.along == Qt::Horizontal ? std::max(length, least_chart_size.width()) : least_chart_size.width(),
+        part.along == Qt::Vertical ? std::max(length, least_chart_size.height()) : least_chart_size.height());
+}
+
+// A saved or printed chart is drawn on a canvas at least this large, whatever the window's size.
+constexpr QSize least_picture_size(960, 600);
+
+}  // namespace
+
+GraphDataView::GraphDataView(QWidget* parent)
+    : QWidget(parent),
+      fr_graph_setting(named(new QWidget(this), QStringLiteral(u"fr_graph_setting"))),
+      ck_graph_date(
+          named(new QCheckBox(QStringLiteral(u"期間"), fr_graph_setting), QStringLiteral(u"ck_graph_date"))),
+      cb_date{selection_combo(fr_graph_setting, indexed(u"cb_date", 4), 2100),
+              selection_combo(fr_graph_setting, indexed(u"cb_date", 5), 2100)},
+      lb_graph_date(
+          named(new QLabel(QStringLiteral(u"～"), fr_graph_setting), QStringLiteral(u"lb_graph_date"))),
+      ck_graph_meeting(named(new QCheckBox(QStringLiteral(u"大会名"), fr_graph_setting),
+                             QStringLiteral(u"ck_graph_meeting"))),
+      cb_graph_meeting(selection_combo(fr_graph_setting, QStringLiteral(u"cb_graph_meeting"), 1800)),
+      cm_graph(
+          named(new QPushButton(QStringLiteral(u"更新"), fr_graph_setting), QStringLiteral(u"cm_graph"))),
+      sp_graph(named(new QSplitter(Qt::Vertical, this), QStringLiteral(u"sp_graph"))),
+      ts_graph(named(new QTabWidget, QStringLiteral(u"ts_graph"))),
+      pt_graph{},
+      lstv_squad(nullptr),
+      lb_caution(nullptr) {
+    setObjectName(QStringLiteral(u"fr_data_4"));
+    lb_graph_date->setEnabled(false);
+    auto* bar = new QHBoxLayout(fr_graph_setting);
+    bar->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ck_graph_date, cb_date[0], lb_graph_date, cb_date[1],
+                                         ck_graph_meeting, cb_graph_meeting, cm_graph}) {
+        bar->addWidget(widget);
+    }
+    govern(ck_graph_date, {cb_date[0], cb_date[1], lb_graph_date});
+    govern(ck_graph_meeting, {cb_graph_meeting});
+
+    build_chart_pages();
+    sp_graph->addWidget(ts_graph);
+    sp_graph->addWidget(build_squad_panel());
+    sp_graph->setChildrenCollapsible(false);
+    sp_graph->setStretchFactor(0, 3);
+    sp_graph->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(px(120), 0, px(120), px(120));
+    layout->addLayout(centred(fr_graph_setting));
+    layout->addWidget(sp_graph, 1);
+    clear();
+}
+
+void GraphDataView::build_chart_pages() {
+    for (int i = 0; i < static_cast<int>(pt_graph.size()); ++i) {
+        pt_graph[static_cast<size_t>(i)] = chart_view(i);
+    }
+    // 得点の形 is three small charts side by side.
+    fr_graph_shape = named(new QWidget, QStringLiteral(u"fr_graph_shape"));
+    auto* row = new QHBoxLayout(fr_graph_shape);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 4; i < pt_graph.size(); ++i) {
+        row->addWidget(pt_graph[i]);
+    }
+    for (int page = 0; page < chart_page_count; ++page) {
+        // A chart with many bars grows beyond the page, which then scrolls.
+        auto* scroller = new QScrollArea;
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidget(chart_page(page));
+        ts_graph->addTab(scroller, page_titles[static_cast<size_t>(page)]);
+        auto* save =
+            named(new QAction(QStringLiteral(u"画像として保存..."), this), indexed(u"menu_graph_save", page));
+        connect(save, &QAction::triggered, this, [this, page] { ask_and_save_chart_image(page); });
+        const auto first = static_cast<size_t>(page);  // the three of the last page follow each other
+        for (size_t view = first; view < (page == chart_page_count - 1 ? pt_graph.size() : first + 1);
+             ++view) {
+            pt_graph[view]->addAction(save);
+        }
+    }
+}
+
+QWidget* GraphDataView::chart_page(int page) const {
+    return page == chart_page_count - 1 ? fr_graph_shape
+                                        : static_cast<QWidget*>(pt_graph.at(static_cast<size_t>(page)));
+}
+
+QWidget* GraphDataView::build_squad_panel() {
+    auto* panel = named(new QWidget, QStringLiteral(u"fr_squad"));
+    const SquadRow& headers = squad_headers();
+    lstv_squad = table(panel, QStringLiteral(u"lstv_squad"), {headers.begin(), headers.end()});
+    // Wide enough for each header: two, three or four characters.
+    const std::array<int, squad_column_count> widths = {1440, 700, 700, 950, 950, 800,
+                                                        700,  950, 700, 700, 700, 800};
+    for (int column = 0; column < squad_column_count; ++column) {
+        lstv_squad->setColumnWidth(column, column_width(lstv_squad, widths[static_cast<size_t>(column)]));
+    }
+    // What the counts count, for a reader who wonders.
+    const std::array<const char16_t*, squad_column_count> tips = {
+        nullptr,
+        u"出場した試合の数",
+        u"先発した試合の数",
+        u"途中から出場した試合の数",
+        nullptr,
+        u"メンバーに登録された試合の時間に対する出場時間の割合",
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        u"GKとしてピッチにいる間の失点",
+        u"GKとして試合の最初から最後まで出場し、失点しなかった試合の数"};
+    for (int column = 0; column < squad_column_count; ++column) {
+        if (const char16_t* tip = tips[static_cast<size_t>(column)]) {
+            lstv_squad->headerItem()->setToolTip(column, QString::fromUtf16(tip));
+        }
+    }
+    lstv_squad->setSortingEnabled(true);
+    lstv_squad->sortByColumn(4, Qt::DescendingOrder);  // who played most first
+    lb_caution = named(new QLabel(panel), QStringLiteral(u"lb_caution"));
+    lb_caution->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(lstv_squad, 1);
+    column->addWidget(lb_caution);
+    return panel;
+}
+
+StatsFilter GraphDataView::filter() const {
+    return filter_of(ck_graph_date, cb_date, ck_graph_meeting, cb_graph_meeting);
+}
+
+void GraphDataView::update(const md::DataStore& store) {
+    const StatsFilter chosen = filter();
+    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, chosen)) {
+        show_message(*refusal);
+        return;
+    }
+    filter_texts_ =
+        show_filter_texts(chosen, cb_date, cb_graph_meeting, static_cast<int>(store.game_lines.size()))
+            .value_or(FilterTexts{});
+    team_name_ = store.team_name;
+    charts_ = compute_season_charts(store.game_lines, chosen);
+    show_charts();
+    show_squad();
+    cleared_ = false;
+}
+
+void GraphDataView::clear() {
+    // Every change of the games clears the view; empty charts are drawn only once.
+    if (cleared_) {
+        return;
+    }
+    charts_ = SeasonCharts{};
+    filter_texts_ = FilterTexts{};
+    show_charts();
+    show_squad();
+    cleared_ = true;
+}
+
+QString GraphDataView::copy_text() const {
+    return season_copy_text(charts_, filter_texts_);
+}
+
+std::vector<ChartPart> GraphDataView::page_charts(int page) const {
+    const int members = static_cast<int>(charts_.squad.size());
+    switch (page) {
+        case 0:
+            return {
+                {results_chart(charts_.games), Qt::Horizontal, static_cast<int>(charts_.games.size()) + 2}};
+        case 1:
+            return {{scorers_chart(charts_.squad), Qt::Vertical,
+                     static_cast<int>(scorers_order(charts_.squad).size())}};
+        case 2:
+            return {{minutes_chart(charts_.squad, charts_.totals.minutes), Qt::Vertical, members}};
+        case 3:
+            return {{time_bands_chart(charts_.bands)}};
+        default:
+            return {{goal_shape_chart(QStringLiteral(u"部位"), charts_.shapes.body)},
+                    {goal_shape_chart(QStringLiteral(u"エリア"), charts_.shapes.area)},
+                    {goal_shape_chart(QStringLiteral(u"アクション"), charts_.shapes.action)}};
+    }
+}
+
+void GraphDataView::show_charts() {
+    for (int page = 0; page < chart_page_count; ++page) {
+        const std::vector<ChartPart> parts = page_charts(page);
+        const size_t first = static_cast<size_t>(page);  // the three of the last page follow each other
+        for (size_t i = 0; i < parts.size(); ++i) {
+            show_part(pt_graph[first + i], parts[i]);
+        }
+    }
+}
+
+std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page) const {
+    auto picture = std::make_unique<QWidget>();
+    picture->setAttribute(Qt::WA_DontShowOnScreen);
+    auto* row = new QHBoxLayout(picture.get());
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const ChartPart& part : page_charts(page)) {
+        auto* view = new QChartView(picture.get());
+        view->setRenderHint(QPainter::Antialiasing);
+        show_part(view, part);
+        row->addWidget(view);
+    }
+    picture->resize(
+        chart_page(page)->size().expandedTo(least_picture_size).expandedTo(picture->minimumSizeHint()));
+    picture->show();  // laid out, never on the screen
+    return picture;
+}
+
+void GraphDataView::show_squad() {
+    lstv_squad->setSortingEnabled(false);
+    lstv_squad->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (const SquadLine& member : charts_.squad) {
+        const SquadRow cells = squad_row(member);
+        auto* row = new SquadItem(QStringList(cells.begin(), cells.end()));
+        for (int column = 1; column < squad_column_count; ++column) {
+            if (const std::optional<double> value = squad_value(member, column)) {
+                row->setData(column, sort_role, *value);
+            }
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        rows.append(row);
+    }
+    lstv_squad->addTopLevelItems(rows);
+    lstv_squad->setSortingEnabled(true);
+
+    lb_caution->setText(caution_summary(charts_.cautions));
+}
+
+QString GraphDataView::chart_page_title(int page) const {
+    return page_titles.at(static_cast<size_t>(page));
+}
+
+int GraphDataView::current_chart_page() const {
+    return ts_graph->currentIndex();
+}
+
+void GraphDataView::paint_chart_page(int page, QPainter& painter, const QRectF& area) const {
+    const std::unique_ptr<QWidget> picture = picture_of_page(page);
+    const QSizeF size = picture->size();
+    if (area.isEmpty()) {
+        return;
+    }
+    const double scale = std::min(area.width() / size.width(), area.height() / size.height());
+    painter.save();
+    painter.translate(area.center() - QPointF(size.width(), size.height()) * scale / 2);
+    painter.scale(scale, scale);
+    picture->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+}
+
+void GraphDataView::print_charts(QPagedPaintDevice& device) const {
+    QPainter painter(&device);
+    const QRectF sheet(0, 0, device.width(), device.height());
+    const double title_height = sheet.height() / 16;
+    QFont font = painter.font();
+    font.setPixelSize(static_cast<int>(title_height / 2));
+    painter.setFont(font);
+    for (int page = 0; page < chart_page_count; ++page) {
+        if (page > 0) {
+            device.newPage();
+        }
+        painter.drawText(QRectF(sheet.left(), sheet.top(), sheet.width(), title_height),
+                         Qt::AlignLeft | Qt::AlignVCenter, chart_page_title(page));
+        paint_chart_page(page, painter, sheet.adjusted(0, title_height, 0, 0));
+    }
+}
+
+std::optional<md::UserMessage> GraphDataView::save_chart_image(int page, const ImageFile& file) const {
+    const std::unique_ptr<QWidget> picture = picture_of_page(page);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (file.format == ImageFormat::svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(picture->size());
+        svg.setViewBox(QRect(QPoint(), picture->size()));
+        svg.setTitle(chart_page_title(page));
+        QPainter painter(&svg);
+        picture->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    } else {
+        // Twice the canvas, so the picture stays sharp in a document or on paper.
+        constexpr int scale = 2;
+        QImage image(picture->size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        picture->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.end();
+        image.save(&buffer, "PNG");
+    }
+    const md::WriteResult written = md::write_whole_file(file.path, bytes);
+    if (!written.ok) {
+        return md::SaveResult{false, file.path, written.reason}.message();
+    }
+    return std::nullopt;
+}
+
+void GraphDataView::ask_and_save_chart_image(int page) {
+    QString chosen_filter = png_filter;
+    const QString answer = QFileDialog::getSaveFileName(
+        this, QStringLiteral(u"画像として保存"),
+        QDir::current().absoluteFilePath(proposed_image_name(team_name_, chart_page_title(page))),
+        png_filter + QStringLiteral(u";;") + svg_filter, &chosen_filter);
+    if (answer.isEmpty()) {
+        return;
+    }
+    const ImageFile file =
+        chart_image_file(answer, chosen_filter == svg_filter ? ImageFormat::svg : ImageFormat::png);
+    if (const std::optional<md::UserMessage> failure = save_chart_image(page, file)) {
+        show_message(*failure);
+    }
+}
+
+void GraphDataView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Wide enough, the squad table stands beside the charts; otherwise below them.
+    const QSize size = event->size();
+    const Qt::Orientation wanted =
+        size.width() >= 1100 && size.width() > size.height() * 3 / 2 ? Qt::Horizontal : Qt::Vertical;
+    if (wanted == sp_graph->orientation()) {
+        return;
+    }
+    sp_graph->setOrientation(wanted);
+    const int whole = wanted == Qt::Horizontal ? sp_graph->width() : sp_graph->height();
+    const int whole_table = lstv_squad->header()->length() + 2 * lstv_squad->frameWidth() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const int table = wanted == Qt::Horizontal ? std::min(whole_table, whole / 2) : whole * 2 / 5;
+    sp_graph->setSizes({whole - table, table});
+}
+
+}  // namespace kl

@@ -1,0 +1,295 @@
+#include "season_chart_pictures.h"
+
+#include "season_texts.h"
+#include "store/numbers.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCursor>
+#include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kl {
+namespace {
+
+const QColor for_colour(0x2f, 0x6f, 0xb5);
+const QColor against_colour(0xc0, 0x39, 0x2b);
+const QColor assist_colour(0xf0, 0xa0, 0x30);
+const QColor minutes_colour(0x3a, 0x8f, 0x4e);
+const QColor points_colour(0x1f, 0x3a, 0x5f);
+
+// A result's colour for goals for, and a lighter one for goals against.
+struct ResultColours {
+    GameResult result;
+    QColor up;
+    QColor down;
+};
+const std::array<ResultColours, 3> result_colours = {{
+    {GameResult::win, QColor(0x2e, 0x8b, 0x57), QColor(0x9b, 0xd3, 0xae)},
+    {GameResult::draw, QColor(0x7f, 0x8c, 0x8d), QColor(0xc9, 0xcf, 0xd1)},
+    {GameResult::loss, QColor(0xc0, 0x39, 0x2b), QColor(0xec, 0xa8, 0xa0)},
+}};
+
+QChart* new_chart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    QFont font = chart->titleFont();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    chart->setTitleFont(font);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+// The step between axis ticks: the smallest of 1, 2, 5, 10, 20, 50, … that keeps at most five steps,
+// few enough for a chart at the window's smallest.
+int tick_step(int span) {
+    for (long long magnitude = 1;; magnitude *= 10) {
+        for (const long long factor : {1, 2, 5}) {
+            if (span / (magnitude * factor) <= 5) {
+                return static_cast<int>(magnitude * factor);
+            }
+        }
+    }
+}
+
+// A value axis for counts: whole numbers from low to high and a step beyond.
+QValueAxis* count_axis(int low, int high, const QString& title) {
+    auto* axis = new QValueAxis;
+    const int step = tick_step(high - low + (low < 0 ? 2 : 1));
+    // A step of room beyond the longest bar, so no bar ends at the frame.
+    axis->setRange(low < 0 ? std::floor(double(low - 1) / step) * step : low,
+                   std::ceil(double(high + 1) / step) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral(u"%d"));
+    axis->setTitleText(title);
+    return axis;
+}
+
+QBarSet* bar_set(const QString& label, const QColor& colour) {
+    auto* set = new QBarSet(label);
+    set->setColor(colour);
+    set->setBorderColor(colour.darker(115));
+    return set;
+}
+
+// Category labels must differ: a second game on the same day gets "(2)", and so on.
+QStringList game_labels(const std::vector<GameBar>& games) {
+    QStringList labels;
+    for (const GameBar& game : games) {
+        const qsizetype year_end = game.date.indexOf(u'/');
+        QString label = year_end > 0 ? game.date.mid(year_end + 1) : game.date;
+        const QString base = label;
+        for (int copy = 2; labels.contains(label); ++copy) {
+            label = base + u'(' + QString::number(copy) + u')';
+        }
+        labels.append(label);
+    }
+    return labels;
+}
+
+QBarCategoryAxis* category_axis(const QStringList& labels) {
+    auto* axis = new QBarCategoryAxis;
+    axis->append(labels);
+    QFont font = axis->labelsFont();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    axis->setLabelsFont(font);
+    // A chart is made long enough for its bars, so names are shown whole.
+    axis->setTruncateLabels(false);
+    return axis;
+}
+
+int largest(const std::vector<int>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+}  // namespace
+
+QStringList results_chart_tips(const std::vector<GameBar>& games) {
+    QStringList tips;
+    for (const GameBar& game : games) {
+        tips.append(game_bar_tooltip(game));
+    }
+    return tips;
+}
+
+QChart* results_chart(const std::vector<GameBar>& games) {
+    QChart* chart = new_chart(QStringLiteral(u"試合結果の推移"));
+    auto* series = new QStackedBarSeries;
+    auto* points = new QLineSeries;
+    points->setName(QStringLiteral(u"勝点（累計）"));
+    points->setColor(points_colour);
+    points->setPointsVisible(true);
+    int most_for = 0;
+    int most_against = 0;
+    for (const ResultColours& colours : result_colours) {
+        QBarSet* up = bar_set(result_text(colours.result), colours.up);
+        QBarSet* down = bar_set(result_text(colours.result), colours.down);
+        for (const GameBar& game : games) {
+            const bool shown = game.score.result() == colours.result;
+            up->append(shown ? game.score.goals_for : 0);
+            down->append(shown ? -game.score.conceded : 0);
+        }
+        series->append(up);
+        series->append(down);
+    }
+    for (size_t i = 0; i < games.size(); ++i) {
+        most_for = std::max(most_for, games[i].score.goals_for);
+        most_against = std::max(most_against, games[i].score.conceded);
+        points->append(static_cast<double>(i), games[i].points_after);
+    }
+    chart->addSeries(series);
+    chart->addSeries(points);
+    // One legend entry per result: the lighter bars below share it.
+    const QList<QLegendMarker*> markers = chart->legend()->markers(series);
+    for (qsizetype i = 1; i < markers.size(); i += 2) {
+        markers[i]->setVisible(false);
+    }
+    QBarCategoryAxis* dates = category_axis(game_labels(games));
+    dates->setLabelsAngle(games.size() > 12 ? -90 : 0);
+    chart->addAxis(dates, Qt::AlignBottom);
+    QValueAxis* goals =
+        count_axis(-std::max(most_against, 1), std::max(most_for, 1), QStringLiteral(u"得点／失点"));
+    chart->addAxis(goals, Qt::AlignLeft);
+    QValueAxis* total =
+        count_axis(0, std::max(games.empty() ? 0 : games.back().points_after, 3), QStringLiteral(u"勝点"));
+    chart->addAxis(total, Qt::AlignRight);
+    series->attachAxis(dates);
+    series->attachAxis(goals);
+    points->attachAxis(dates);
+    points->attachAxis(total);
+    // The points mark every game, a goalless draw included, so both show the game's tooltip.
+    const QStringList tips = results_chart_tips(games);
+    auto show_tip = [tips](bool status, qsizetype index) {
+        if (status && index >= 0 && index < tips.size()) {
+            QToolTip::showText(QCursor::pos(), tips[index]);
+        } else {
+            QToolTip::hideText();
+        }
+    };
+    QObject::connect(series, &QAbstractBarSeries::hovered, series,
+                     [show_tip](bool status, int index) { show_tip(status, index); });
+    QObject::connect(points, &QLineSeries::hovered, points,
+                     [show_tip](const QPointF& point, bool status) { show_tip(status, qRound(point.x())); });
+    return chart;
+}
+
+QChart* scorers_chart(const std::vector<SquadLine>& squad) {
+    QChart* chart = new_chart(QStringLiteral(u"得点・アシスト"));
+    std::vector<SquadLine> scorers = scorers_order(squad);
+    std::reverse(scorers.begin(), scorers.end());  // bars are drawn from the bottom up
+    auto* series = new QHorizontalStackedBarSeries;
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
+    QBarSet* assists = bar_set(QStringLiteral(u"アシスト"), assist_colour);
+    QStringList names;
+    int most = 1;
+    for (const SquadLine& member : scorers) {
+        names.append(member.name);
+        goals->append(member.goals);
+        assists->append(member.assists);
+        most = std::max(most, member.goals + member.assists);
+    }
+    series->append(goals);
+    series->append(assists);
+    chart->addSeries(series);
+    QBarCategoryAxis* members = category_axis(names);
+    chart->addAxis(members, Qt::AlignLeft);
+    QValueAxis* counts = count_axis(0, most, {});
+    chart->addAxis(counts, Qt::AlignBottom);
+    series->attachAxis(members);
+    series->attachAxis(counts);
+    return chart;
+}
+
+QChart* minutes_chart(const std::vector<SquadLine>& squad, double possible) {
+    QChart* chart = new_chart(QStringLiteral(u"出場時間"));
+    std::vector<SquadLine> ordered = minutes_order(squad);
+    std::reverse(ordered.begin(), ordered.end());
+    auto* series = new QHorizontalBarSeries;
+    QBarSet* shares = bar_set(QStringLiteral(u"出場時間の割合（%）"), minutes_colour);
+    QStringList labels;
+    for (const SquadLine& member : ordered) {
+        labels.append(member.name + QStringLiteral(u"（") + QString::number(member.minutes) +
+                      QStringLiteral(u"分）"));
+        shares->append(md::round_half_even(100 * minutes_share(member.minutes, possible)));
+    }
+    series->append(shares);
+    series->setLabelsVisible(true);
+    series->setLabelsFormat(QStringLiteral(u"@value%"));
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    chart->addSeries(series);
+    chart->legend()->hide();
+    QBarCategoryAxis* members = category_axis(labels);
+    chart->addAxis(members, Qt::AlignLeft);
+    auto* percent = new QValueAxis;
+    percent->setRange(0, 100);
+    percent->setTickCount(6);
+    percent->setLabelFormat(QStringLiteral(u"%d%%"));
+    percent->setTitleText(QStringLiteral(u"出場可能な時間 ") + md::shortest_decimal(possible) +
+                          QStringLiteral(u" 分に対する割合"));
+    chart->addAxis(percent, Qt::AlignBottom);
+    series->attachAxis(members);
+    series->attachAxis(percent);
+    return chart;
+}
+
+QChart* time_bands_chart(const TimeBands& bands) {
+    QChart* chart = new_chart(QStringLiteral(u"得点の時間帯"));
+    auto* series = new QBarSeries;
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
+    QBarSet* conceded = bar_set(QStringLiteral(u"失点"), against_colour);
+    for (size_t i = 0; i < bands.goals_for.size(); ++i) {
+        goals->append(bands.goals_for[i]);
+        conceded->append(bands.conceded[i]);
+    }
+    series->append(goals);
+    series->append(conceded);
+    chart->addSeries(series);
+    QBarCategoryAxis* minutes = category_axis(bands.labels);
+    chart->addAxis(minutes, Qt::AlignBottom);
+    QValueAxis* counts = count_axis(0, std::max({largest(bands.goals_for), largest(bands.conceded), 1}),
+                                    QStringLiteral(u"点"));
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(minutes);
+    series->attachAxis(counts);
+    return chart;
+}
+
+QChart* goal_shape_chart(const QString& title, const LabelledCounts& counted) {
+    QChart* chart = new_chart(title);
+    auto* series = new QHorizontalBarSeries;
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
+    QStringList labels = counted.labels;
+    std::reverse(labels.begin(), labels.end());  // the first word on top
+    for (auto count = counted.counts.rbegin(); count != counted.counts.rend(); ++count) {
+        goals->append(*count);
+    }
+    series->append(goals);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    chart->addSeries(series);
+    chart->legend()->hide();
+    QBarCategoryAxis* words = category_axis(labels);
+    chart->addAxis(words, Qt::AlignLeft);
+    QValueAxis* counts = count_axis(0, std::max(largest(counted.counts), 1), {});
+    chart->addAxis(counts, Qt::AlignBottom);
+    series->attachAxis(words);
+    series->attachAxis(counts);
+    return chart;
+}
+
+}  // namespace kl

@@ -1,0 +1,241 @@
+#include "season_texts.h"
+
+#include "game_lists.h"
+#include "store/numbers.h"
+
+namespace kl {
+namespace {
+
+const QString crlf = QStringLiteral(u"\r\n");
+
+QString n(int value) {
+    return QString::number(value);
+}
+
+QString line(const QStringList& cells) {
+    return cells.join(u'\t') + crlf;
+}
+
+// A block: its title, its header and rows, and the empty line that ends it.
+QString block(const QString& title, const QStringList& headers, const std::vector<QStringList>& rows) {
+    QString text = title + crlf + line(headers);
+    for (const QStringList& row : rows) {
+        text += line(row);
+    }
+    return text + crlf;
+}
+
+QString decisions_block(const DecisionBreakdown& decisions) {
+    auto row = [](const QString& label, const ResultCounts& counts) {
+        return QStringList{label, n(counts.wins), n(counts.draws), n(counts.losses)};
+    };
+    return block(
+        decision_breakdown_line(decisions),
+        {QStringLiteral(u"決着"), QStringLiteral(u"勝"), QStringLiteral(u"分"), QStringLiteral(u"敗")},
+        {row(QStringLiteral(u"規定時間"), decisions.regular_time),
+         row(QStringLiteral(u"延長"), decisions.extra_time),
+         row(QStringLiteral(u"PK"), decisions.shoot_out)});
+}
+
+QString decision_text(const GameScore& score) {
+    if (score.result() == GameResult::draw) {
+        return {};
+    }
+    switch (score.decision()) {
+        case Decision::extra_time:
+            return QStringLiteral(u"延長");
+        case Decision::shoot_out:
+            return QStringLiteral(u"PK");
+        case Decision::regular_time:
+            break;
+    }
+    return QStringLiteral(u"規定時間");
+}
+
+QString results_block(const std::vector<GameBar>& games) {
+    std::vector<QStringList> rows;
+    for (const GameBar& game : games) {
+        const GameScore& score = game.score;
+        const QString kicks = game.shoot_out ? score_text(score.own_kicks, score.opponent_kicks) : QString();
+        rows.push_back({game.date, game.start_time, game.opponent, game.meeting, n(score.goals_for),
+                        n(score.conceded), kicks, result_text(score.result()), decision_text(score),
+                        n(game.points_after)});
+    }
+    return block(
+        QStringLiteral(u"試合結果の推移"),
+        {QStringLiteral(u"日付"), QStringLiteral(u"開始時刻"), QStringLiteral(u"対戦相手"),
+         QStringLiteral(u"大会名"), QStringLiteral(u"得点"), QStringLiteral(u"失点"), QStringLiteral(u"PK"),
+         QStringLiteral(u"結果"), QStringLiteral(u"決着"), QStringLiteral(u"勝点累計")},
+        rows);
+}
+
+QString scorers_block(const std::vector<SquadLine>& squad) {
+    std::vector<QStringList> rows;
+    for (const SquadLine& member : scorers_order(squad)) {
+        rows.push_back({member.name, n(member.goals), n(member.assists)});
+    }
+    return block(QStringLiteral(u"得点・アシスト"),
+                 {QStringLiteral(u"名前"), QStringLiteral(u"得点"), QStringLiteral(u"アシスト")}, rows);
+}
+
+QString minutes_block(const std::vector<SquadLine>& squad, double possible) {
+    std::vector<QStringList> rows;
+    for (const SquadLine& member : minutes_order(squad)) {
+        rows.push_back({member.name, n(member.minutes), md::shortest_decimal(possible),
+                        percent_text(minutes_share(member.minutes, possible))});
+    }
+    return block(QStringLiteral(u"出場時間"),
+                 {QStringLiteral(u"名前"), QStringLiteral(u"出場時間"), QStringLiteral(u"出場可能時間"),
+                  QStringLiteral(u"割合")},
+                 rows);
+}
+
+QString bands_block(const TimeBands& bands) {
+    std::vector<QStringList> rows;
+    for (qsizetype i = 0; i < bands.labels.size(); ++i) {
+        const auto k = static_cast<size_t>(i);
+        rows.push_back({bands.labels[i], n(bands.goals_for[k]), n(bands.conceded[k])});
+    }
+    return block(QStringLiteral(u"得点の時間帯"),
+                 {QStringLiteral(u"時間帯"), QStringLiteral(u"得点"), QStringLiteral(u"失点")}, rows);
+}
+
+QString shape_block(const QString& detail, const LabelledCounts& counted) {
+    std::vector<QStringList> rows;
+    for (qsizetype i = 0; i < counted.labels.size(); ++i) {
+        rows.push_back({counted.labels[i], n(counted.counts[static_cast<size_t>(i)])});
+    }
+    return block(QStringLiteral(u"得点の形（") + detail + u'）', {detail, QStringLiteral(u"得点")}, rows);
+}
+
+QString squad_block(const std::vector<SquadLine>& squad) {
+    std::vector<QStringList> rows;
+    for (const SquadLine& member : squad) {
+        const SquadRow row = squad_row(member);
+        rows.emplace_back(row.begin(), row.end());
+    }
+    return block(QStringLiteral(u"メンバー"), {squad_headers().begin(), squad_headers().end()}, rows);
+}
+
+QString cautions_block(const std::vector<CautionRun>& runs) {
+    std::vector<QStringList> rows;
+    for (const CautionRun& run : runs) {
+        rows.push_back({run.meeting, run.member, n(static_cast<int>(run.dates.size())),
+                        run.dates.join(QStringLiteral(u", "))});
+    }
+    return block(QStringLiteral(u"警告の累積"),
+                 {QStringLiteral(u"大会名"), QStringLiteral(u"名前"), QStringLiteral(u"警告"),
+                  QStringLiteral(u"日付")},
+                 rows);
+}
+
+QString filter_block(const FilterTexts& filter) {
+    return block(
+        QStringLiteral(u"抽出条件"),
+        {QStringLiteral(u"期間（開始）"), QStringLiteral(u"期間（終了）"), QStringLiteral(u"大会名")},
+        {{filter.from, filter.to, filter.meeting}});
+}
+
+}  // namespace
+
+const SquadRow& squad_headers() {
+    static const SquadRow headers = {
+        QStringLiteral(u"名前"),     QStringLiteral(u"出場"),     QStringLiteral(u"先発"),
+        QStringLiteral(u"途中出場"), QStringLiteral(u"出場時間"), QStringLiteral(u"出場率"),
+        QStringLiteral(u"得点"),     QStringLiteral(u"アシスト"), QStringLiteral(u"警告"),
+        QStringLiteral(u"退場"),     QStringLiteral(u"失点"),     QStringLiteral(u"無失点")};
+    return headers;
+}
+
+SquadRow squad_row(const SquadLine& line) {
+    SquadRow row;
+    row[0] = line.name;
+    for (int column = 1; column < squad_column_count; ++column) {
+        if (const std::optional<double> value = squad_value(line, column)) {
+            row[static_cast<size_t>(column)] =
+                column == 5 ? percent_text(*value) : QString::number(static_cast<int>(*value));
+        }
+    }
+    return row;
+}
+
+std::optional<double> squad_value(const SquadLine& line, int column) {
+    switch (column) {
+        case 1:
+            return line.games;
+        case 2:
+            return line.starts;
+        case 3:
+            return line.came_on;
+        case 4:
+            return line.minutes;
+        case 5:
+            return minutes_share(line.minutes, line.minutes_named);
+        case 6:
+            return line.goals;
+        case 7:
+            return line.assists;
+        case 8:
+            return line.cautions;
+        case 9:
+            return line.sendings_off;
+        case 10:
+            return line.kept_goal ? std::optional<double>(line.conceded_in_goal) : std::nullopt;
+        case 11:
+            return line.kept_goal ? std::optional<double>(line.clean_sheets) : std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+QString percent_text(double share) {
+    return QString::number(md::round_half_even(share * 100)) + u'%';
+}
+
+QString result_text(GameResult result) {
+    switch (result) {
+        case GameResult::win:
+            return QStringLiteral(u"勝");
+        case GameResult::draw:
+            return QStringLiteral(u"分");
+        case GameResult::loss:
+            break;
+    }
+    return QStringLiteral(u"敗");
+}
+
+QString game_bar_score(const GameBar& game) {
+    const GameScore& score = game.score;
+    return game.shoot_out ? score_text(score.goals_for, score.conceded, score.own_kicks, score.opponent_kicks)
+                          : score_text(score.goals_for, score.conceded);
+}
+
+QString game_bar_tooltip(const GameBar& game) {
+    return game.date + u' ' + game.start_time + u'\n' + game.opponent + u'\n' + game_bar_score(game) +
+           QStringLiteral(u"　") + result_text(game.score.result());
+}
+
+QString caution_summary(const std::vector<CautionRun>& runs) {
+    const QString heading = QStringLiteral(u"警告の累積");
+    if (runs.empty()) {
+        return heading + QStringLiteral(u"：なし");
+    }
+    QString text = heading;
+    for (const CautionRun& run : runs) {
+        text += u'\n' + run.meeting + QStringLiteral(u"　") + run.member + QStringLiteral(u"　") +
+                n(static_cast<int>(run.dates.size())) + QStringLiteral(u"回（") +
+                run.dates.join(QStringLiteral(u", ")) + u'）';
+    }
+    return text;
+}
+
+QString season_copy_text(const SeasonCharts& charts, const FilterTexts& filter) {
+    return decisions_block(charts.decisions) + results_block(charts.games) + scorers_block(charts.squad) +
+           minutes_block(charts.squad, charts.totals.minutes) + bands_block(charts.bands) +
+           shape_block(QStringLiteral(u"部位"), charts.shapes.body) +
+           shape_block(QStringLiteral(u"エリア"), charts.shapes.area) +
+           shape_block(QStringLiteral(u"アクション"), charts.shapes.action) + squad_block(charts.squad) +
+           cautions_block(charts.cautions) + filter_block(filter);
+}
+
+}  // namespace kl
