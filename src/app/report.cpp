@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "print/pdf_output.h"
+#include "print/view_documents.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/stats_filter.h"
@@ -7,16 +9,19 @@
 #include "store/data_store.h"
 #include "views/copy_texts.h"
 #include "views/game_lists.h"
+#include "views/output_files.h"
 
+#include <QDate>
 #include <optional>
 
 namespace kl {
 namespace {
 
 const QString usage_line = QStringLiteral(
-    u"usage: kickledger-report games FILE [--sort C] | detail FILE N | team FILE [OPTIONS] | player FILE "
-    u"MEMBER "
-    u"[OPTIONS]   (OPTIONS: --period FROM TO, --meeting NAME, --sort C)");
+    u"usage: kickledger-report games FILE [--sort C] [OUTPUT] | detail FILE N [OUTPUT] | team FILE [OPTIONS] "
+    u"[OUTPUT] | player FILE MEMBER [OPTIONS] [OUTPUT]   (OPTIONS: --period FROM TO, --meeting NAME, --sort "
+    u"C; "
+    u"OUTPUT: --csv | --pdf OUT.pdf)");
 
 ReportOutcome usage() {
     return {report_usage, {}, usage_line + u'\n'};
@@ -32,10 +37,12 @@ std::optional<int> ordinal(const QString& text, int limit) {
     return value;
 }
 
-// The options after the positional arguments; each may appear once.
+// The options after the positional arguments; each may appear once, and one output form at most.
 struct Options {
     std::optional<int> sort;
     StatsFilter filter;
+    bool csv = false;
+    std::optional<QString> pdf;
     bool valid = true;
 };
 
@@ -56,6 +63,10 @@ Options parse_options(const QStringList& rest, int sort_columns, bool filters_al
                    !options.filter.use_meeting) {
             options.filter.use_meeting = true;
             options.filter.meeting_name = rest[++i];
+        } else if (option == QStringLiteral(u"--csv") && !options.csv && !options.pdf) {
+            options.csv = true;
+        } else if (option == QStringLiteral(u"--pdf") && left >= 1 && !options.csv && !options.pdf) {
+            options.pdf = rest[++i];
         } else {
             options.valid = false;
         }
@@ -75,6 +86,27 @@ ReportOutcome refused_check(const md::UserMessage& message) {
     return {report_check_failed, {}, message.text + u'\n'};
 }
 
+// The view in the form the options ask for: its copy text, the same as CSV, or its printed pages
+// written to a PDF file (and nothing on standard output).
+ReportOutcome deliver(const Options& options, const QString& copy_text, const PrintDocument& pages) {
+    if (options.pdf) {
+        const QString title =
+            pages.heading ? pages.heading->team_name + u' ' + pages.heading->view_title : QString();
+        const md::WriteResult written = write_pdf(pages, title, *options.pdf);
+        if (!written.ok) {
+            return {report_cannot_write,
+                    {},
+                    QStringLiteral(u"「") + *options.pdf + QStringLiteral(u"」　を保存できません。") +
+                        written.reason + u'\n'};
+        }
+        return {0, {}, {}};
+    }
+    if (options.csv) {
+        return {0, QString::fromUtf8(export_file_bytes(copy_text, ExportFormat::csv)), {}};
+    }
+    return {0, copy_text, {}};
+}
+
 ReportOutcome games_report(const QStringList& arguments) {
     const Options options = parse_options(arguments.mid(2), 5, false);
     if (arguments.size() < 2 || !options.valid) {
@@ -88,12 +120,14 @@ ReportOutcome games_report(const QStringList& arguments) {
     std::vector<GameListRow> rows = build_game_lists(store).rows;
     sort_game_rows(rows, 0);
     sort_game_rows(rows, options.sort.value_or(1) - 1);
-    return {0, game_list_copy_text(store.team_name, rows), {}};
+    return deliver(options, game_list_copy_text(store.team_name, rows),
+                   game_list_document(store.team_name, QDate::currentDate(), rows));
 }
 
 ReportOutcome detail_report(const QStringList& arguments) {
     bool numeric = false;
-    if (arguments.size() != 3 || (arguments[2].toInt(&numeric), !numeric)) {
+    const Options options = parse_options(arguments.mid(3), 0, false);
+    if (arguments.size() < 3 || (arguments[2].toInt(&numeric), !numeric) || !options.valid) {
         return usage();
     }
     md::DataStore store;
@@ -104,9 +138,11 @@ ReportOutcome detail_report(const QStringList& arguments) {
     if (!number) {
         return usage();
     }
-    return {0,
-            compose_game_detail_text(md::GameRecord::parse(store.game_lines[*number - 1]), store.team_name),
-            {}};
+    // Every game of a loaded file reads: loading refuses a file with a game it cannot read.
+    const std::optional<md::GameRecord> game = md::GameRecord::parse(store.game_lines[*number - 1]);
+    return deliver(
+        options, compose_game_detail_text(game, store.team_name),
+        game ? game_detail_document(store.team_name, QDate::currentDate(), *game) : PrintDocument{});
 }
 
 // The filter texts 更新 keeps, from the choosers a refreshed main window holds.
@@ -140,7 +176,8 @@ ReportOutcome team_report(const QStringList& arguments) {
     ascending_text_sort(rows, 0);
     sort_as_clicked(rows, options.sort, StatsList::team);
     const TeamViewContent content{texts.from, texts.to, texts.meeting, team_totals_line(stats.totals), rows};
-    return {0, team_view_copy_text(store.team_name, content), {}};
+    return deliver(options, team_view_copy_text(store.team_name, content),
+                   team_data_document(store.team_name, QDate::currentDate(), content));
 }
 
 ReportOutcome player_report(const QStringList& arguments) {
@@ -163,7 +200,8 @@ ReportOutcome player_report(const QStringList& arguments) {
     sort_as_clicked(rows, options.sort, StatsList::personal);
     const PersonalViewContent content{member,        texts.from, texts.to,
                                       texts.meeting, rows,       personal_copy_text(stats)};
-    return {0, personal_view_copy_text(store.team_name, content), {}};
+    return deliver(options, personal_view_copy_text(store.team_name, content),
+                   personal_data_document(store.team_name, QDate::currentDate(), content, stats));
 }
 
 }  // namespace

@@ -165,4 +165,14 @@ QString detail_group(const md::GoalDetail& detail) {
            QStringLiteral(u" , ") + detail.action + QStringLiteral(u"）");
 }
 
+QString detail_words(const md::GoalDetail& detail) {
+    QStringList parts;
+    for (const QString& part : {detail.body, detail.area, detail.action}) {
+        if (!part.isEmpty()) {
+            parts.append(part);
+        }
+    }
+    return parts.join(u'・');
+}
+
 }  // namespace kl

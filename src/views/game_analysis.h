@@ -41,5 +41,7 @@ QString game_header_line(const md::GameRecord& game);
 
 // " （body , area , action）".
 QString detail_group(const md::GoalDetail& detail);
+// "右足・中央（エリア内）・被アシスト": the details given, or nothing when none was recorded.
+QString detail_words(const md::GoalDetail& detail);
 
 }  // namespace kl
