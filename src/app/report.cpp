@@ -90,9 +90,7 @@ ReportOutcome refused_check(const md::UserMessage& message) {
 // written to a PDF file (and nothing on standard output).
 ReportOutcome deliver(const Options& options, const QString& copy_text, const PrintDocument& pages) {
     if (options.pdf) {
-        const QString title =
-            pages.heading ? pages.heading->team_name + u' ' + pages.heading->view_title : QString();
-        const md::WriteResult written = write_pdf(pages, title, *options.pdf);
+        const md::WriteResult written = write_pdf(pages, pages.name(), *options.pdf);
         if (!written.ok) {
             return {report_cannot_write,
                     {},

@@ -44,6 +44,10 @@ void PageStyle::text(QPainter& painter, const QRectF& box, int flags, const QStr
     painter.drawText(box, flags, text);
 }
 
+QString PrintDocument::name() const {
+    return heading ? heading->team_name + u' ' + heading->view_title : QString();
+}
+
 PrintDocument& PrintDocument::title(const QString& text) {
     blocks.emplace_back(TextBlock{text, TextRole::title});
     return *this;

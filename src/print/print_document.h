@@ -85,6 +85,8 @@ using PrintBlock = std::variant<TextBlock, TableBlock, DrawingBlock, GapBlock>;
 struct PrintDocument {
     std::optional<PageHeading> heading;
     std::vector<PrintBlock> blocks;
+    // "さくらFC 試合データ一覧": what a printer or a PDF file names the document.
+    QString name() const;
     // A heading keeps with the block after it: it never ends a page alone.
     PrintDocument& title(const QString& text);
     PrintDocument& section(const QString& text);
