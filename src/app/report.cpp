@@ -100,7 +100,8 @@ ReportOutcome deliver(const Options& options, const QString& copy_text, const Pr
         return {0, {}, {}};
     }
     if (options.csv) {
-        return {0, QString::fromUtf8(export_file_bytes(copy_text, ExportFormat::csv)), {}};
+        // As エクスポート writes it: with the byte order mark spreadsheet programs look for.
+        return {0, QChar(0xFEFF) + csv_from_copy_text(copy_text), {}};
     }
     return {0, copy_text, {}};
 }

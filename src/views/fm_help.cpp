@@ -1,6 +1,7 @@
 #include "fm_help.h"
 
 #include "help_manual.h"
+#include "store/text_file.h"
 #include "widgets/naming.h"
 
 #include <QAction>
@@ -19,11 +20,13 @@
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace kl {
 namespace {
 
 constexpr int target_role = Qt::UserRole;
+const QString help_style_sheet = QStringLiteral(u"manual.css");
 
 QString target_of(const QUrl& source) {
     const QString page = source.fileName();
@@ -44,7 +47,7 @@ fm_help::fm_help(const QString& folder)
       folder_(folder) {
     setObjectName(QStringLiteral(u"fm_help"));
     setWindowTitle(QStringLiteral(u"Kickledger ヘルプ"));
-    resize(1000, 720);
+    resize(1100, 760);
 
     QToolBar* bar = addToolBar(QStringLiteral(u"tb_help"));
     bar->setObjectName(QStringLiteral(u"tb_help"));
@@ -73,11 +76,15 @@ fm_help::fm_help(const QString& folder)
     side_layout->addWidget(lst_search, 1);
     tx_help->setOpenExternalLinks(true);
     tx_help->setSearchPaths({folder_});
+    // The pages' style sheet, which a text browser does not follow from their <link>.
+    if (const std::optional<QByteArray> css = md::read_whole_file(QDir(folder_).filePath(help_style_sheet))) {
+        tx_help->document()->setDefaultStyleSheet(QString::fromUtf8(*css));
+    }
     auto* splitter = new QSplitter;
     splitter->addWidget(side);
     splitter->addWidget(tx_help);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 740});
+    splitter->setSizes({230, 870});
     setCentralWidget(splitter);
 
     connect(cm_back, &QAction::triggered, tx_help, &QTextBrowser::backward);
