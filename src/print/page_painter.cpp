@@ -136,7 +136,7 @@ void paint_row(QPainter& painter, const PageStyle& style, const TableLayout& lay
     painter.setFont(header ? layout.header_font : layout.font);
     double x = left;
     for (size_t c = 0; c < layout.widths.size(); ++c) {
-        const bool right = !header && std::find(table.right_aligned.begin(), table.right_aligned.end(),
+        const bool right = std::find(table.right_aligned.begin(), table.right_aligned.end(),
                                                 static_cast<int>(c)) != table.right_aligned.end();
         const QRectF cell(x + layout.pad_x, top + layout.pad_y, layout.widths[c] - 2 * layout.pad_x,
                           height - 2 * layout.pad_y);

@@ -81,7 +81,10 @@ void export_copy_text(QWidget* owner, const QString& copy_text, const QString& d
     const QString file = chosen_file(
         owner, QStringLiteral(u"エクスポート"), default_name, {csv_filter, tsv_filter},
         [](QFileDialog& dialog, const QString& filter) {
-            dialog.setDefaultSuffix(filter == tsv_filter ? QStringLiteral(u"tsv") : QStringLiteral(u"csv"));
+            // The offered name follows the chosen form.
+            const QString suffix = filter == tsv_filter ? QStringLiteral(u"tsv") : QStringLiteral(u"csv");
+            dialog.setDefaultSuffix(suffix);
+            dialog.selectFile(QFileInfo(dialog.selectedFiles().value(0)).completeBaseName() + u'.' + suffix);
         });
     if (!file.isEmpty()) {
         report_write(file, md::write_whole_file(file, export_file_bytes(copy_text, export_format_of(file))));

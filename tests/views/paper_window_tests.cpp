@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -114,6 +115,22 @@ TEST_F(PaperWindow, PrintShowsThePreviewOfTheVisibleView) {
     find<QAction>(u"menu_print")->trigger();
     ASSERT_NE(open_preview(), nullptr);
     EXPECT_EQ(open_preview()->printer()->docName(), QStringLiteral(u"テストFC 試合データ詳細"));
+}
+
+TEST_F(PaperWindow, PrintingToAPdfFileGivesTextThatReadsAsPrinted) {
+    find<QAction>(u"tb_main_5")->trigger();
+    QPrintPreviewDialog* preview = open_preview();
+    ASSERT_NE(preview, nullptr);
+    // What the print dialog's "print to file" sets before the pages are painted again.
+    QPrinter* printer = preview->printer();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path(QStringLiteral(u"printed.pdf")));
+    emit preview->paintRequested(printer);
+    const test::PdfReading pdf = test::read_pdf(path(QStringLiteral(u"printed.pdf")));
+    EXPECT_EQ(pdf.pages, 1);
+    // 一 would read as the radical ⼀ without the program's text maps.
+    EXPECT_TRUE(pdf.text.contains(QStringLiteral(u"試合データ一覧")));
+    EXPECT_TRUE(test::fonts_embedded_as_text(pdf));
 }
 
 TEST_F(PaperWindow, AViewWithNothingToPrintSaysSo) {
