@@ -137,7 +137,7 @@ void paint_row(QPainter& painter, const PageStyle& style, const TableLayout& lay
     double x = left;
     for (size_t c = 0; c < layout.widths.size(); ++c) {
         const bool right = std::find(table.right_aligned.begin(), table.right_aligned.end(),
-                                                static_cast<int>(c)) != table.right_aligned.end();
+                                     static_cast<int>(c)) != table.right_aligned.end();
         const QRectF cell(x + layout.pad_x, top + layout.pad_y, layout.widths[c] - 2 * layout.pad_x,
                           height - 2 * layout.pad_y);
         style.text(painter, cell, wrapping | Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft),

@@ -34,25 +34,29 @@ void sheet_section(PrintDocument& document, const QString& heading, TableBlock t
     }
 }
 
-QString side_with_mark(const QString& side, const md::GameEvent& event) {
-    return event.mark().isEmpty() ? side : side + QStringLiteral(u" - ") + event.mark();
+// The sheet's texts in its order, so that the printed sheet reads as the view and its copy text:
+// " （右足 , 中央（エリア内） , 被アシスト）" in place of a bare list of details.
+QString detail_text(const md::GoalDetail& detail) {
+    return detail_group(detail).trimmed();
 }
 
 TableBlock goals_table(const md::GameRecord& game, const QString& team_name) {
     TableBlock table{{QStringLiteral(u"時間"), QStringLiteral(u"チーム"), QStringLiteral(u"得点者"),
-                      QStringLiteral(u"フィニッシュ"), QStringLiteral(u"アシスト"),
+                      QStringLiteral(u"フィニッシュ"), QString(), QStringLiteral(u"アシスト"),
                       QStringLiteral(u"アシスト・1プレー前")},
                      {},
                      {}};
+    const QString from = QStringLiteral(u"←");
     for (const md::GameEvent& event : game.events) {
         if (event.kind == md::EventKind::Goal) {
+            const bool assisted = !event.assister().isEmpty();
             table.rows.push_back({minutes(event.time()), side_with_mark(team_name, event), event.scorer(),
-                                  detail_words(event.finish()), event.assister(),
-                                  event.assister().isEmpty() ? QString() : detail_words(event.assist())});
+                                  detail_text(event.finish()), assisted ? from : QString(), event.assister(),
+                                  assisted ? detail_text(event.assist()) : QString()});
         } else if (event.kind == md::EventKind::Conceded) {
             table.rows.push_back({minutes(event.time()), side_with_mark(game.opponent(), event), QString(),
-                                  detail_words(event.finish()), QString(),
-                                  detail_words(event.play_before())});
+                                  detail_text(event.finish()), from, QString(),
+                                  detail_text(event.play_before())});
         }
     }
     return table;
@@ -63,31 +67,31 @@ TableBlock cards_table(const md::GameRecord& game) {
         {QStringLiteral(u"時間"), QStringLiteral(u"警告・退場"), QStringLiteral(u"選手")}, {}, {}};
     for (const md::GameEvent& event : game.events) {
         if (event.kind == md::EventKind::Card) {
-            table.rows.push_back({minutes(event.time()), event.card(), event.carded_member()});
+            table.rows.push_back({minutes(event.time()), u'[' + event.card() + u']', event.carded_member()});
         }
     }
     return table;
 }
 
-// Each slot's first holder with the position, each later holder after "→" with the minute of coming on.
+// Per slot, as the sheet lists it: the minutes of its first holder with the position, then each
+// later holder after "→" with the minute of coming on.
 TableBlock starters_table(const GameAnalysis& analysis) {
-    TableBlock table{{QStringLiteral(u"ポジション"), QStringLiteral(u"選手"), QStringLiteral(u"出場時間"),
+    TableBlock table{{QStringLiteral(u"出場時間"), QStringLiteral(u"ポジション"), QStringLiteral(u"選手"),
                       QStringLiteral(u"交代")},
                      {},
-                     {2}};
+                     {0}};
     for (const StartingSlot& slot : analysis.starting_slots) {
         if (slot.holders.empty()) {
             table.rows.push_back(
-                {slot.position, QString(), minutes(QString::number(analysis.game_length)), {}});
+                {minutes(QString::number(analysis.game_length)), slot.position, QString(), QString()});
             continue;
         }
         int came_on = 0;
         for (size_t i = 0; i < slot.holders.size(); ++i) {
             const SlotHolder& holder = slot.holders[i];
             table.rows.push_back(
-                {i == 0 ? slot.position : QString(),
+                {minutes(QString::number(holder.minutes)), i == 0 ? slot.position : QString(),
                  i == 0 ? holder.name : QStringLiteral(u"→　") + holder.name,
-                 minutes(QString::number(holder.minutes)),
                  i == 0 ? QString() : minutes(QString::number(came_on)) + QStringLiteral(u"から")});
             came_on += holder.minutes;
         }
@@ -109,12 +113,12 @@ TableBlock others_table(const md::GameRecord& game) {
     TableBlock table{{QStringLiteral(u"時間"), QStringLiteral(u"内容"), QStringLiteral(u"詳細")}, {}, {}};
     for (const md::GameEvent& event : game.events) {
         if (event.kind == md::EventKind::PositionChange) {
-            table.rows.push_back({minutes(event.time()), md::words::position_change,
+            table.rows.push_back({minutes(event.time()), u'[' + md::words::position_change + u']',
                                   event.new_position_1() + QStringLiteral(u" - ") + event.member_1() +
                                       QStringLiteral(u" , ") + event.new_position_2() +
                                       QStringLiteral(u" - ") + event.member_2()});
         } else if (event.kind == md::EventKind::FormationChange) {
-            table.rows.push_back({minutes(event.time()), md::words::formation_change,
+            table.rows.push_back({minutes(event.time()), u'[' + md::words::formation_change + u']',
                                   game.formation() + QStringLiteral(u" → ") + event.new_formation()});
         }
     }
