@@ -37,10 +37,6 @@ QFont role_font(const PageStyle& style, TextRole role) {
     return style.body();
 }
 
-double text_height(const PageStyle& style, const QFont& font, const QString& text, double width) {
-    return style.text_height(font, text, width);
-}
-
 // A table's columns and rows measured for a width.
 struct TableLayout {
     const TableBlock* table = nullptr;
@@ -114,8 +110,8 @@ std::shared_ptr<TableLayout> lay_out_table(const TableBlock& table, const PageSt
     const auto row_height = [&](const QStringList& cells, const QFont& font) {
         double height = 0;
         for (size_t c = 0; c < columns; ++c) {
-            height = std::max(height, text_height(style, font, cells.value(static_cast<qsizetype>(c)),
-                                                  layout->widths[c] - 2 * layout->pad_x));
+            height = std::max(height, style.text_height(font, cells.value(static_cast<qsizetype>(c)),
+                                                        layout->widths[c] - 2 * layout->pad_x));
         }
         return height + 2 * layout->pad_y;
     };
@@ -207,7 +203,7 @@ class Composer {
             return layout->header_height + (layout->row_heights.empty() ? 0 : layout->row_heights.front());
         }
         if (const auto* text = std::get_if<TextBlock>(&block)) {
-            return text_height(style_, role_font(style_, text->role), text->text, content_.width());
+            return style_.text_height(role_font(style_, text->role), text->text, content_.width());
         }
         if (const auto* drawing = std::get_if<DrawingBlock>(&block)) {
             return std::min(drawing->height(content_.width(), style_), content_.height());
@@ -217,7 +213,7 @@ class Composer {
 
     void place_block(const TextBlock& block, const PrintBlock* next) {
         const QFont font = role_font(style_, block.role);
-        const double height = text_height(style_, font, block.text, content_.width());
+        const double height = style_.text_height(font, block.text, content_.width());
         if (block.role != TextRole::body && !at_page_top()) {
             y_ += style_.mm(space_before_heading);
         }
