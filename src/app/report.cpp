@@ -1,6 +1,8 @@
 #include "report.h"
 
 #include "dialogs/backup_list.h"
+#include "print/pdf_output.h"
+#include "print/view_documents.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
@@ -9,19 +11,20 @@
 #include "store/data_store.h"
 #include "views/copy_texts.h"
 #include "views/game_lists.h"
+#include "views/output_files.h"
 #include "views/season_texts.h"
 
+#include <QDate>
 #include <optional>
 
 namespace kl {
 namespace {
 
 const QString usage_line = QStringLiteral(
-    u"usage: kickledger-report games FILE [--sort C] | detail FILE N | team FILE [OPTIONS] | player FILE "
-    u"MEMBER "
-    u"[OPTIONS] | backups FILE | charts FILE [--period FROM TO] [--meeting NAME]   (OPTIONS: --period FROM "
-    u"TO, "
-    u"--meeting NAME, --sort C)");
+    u"usage: kickledger-report games FILE [--sort C] [OUTPUT] | detail FILE N [OUTPUT] | team FILE [OPTIONS] "
+    u"[OUTPUT] | player FILE MEMBER [OPTIONS] [OUTPUT] | backups FILE | charts FILE [--period FROM TO] "
+    u"[--meeting NAME] [--csv]   (OPTIONS: --period FROM TO, --meeting NAME, --sort C; OUTPUT: --csv | --pdf "
+    u"OUT.pdf)");
 
 ReportOutcome usage() {
     return {report_usage, {}, usage_line + u'\n'};
@@ -37,10 +40,12 @@ std::optional<int> ordinal(const QString& text, int limit) {
     return value;
 }
 
-// The options after the positional arguments; each may appear once.
+// The options after the positional arguments; each may appear once, and one output form at most.
 struct Options {
     std::optional<int> sort;
     StatsFilter filter;
+    bool csv = false;
+    std::optional<QString> pdf;
     bool valid = true;
 };
 
@@ -61,6 +66,10 @@ Options parse_options(const QStringList& rest, int sort_columns, bool filters_al
                    !options.filter.use_meeting) {
             options.filter.use_meeting = true;
             options.filter.meeting_name = rest[++i];
+        } else if (option == QStringLiteral(u"--csv") && !options.csv && !options.pdf) {
+            options.csv = true;
+        } else if (option == QStringLiteral(u"--pdf") && left >= 1 && !options.csv && !options.pdf) {
+            options.pdf = rest[++i];
         } else {
             options.valid = false;
         }
@@ -80,6 +89,28 @@ ReportOutcome refused_check(const md::UserMessage& message) {
     return {report_check_failed, {}, message.text + u'\n'};
 }
 
+// A view's copy text as the options ask for it: as it is, or as CSV the way エクスポート writes it,
+// with the byte order mark spreadsheet programs look for.
+QString text_output(const Options& options, const QString& copy_text) {
+    return options.csv ? QChar(0xFEFF) + csv_from_copy_text(copy_text) : copy_text;
+}
+
+// The view in the form the options ask for: its copy text, the same as CSV, or its printed pages
+// written to a PDF file (and nothing on standard output).
+ReportOutcome deliver(const Options& options, const QString& copy_text, const PrintDocument& pages) {
+    if (options.pdf) {
+        const md::WriteResult written = write_pdf(pages, pages.name(), *options.pdf);
+        if (!written.ok) {
+            return {report_cannot_write,
+                    {},
+                    QStringLiteral(u"「") + *options.pdf + QStringLiteral(u"」　を保存できません。") +
+                        written.reason + u'\n'};
+        }
+        return {0, {}, {}};
+    }
+    return {0, text_output(options, copy_text), {}};
+}
+
 ReportOutcome games_report(const QStringList& arguments) {
     const Options options = parse_options(arguments.mid(2), 5, false);
     if (arguments.size() < 2 || !options.valid) {
@@ -93,12 +124,14 @@ ReportOutcome games_report(const QStringList& arguments) {
     std::vector<GameListRow> rows = build_game_lists(store).rows;
     sort_game_rows(rows, 0);
     sort_game_rows(rows, options.sort.value_or(1) - 1);
-    return {0, game_list_copy_text(store.team_name, rows), {}};
+    return deliver(options, game_list_copy_text(store.team_name, rows),
+                   game_list_document(store.team_name, QDate::currentDate(), rows));
 }
 
 ReportOutcome detail_report(const QStringList& arguments) {
     bool numeric = false;
-    if (arguments.size() != 3 || (arguments[2].toInt(&numeric), !numeric)) {
+    const Options options = parse_options(arguments.mid(3), 0, false);
+    if (arguments.size() < 3 || (arguments[2].toInt(&numeric), !numeric) || !options.valid) {
         return usage();
     }
     md::DataStore store;
@@ -109,9 +142,11 @@ ReportOutcome detail_report(const QStringList& arguments) {
     if (!number) {
         return usage();
     }
-    return {0,
-            compose_game_detail_text(md::GameRecord::parse(store.game_lines[*number - 1]), store.team_name),
-            {}};
+    // Every game of a loaded file reads: loading refuses a file with a game it cannot read.
+    const std::optional<md::GameRecord> game = md::GameRecord::parse(store.game_lines[*number - 1]);
+    return deliver(
+        options, compose_game_detail_text(game, store.team_name),
+        game ? game_detail_document(store.team_name, QDate::currentDate(), *game) : PrintDocument{});
 }
 
 // The filter texts 更新 keeps, from the choosers a refreshed main window holds.
@@ -145,7 +180,8 @@ ReportOutcome team_report(const QStringList& arguments) {
     ascending_text_sort(rows, 0);
     sort_as_clicked(rows, options.sort, StatsList::team);
     const TeamViewContent content{texts.from, texts.to, texts.meeting, team_totals_line(stats.totals), rows};
-    return {0, team_view_copy_text(store.team_name, content), {}};
+    return deliver(options, team_view_copy_text(store.team_name, content),
+                   team_data_document(store.team_name, QDate::currentDate(), content));
 }
 
 ReportOutcome player_report(const QStringList& arguments) {
@@ -168,7 +204,8 @@ ReportOutcome player_report(const QStringList& arguments) {
     sort_as_clicked(rows, options.sort, StatsList::personal);
     const PersonalViewContent content{member,        texts.from, texts.to,
                                       texts.meeting, rows,       personal_copy_text(stats)};
-    return {0, personal_view_copy_text(store.team_name, content), {}};
+    return deliver(options, personal_view_copy_text(store.team_name, content),
+                   personal_data_document(store.team_name, QDate::currentDate(), content, stats));
 }
 
 // The rows of バックアップから復元; the team file itself need not be there any more.
@@ -179,10 +216,11 @@ ReportOutcome backups_report(const QStringList& arguments) {
     return {0, backup_rows_text(backup_rows(arguments[1])), {}};
 }
 
-// The chart view after 更新: its series and squad table as tab-separated blocks.
+// The chart view after 更新: its series and squad table as tab-separated blocks (or CSV). The
+// charts themselves are drawn by Qt Charts, which needs the windows: no PDF here.
 ReportOutcome charts_report(const QStringList& arguments) {
     const Options options = parse_options(arguments.mid(2), 0, true);
-    if (arguments.size() < 2 || !options.valid) {
+    if (arguments.size() < 2 || !options.valid || options.pdf) {
         return usage();
     }
     md::DataStore store;
@@ -193,7 +231,7 @@ ReportOutcome charts_report(const QStringList& arguments) {
         return refused_check(*refusal);
     }
     const SeasonCharts charts = compute_season_charts(store.game_lines, options.filter);
-    return {0, season_copy_text(charts, recorded_texts(store, options.filter)), {}};
+    return {0, text_output(options, season_copy_text(charts, recorded_texts(store, options.filter))), {}};
 }
 
 }  // namespace

@@ -1,11 +1,32 @@
 #include "app/report.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
-// kickledger-report: the views of Kickledger as text, for scripts and spreadsheets.
+namespace {
+
+// Painting a PDF needs fonts, and so a QGuiApplication; the report never shows a window, so it runs
+// on the offscreen platform and needs no display. Text and CSV need QtCore alone.
+std::unique_ptr<QCoreApplication> application_for(int& argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            // Qt's notes about the platform (a missing runtime folder, say) are not the report's.
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+}  // namespace
+
+// kickledger-report: the views of Kickledger as text, CSV or PDF, for scripts and spreadsheets.
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = application_for(argc, argv);
     const kl::ReportOutcome outcome = kl::run_report(QCoreApplication::arguments().mid(1));
     const QByteArray out = outcome.out.toUtf8();
     const QByteArray err = outcome.err.toUtf8();

@@ -21,13 +21,6 @@ QString minutes_text(const QString& time) {
     return time + QStringLiteral(u"分") + tab;
 }
 
-QString side_label(const QString& side, const md::GameEvent& event) {
-    if (event.mark().isEmpty()) {
-        return u'[' + side + u']';
-    }
-    return u'[' + side + QStringLiteral(u"] - [") + event.mark() + u']';
-}
-
 QString score_table(const md::GameRecord& game, const QString& team_name, const GameAnalysis& analysis) {
     auto number = [](int value) { return QString::number(value); };
     auto row = [&](const QString& label, size_t period) {
@@ -51,15 +44,15 @@ QString goals_section(const md::GameRecord& game, const QString& team_name) {
     QString text = QStringLiteral(u"得失点内容") + crlf;
     for (const md::GameEvent& event : game.events) {
         if (event.kind == md::EventKind::Goal) {
-            text += minutes_text(event.time()) + side_label(team_name, event) + tab + event.scorer() + tab +
-                    detail_group(event.finish());
+            text += minutes_text(event.time()) + side_with_mark(team_name, event) + tab + event.scorer() +
+                    tab + detail_group(event.finish());
             if (!event.assister().isEmpty()) {
                 text +=
                     tab + QStringLiteral(u"←") + tab + event.assister() + tab + detail_group(event.assist());
             }
             text += crlf;
         } else if (event.kind == md::EventKind::Conceded) {
-            text += minutes_text(event.time()) + side_label(game.opponent(), event) + tab +
+            text += minutes_text(event.time()) + side_with_mark(game.opponent(), event) + tab +
                     detail_group(event.finish()) + tab + QStringLiteral(u"←") + tab +
                     detail_group(event.play_before()) + crlf;
         }

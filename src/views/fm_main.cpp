@@ -10,11 +10,16 @@
 #include "dialogs/fm_setting.h"
 #include "dialogs/given_file.h"
 #include "entry/fm_game_input.h"
+#include "fm_help.h"
 #include "fm_version.h"
 #include "game_detail_view.h"
 #include "game_list_view.h"
 #include "graph_data_view.h"
+#include "help_manual.h"
 #include "master/fm_setting_input.h"
+#include "output_files.h"
+#include "paper_output.h"
+#include "print/view_documents.h"
 #include "statistics_views.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"
@@ -31,6 +36,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -102,6 +109,11 @@ fm_main::fm_main(md::DataStore& store)
     connect_commands();
     show_view(View::game_list, ViewSwitch::menu);
     setWindowTitle(QStringLiteral(u"Kickledger"));
+}
+
+// The help window has no parent (it stays usable while this window is disabled): it goes with it.
+fm_main::~fm_main() {
+    delete help_;
 }
 
 void fm_main::build_views() {
@@ -222,10 +234,14 @@ void fm_main::build_menus() {
             &fm_main::open_backup);
     separator(file, u"menu_partition1");
     connect(entry(file, u"menu_sheet", u"スコアシート"), &QAction::triggered, this,
-            [this] { open_document(QStringLiteral(u"score sheet.png")); });
+            [this] { show_score_sheet(QStringLiteral(u"score sheet.png"), false); });
     connect(entry(file, u"menu_sheet_sample", u"スコアシート（サンプル）"), &QAction::triggered, this,
-            [this] { open_document(QStringLiteral(u"score sheet sample.png")); });
-    entry(file, u"menu_print", u"印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P))->setVisible(false);
+            [this] { show_score_sheet(QStringLiteral(u"score sheet sample.png"), true); });
+    entry(file, u"menu_print", u"印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(entry(file, u"menu_pdf", u"PDFに保存(&E)..."), &QAction::triggered, this,
+            &fm_main::save_view_pdf);
+    connect(entry(file, u"menu_export", u"エクスポート(&T)..."), &QAction::triggered, this,
+            &fm_main::export_view);
     separator(file, u"menu_partition2");
     connect(entry(file, u"menu_end", u"終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
             this, &QWidget::close);
@@ -257,7 +273,7 @@ void fm_main::build_menus() {
 
     QMenu* help = menu(u"menu_help", u"ヘルプ(&H)");
     connect(entry(help, u"menu_help_help", u"ヘルプ(&C)", QKeySequence(Qt::Key_F1)), &QAction::triggered,
-            this, [this] { open_document(help_file_); });
+            this, &fm_main::open_help);
     separator(help, u"menu_partition3");
     connect(entry(help, u"menu_help_version", u"バージョン情報(&A)"), &QAction::triggered, this,
             [this] { open_window(new fm_version(this)); });
@@ -268,6 +284,7 @@ void fm_main::connect_commands() {
     const std::tuple<int, const char16_t*, void (fm_main::*)()> commands[] = {
         {new_file_button, u"menu_new", &fm_main::open_new_file},
         {open_button, u"menu_open", &fm_main::open_file},
+        {print_button, u"menu_print", &fm_main::print_view},
         {copy_button, u"menu_copy", &fm_main::copy_view_text},
         {game_input_button, u"menu_game_input", &fm_main::open_game_input},
         {game_delete_button, u"menu_game_delete", &fm_main::open_game_delete},
@@ -328,7 +345,7 @@ View fm_main::visible_view() const {
 void fm_main::clear_game_views() {
     game_list_->clear();
     game_detail_->clear();
-    team_data_->lstv_team->clear();
+    team_data_->clear_results();
     graph_data_->clear();
     for (ChoiceList* choices : {period_choices_, meeting_choices_, member_choices_}) {
         choices->set({});
@@ -481,14 +498,8 @@ QString fm_main::view_copy_text() const {
     switch (visible_view()) {
         case View::game_list:
             return game_list_copy_text(store_.team_name, game_list_->rows());
-        case View::game_detail: {
-            const int chosen = game_detail_->cb_game_data->currentIndex();
-            std::optional<md::GameRecord> game;
-            if (chosen >= 0 && chosen < store_.game_lines.size()) {
-                game = md::GameRecord::parse(store_.game_lines[chosen]);
-            }
-            return compose_game_detail_text(game, store_.team_name);
-        }
+        case View::game_detail:
+            return compose_game_detail_text(chosen_game(), store_.team_name);
         case View::team_data:
             return team_view_copy_text(store_.team_name, team_data_->content());
         case View::personal_data:
@@ -505,19 +516,116 @@ void fm_main::copy_view_text() {
     clipboard->setText(view_copy_text());
 }
 
-// The score sheets and the help file are files of the working directory, opened with the
-// desktop's viewer; a file that is missing or cannot be opened is reported.
-void fm_main::open_document(const QString& file_name) {
-    const QString path = QDir::current().absoluteFilePath(file_name);
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        show_message({QStringLiteral(u"エラー"),
-                      QStringLiteral(u"「") + file_name + QStringLiteral(u"」　を開けませんでした。")});
+std::optional<md::GameRecord> fm_main::chosen_game() const {
+    const int chosen = game_detail_->cb_game_data->currentIndex();
+    if (chosen < 0 || chosen >= store_.game_lines.size()) {
+        return std::nullopt;
     }
+    return md::GameRecord::parse(store_.game_lines[chosen]);
+}
+
+std::optional<PrintDocument> fm_main::view_document() const {
+    const QDate today = QDate::currentDate();
+    switch (visible_view()) {
+        case View::game_list:
+            if (store_.data_file_path.isEmpty()) {
+                break;
+            }
+            return game_list_document(store_.team_name, today, game_list_->rows());
+        case View::game_detail:
+            if (const std::optional<md::GameRecord> game = chosen_game()) {
+                return game_detail_document(store_.team_name, today, *game);
+            }
+            break;
+        case View::team_data:
+            if (team_data_->has_results()) {
+                return team_data_document(store_.team_name, today, team_data_->content());
+            }
+            break;
+        case View::personal_data:
+            if (personal_data_->has_results()) {
+                return personal_data_document(store_.team_name, today, personal_data_->content(store_),
+                                              personal_data_->stats(store_));
+            }
+            break;
+        case View::graph:
+            if (graph_data_->computed()) {
+                return graph_data_->chart_document(today);
+            }
+            break;
+    }
+    return std::nullopt;
+}
+
+QString fm_main::output_name(const PrintDocument& document) const {
+    QDate day = QDate::currentDate();
+    if (const std::optional<md::GameRecord> game =
+            visible_view() == View::game_detail ? chosen_game() : std::nullopt) {
+        if (const QDate played = QDate::fromString(game->date(), QStringLiteral(u"yyyy/MM/dd"));
+            played.isValid()) {
+            day = played;
+        }
+    }
+    return output_base_name(store_.team_name, document.heading ? document.heading->view_title : QString(),
+                            day);
+}
+
+void fm_main::print_view() {
+    if (const std::optional<PrintDocument> document = view_document()) {
+        preview_document(this, *document, document->name());
+    } else {
+        show_message({md::input_error_title, QStringLiteral(u"印刷するデータがありません。")});
+    }
+}
+
+void fm_main::save_view_pdf() {
+    if (const std::optional<PrintDocument> document = view_document()) {
+        save_document_as_pdf(this, *document, document->name(),
+                             output_name(*document) + QStringLiteral(u".pdf"));
+    } else {
+        show_message({md::input_error_title, QStringLiteral(u"印刷するデータがありません。")});
+    }
+}
+
+void fm_main::export_view() {
+    if (const std::optional<PrintDocument> document = view_document()) {
+        export_copy_text(this, view_copy_text(), output_name(*document) + QStringLiteral(u".csv"));
+    } else {
+        show_message({md::input_error_title, QStringLiteral(u"エクスポートするデータがありません。")});
+    }
+}
+
+void fm_main::show_score_sheet(const QString& picture, bool sample) {
+    const QString path = QDir::current().absoluteFilePath(picture);
+    if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        return;
+    }
+    preview_document(this, score_sheet_form_document(sample ? demo_score_sheet() : ScoreSheetForm{}),
+                     sample ? QStringLiteral(u"スコアシート（サンプル）") : QStringLiteral(u"スコアシート"));
+}
+
+// The manual opens in a window of its own, beside the program's windows rather than in their turn:
+// it can stay open while the user works.
+void fm_main::open_help() {
+    if (help_ == nullptr) {
+        const QString folder = find_help_folder(QCoreApplication::applicationDirPath());
+        if (folder.isEmpty()) {
+            const QString expected = help_folder_candidates(QCoreApplication::applicationDirPath()).back();
+            show_message({QStringLiteral(u"エラー"), QStringLiteral(u"「") +
+                                                         QDir(expected).filePath(help_contents_page) +
+                                                         QStringLiteral(u"」　を開けませんでした。")});
+            return;
+        }
+        help_ = new fm_help(folder);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void fm_main::start(const QString& given_file) {
     store_.reload_path_override.clear();
-    help_file_ = QStringLiteral(u"help.chm");
     const std::optional<QString> opening = accepted_given_file(given_file);
     if (!opening && !QFileInfo::exists(md::settings_file_name)) {
         start_without_settings();
@@ -658,6 +766,9 @@ void fm_main::closeEvent(QCloseEvent* event) {
         return;
     }
     write_closing_settings();
+    if (help_ != nullptr) {
+        help_->close();
+    }
     event->accept();
 }
 

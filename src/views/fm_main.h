@@ -1,9 +1,11 @@
 #pragma once
 
 #include "store/data_store.h"
+#include "store/game_record.h"
 #include "store/startup_settings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -17,7 +19,9 @@ class QToolBar;
 
 namespace kl {
 
+struct PrintDocument;
 class ChoiceList;
+class fm_help;
 class GameDetailView;
 class GameListView;
 class GraphDataView;
@@ -36,6 +40,7 @@ class fm_main : public QMainWindow {
     Q_OBJECT
   public:
     explicit fm_main(md::DataStore& store);
+    ~fm_main() override;
 
     // The start-up of the window: loads the team data file that setting.ini names, takes the stored
     // placement, fills the views and shows the window. A given file (absolute path; from the command
@@ -63,6 +68,9 @@ class fm_main : public QMainWindow {
     // The text of the visible view, as the copy command puts it on the clipboard.
     QString view_copy_text() const;
     void copy_view_text();
+    // The printed pages of the visible view; nothing while it shows nothing to print (no file open,
+    // no game chosen, statistics not yet computed).
+    std::optional<PrintDocument> view_document() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,11 +106,19 @@ class fm_main : public QMainWindow {
     void team_file_created(bool first_start);
     void start_without_settings();
     void write_closing_settings();
-    // Opens a file of the working directory with the desktop's viewer.
-    void open_document(const QString& file_name);
+    std::optional<md::GameRecord> chosen_game() const;
+    // 印刷, PDFに保存 and エクスポート of the visible view.
+    void print_view();
+    void save_view_pdf();
+    void export_view();
+    // The name offered for a file of the visible view: team, view and day (the game's on the detail view).
+    QString output_name(const PrintDocument& document) const;
+    // スコアシート: the user's own picture of the working directory when there is one, else the form.
+    void show_score_sheet(const QString& picture, bool sample);
+    void open_help();
 
     md::DataStore& store_;
-    QString help_file_;
+    QPointer<fm_help> help_;
     // The placement read from setting.ini and the bounds it gave the window.
     struct RestoredPlacement {
         md::WindowPlacement placement;

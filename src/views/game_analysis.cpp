@@ -168,4 +168,21 @@ QString detail_group(const md::GoalDetail& detail) {
            QStringLiteral(u" , ") + detail.action + QStringLiteral(u"）");
 }
 
+QString side_with_mark(const QString& side, const md::GameEvent& event) {
+    if (event.mark().isEmpty()) {
+        return u'[' + side + u']';
+    }
+    return u'[' + side + QStringLiteral(u"] - [") + event.mark() + u']';
+}
+
+QString detail_words(const md::GoalDetail& detail) {
+    QStringList parts;
+    for (const QString& part : {detail.body, detail.area, detail.action}) {
+        if (!part.isEmpty()) {
+            parts.append(part);
+        }
+    }
+    return parts.join(u'・');
+}
+
 }  // namespace kl

@@ -41,5 +41,9 @@ QString game_header_line(const md::GameRecord& game);
 
 // " （body , area , action）".
 QString detail_group(const md::GoalDetail& detail);
+// The side of a goal as the sheet names it: "[side]", or "[side] - [mark]" for a golden or silver goal.
+QString side_with_mark(const QString& side, const md::GameEvent& event);
+// "右足・中央（エリア内）・被アシスト": the details given, or nothing when none was recorded.
+QString detail_words(const md::GoalDetail& detail);
 
 }  // namespace kl

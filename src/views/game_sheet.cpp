@@ -273,6 +273,19 @@ GameSheet empty_game_sheet() {
     return sheet;
 }
 
+SheetScore sheet_score(const GameSheet& sheet) {
+    const auto text = [&](int box) { return sheet.boxes[static_cast<size_t>(box)].text.trimmed(); };
+    SheetScore score{text(own_name), text(own_total), text(opponent_name), text(opponent_total), {}};
+    for (int period = 0; period < 5; ++period) {
+        const QString label = text(period_labels + period);
+        if (!label.isEmpty()) {
+            score.rows.push_back({text(period < 4 ? own_periods + period : own_kicks), label,
+                                  text(period < 4 ? opponent_periods + period : opponent_kicks)});
+        }
+    }
+    return score;
+}
+
 GameSheet compose_game_sheet(const md::GameRecord& game, const QString& team_name) {
     GameSheet sheet = empty_game_sheet();
     const GameAnalysis analysis = analyse_game(game);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace kl {
 
@@ -35,5 +36,22 @@ const std::array<QString, sheet_box_count>& empty_sheet_texts();
 
 // The sheet of game, for the team named team_name.
 GameSheet compose_game_sheet(const md::GameRecord& game, const QString& team_name);
+
+// The score table as a sheet shows it: the two sides with their totals, and the period rows whose
+// label the sheet shows (前半 and 後半 always; the extra halves and PK as the game's rules and
+// events have them), each with both sides' goals.
+struct SheetScore {
+    struct Row {
+        QString own;
+        QString label;
+        QString opponent;
+    };
+    QString own_name;
+    QString own_total;
+    QString opponent_name;
+    QString opponent_total;
+    std::vector<Row> rows;
+};
+SheetScore sheet_score(const GameSheet& sheet);
 
 }  // namespace kl

@@ -1,5 +1,6 @@
 #include "graph_data_view.h"
 
+#include "print/view_documents.h"
 #include "season_chart_pictures.h"
 #include "season_texts.h"
 #include "statistics_controls.h"
@@ -20,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace kl {
 namespace {
@@ -345,21 +346,15 @@ void GraphDataView::paint_chart_page(int page, QPainter& painter, const QRectF& 
     painter.restore();
 }
 
-void GraphDataView::print_charts(QPagedPaintDevice& device) const {
-    QPainter painter(&device);
-    const QRectF sheet(0, 0, device.width(), device.height());
-    const double title_height = sheet.height() / 16;
-    QFont font = painter.font();
-    font.setPixelSize(static_cast<int>(title_height / 2));
-    painter.setFont(font);
-    for (int page = 0; page < chart_page_count; ++page) {
-        if (page > 0) {
-            device.newPage();
-        }
-        painter.drawText(QRectF(sheet.left(), sheet.top(), sheet.width(), title_height),
-                         Qt::AlignLeft | Qt::AlignVCenter, chart_page_title(page));
-        paint_chart_page(page, painter, sheet.adjusted(0, title_height, 0, 0));
-    }
+PrintDocument GraphDataView::chart_document(const QDate& date) const {
+    const int page = current_chart_page();
+    const QSizeF canvas = picture_of_page(page)->size();
+    DrawingBlock charts{
+        [canvas](double width, const PageStyle&) { return width * canvas.height() / canvas.width(); },
+        [this, page](QPainter& painter, const QRectF& area, const PageStyle&) {
+            paint_chart_page(page, painter, area);
+        }};
+    return graph_data_document(team_name_, date, filter_texts_, chart_page_title(page), std::move(charts));
 }
 
 std::optional<md::UserMessage> GraphDataView::save_chart_image(int page, const ImageFile& file) const {

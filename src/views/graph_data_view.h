@@ -6,6 +6,7 @@
 #include "store/data_store.h"
 #include "store/user_message.h"
 
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -17,7 +18,6 @@ class QChartView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPagedPaintDevice;
 class QPainter;
 class QPushButton;
 class QRectF;
@@ -26,6 +26,8 @@ class QTabWidget;
 class QTreeWidget;
 
 namespace kl {
+
+struct PrintDocument;
 
 // A chart of a chart page, and how many bars it stands along which axis (a chart with many bars
 // asks for room for each).
@@ -61,8 +63,9 @@ class GraphDataView : public QWidget {
     QString chart_page_title(int page) const;
     int current_chart_page() const;
     void paint_chart_page(int page, QPainter& painter, const QRectF& area) const;
-    // Every chart page on a sheet of its own, under its title.
-    void print_charts(QPagedPaintDevice& device) const;
+    // What 印刷 and PDFに保存 put on paper: the filter of the last computation and the chart page
+    // shown.
+    PrintDocument chart_document(const QDate& date) const;
 
     // Saves a chart page as a picture drawn as for printing; the message to show when the file
     // could not be written.

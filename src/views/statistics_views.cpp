@@ -251,6 +251,12 @@ void TeamDataView::update(const md::DataStore& store) {
     show_rows(rows);
     lb_game->setText(team_totals_line(stats.totals));
     lb_game_detail->setText(decision_breakdown_line(stats.decisions));
+    has_results_ = true;
+}
+
+void TeamDataView::clear_results() {
+    lstv_team->clear();
+    has_results_ = false;
 }
 
 void TeamDataView::sort_by_column(int column) {
@@ -307,6 +313,7 @@ void PersonalDataView::update(const md::DataStore& store) {
     for (size_t i = 0; i < texts.size(); ++i) {
         tx_player[i]->setPlainText(QString(texts[i]).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
     }
+    has_results_ = true;
 }
 
 void PersonalDataView::sort_by_column(int column) {
@@ -323,8 +330,12 @@ void PersonalDataView::show_rows(const std::vector<StatsRow>& rows) {
     fill_list(lstv_player, rows);
 }
 
+PersonalStats PersonalDataView::stats(const md::DataStore& store) const {
+    return compute_personal_stats(store.game_lines, filter(), member());
+}
+
 PersonalViewContent PersonalDataView::content(const md::DataStore& store) const {
-    const PersonalStats breakdown = compute_personal_stats(store.game_lines, filter(), member());
+    const PersonalStats breakdown = stats(store);
     return {member(), tx_copy[0]->text(),           tx_copy[1]->text(), tx_copy[2]->text(),
             rows(),   personal_copy_text(breakdown)};
 }

@@ -36,6 +36,10 @@ class TeamDataView : public QWidget {
     // The name in the selected row; with no row selected, the first row's (none when the list is empty).
     std::optional<QString> chosen_member() const;
     TeamViewContent content() const;
+    // Whether 更新 has shown results since the list was last emptied.
+    bool has_results() const { return has_results_; }
+    // Empties the list, as a refresh of the game lists does.
+    void clear_results();
 
     QWidget* fr_setting;
     QCheckBox* ck_date;
@@ -56,6 +60,7 @@ class TeamDataView : public QWidget {
     void show_rows(const std::vector<StatsRow>& rows);
 
     int sort_column_ = 0;
+    bool has_results_ = false;
 };
 
 // View 3 of the main window: one member's figures by position and the breakdowns of goals and assists.
@@ -74,6 +79,10 @@ class PersonalDataView : public QWidget {
     // The view's content for the copy command; the breakdown is computed afresh for the member and
     // filter the controls now show.
     PersonalViewContent content(const md::DataStore& store) const;
+    // The figures of the member and filter the controls now show.
+    PersonalStats stats(const md::DataStore& store) const;
+    // Whether 更新 has shown results.
+    bool has_results() const { return has_results_; }
     // Takes over the team view's filter (check boxes and texts) and selects member.
     void take_filter_and_member(const TeamDataView& team, const QString& member);
 
@@ -93,6 +102,8 @@ class PersonalDataView : public QWidget {
 
   private:
     void show_rows(const std::vector<StatsRow>& rows);
+
+    bool has_results_ = false;
 };
 
 }  // namespace kl

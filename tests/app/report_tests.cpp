@@ -1,10 +1,12 @@
 #include "app/report.h"
 #include "store/data_store.h"
 #include "support/game_builder.h"
+#include "support/pdf_reader.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QProcess>
 
 namespace kl {
 namespace {
@@ -204,6 +206,81 @@ TEST_F(Report, ChartsPrintsTheBreakdownFirstThenTheSeriesAndTheSquad) {
     EXPECT_EQ(no_meeting.exit_code, 2);
     EXPECT_EQ(no_meeting.err, QStringLiteral(u"「大会名」　を選択して下さい。\n"));
     EXPECT_EQ(run_report({QStringLiteral(u"charts"), QStringLiteral(u"none.kld")}).exit_code, 1);
+}
+
+TEST_F(Report, CsvPrintsTheViewAsTheExportedFileHoldsIt) {
+    const ReportOutcome csv =
+        run_report({QStringLiteral(u"games"), QStringLiteral(u"team.kld"), QStringLiteral(u"--sort"),
+                    QStringLiteral(u"2"), QStringLiteral(u"--csv")});
+    EXPECT_EQ(csv.exit_code, 0);
+    EXPECT_EQ(csv.out, QStringLiteral(u"\uFEFFテストFC\r\n\r\n日付,対戦相手,スコア,大会名,場所\r\n"
+                                      u"2006/05/01 10:00,赤坂SC,1-0,リーグ戦,市民グラウンド\r\n"
+                                      u"2006/04/01 10:00,青葉FC,0-0,リーグ戦,市民グラウンド\r\n"));
+    const ReportOutcome detail = run_report({QStringLiteral(u"detail"), QStringLiteral(u"team.kld"),
+                                             QStringLiteral(u"1"), QStringLiteral(u"--csv")});
+    EXPECT_TRUE(detail.out.contains(
+        QStringLiteral(u"\r\n10分,[テストFC],S9,\" （右足 , 中央（エリア内） , こぼれ球）\"\r\n")));
+}
+
+// The program itself, as a script runs it: no display, and the PDF in place of the text.
+class ReportProgram : public Report {
+  protected:
+    int run(const QStringList& arguments) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral(u"DISPLAY"));
+        environment.remove(QStringLiteral(u"WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral(u"QT_QPA_PLATFORM"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KL_REPORT_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(60000));
+        out = program.readAllStandardOutput();
+        err = QString::fromUtf8(program.readAllStandardError());
+        return program.exitCode();
+    }
+    QByteArray out;
+    QString err;
+};
+
+TEST_F(ReportProgram, PdfWritesTheViewsPagesAndPrintsNothing) {
+    EXPECT_EQ(run({QStringLiteral(u"games"), QStringLiteral(u"team.kld"), QStringLiteral(u"--pdf"),
+                   QStringLiteral(u"games.pdf")}),
+              0);
+    EXPECT_EQ(out, QByteArray());
+    EXPECT_EQ(err, QString());
+    const test::PdfReading games = test::read_pdf(QStringLiteral(u"games.pdf"));
+    EXPECT_EQ(games.pages, 1);
+    EXPECT_TRUE(test::in_reading_order(
+        games.text,
+        {QStringLiteral(u"テストFC"), QStringLiteral(u"試合データ一覧"), QStringLiteral(u"日付"),
+         QStringLiteral(u"2006/04/01 10:00"), QStringLiteral(u"青葉FC"), QStringLiteral(u"2006/05/01 10:00"),
+         QStringLiteral(u"赤坂SC"), QStringLiteral(u"1 / 1")}));
+    EXPECT_TRUE(test::fonts_embedded_as_text(games));
+
+    EXPECT_EQ(run({QStringLiteral(u"player"), QStringLiteral(u"team.kld"), QStringLiteral(u"S9"),
+                   QStringLiteral(u"--pdf"), QStringLiteral(u"player.pdf"), QStringLiteral(u"--meeting"),
+                   QStringLiteral(u"リーグ戦")}),
+              0);
+    EXPECT_TRUE(test::in_reading_order(test::read_pdf(QStringLiteral(u"player.pdf")).text,
+                                       {QStringLiteral(u"個人データ"), QStringLiteral(u"S9"),
+                                        QStringLiteral(u"リーグ戦"), QStringLiteral(u"得点数")}));
+    EXPECT_EQ(test::read_bytes(QStringLiteral(u"team.kld")), original_);
+}
+
+TEST_F(ReportProgram, PdfEndsWithTheCodesOfTheText) {
+    EXPECT_EQ(run({QStringLiteral(u"team"), QStringLiteral(u"none.kld"), QStringLiteral(u"--pdf"),
+                   QStringLiteral(u"team.pdf")}),
+              report_unreadable);
+    EXPECT_EQ(run({QStringLiteral(u"team"), QStringLiteral(u"team.kld"), QStringLiteral(u"--pdf")}),
+              report_usage);
+    EXPECT_EQ(run({QStringLiteral(u"team"), QStringLiteral(u"team.kld"), QStringLiteral(u"--csv"),
+                   QStringLiteral(u"--pdf"), QStringLiteral(u"team.pdf")}),
+              report_usage);
+    EXPECT_FALSE(QFile::exists(QStringLiteral(u"team.pdf")));
+    EXPECT_EQ(run({QStringLiteral(u"detail"), QStringLiteral(u"team.kld"), QStringLiteral(u"1"),
+                   QStringLiteral(u"--pdf"), QStringLiteral(u"no/such/folder/detail.pdf")}),
+              report_cannot_write);
+    EXPECT_TRUE(err.startsWith(QStringLiteral(u"「no/such/folder/detail.pdf」　を保存できません。")));
 }
 
 TEST_F(Report, BadUsageEndsWithCode64) {

@@ -1,5 +1,6 @@
 // Takes pictures of the real windows in the states a scorer meets them, for a look at the layout
-// and for the user manual:  screen_tour OUTDIR [SCENE...]  (every scene when none is named).
+// and for the user manual:  screen_tour OUTDIR [SCENE...]  (every scene when none is named; "help"
+// names the scenes whose pictures the manual in docs/help shows). Each file written is printed.
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
 #include "store/data_store.h"
@@ -7,6 +8,7 @@
 #include "support/message_boxes.h"
 #include "support/test_files.h"
 #include "support/wizard_clicks.h"
+#include "views/fm_help.h"
 #include "views/fm_main.h"
 #include "views/graph_data_view.h"
 #include "widgets/japanese_ui.h"
@@ -17,11 +19,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <cstdio>
 #include <functional>
@@ -45,7 +51,9 @@ void take(QWidget* window, const QString& name) {
     const QString file = QDir(output_folder).filePath(name + QStringLiteral(u".png"));
     if (!window->grab().save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return;
     }
+    std::printf("%s\n", qPrintable(file));
 }
 
 // The main window on a sample team in a folder of its own: the demo season, or the eight-a-side
@@ -310,6 +318,147 @@ void graph(Tour& tour) {
     take(tour.window.get(), QStringLiteral(u"graph_enlarged"));
 }
 
+// --- The pictures of the user manual (docs/help/images) ---
+
+QWidget* opened_top(const char16_t* name) {
+    QWidget* top = Tour::find_top(QString::fromUtf16(name));
+    if (top == nullptr) {
+        std::fprintf(stderr, "no window %s\n", qPrintable(QString::fromUtf16(name)));
+    }
+    return top;
+}
+
+// A window opened from the main window, its picture taken, then closed.
+void take_opened(Tour& tour, const char16_t* action, const char16_t* window, const QString& name) {
+    tour.trigger(action);
+    if (QWidget* top = opened_top(window)) {
+        take(top, name);
+        top->close();
+    }
+    settle();
+}
+
+void manual_views(Tour& tour) {
+    tour.window->resize(760, 560);
+    take(tour.window.get(), QStringLiteral(u"main_game_list"));
+    tour.trigger(u"tb_main_13");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(4);
+    take(tour.window.get(), QStringLiteral(u"main_game_detail"));
+    tour.trigger(u"tb_main_14");
+    tour.window->findChild<QPushButton*>(QStringLiteral(u"cm_setting"))->click();
+    take(tour.window.get(), QStringLiteral(u"main_team_data"));
+    tour.trigger(u"tb_main_15");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_player"))->setCurrentIndex(3);
+    tour.window->findChild<QPushButton*>(QStringLiteral(u"cm_renew"))->click();
+    take(tour.window.get(), QStringLiteral(u"main_personal_data"));
+}
+
+void manual_windows(Tour& tour) {
+    take_opened(tour, u"tb_main_2", u"fm_new", QStringLiteral(u"fm_new"));
+    take_opened(tour, u"tb_main_3", u"fm_open", QStringLiteral(u"fm_open"));
+    take_opened(tour, u"tb_main_18", u"fm_setting", QStringLiteral(u"fm_setting"));
+    take_opened(tour, u"tb_main_10", u"fm_game_delete", QStringLiteral(u"fm_game_delete"));
+    tour.trigger(u"tb_main_17");
+    if (QWidget* master = opened_top(u"fm_setting_input")) {
+        auto* tabs = master->findChild<QTabBar*>(QStringLiteral(u"ts_setting"));
+        const std::pair<int, const char16_t*> pages[] = {
+            {0, u"master_members"}, {3, u"master_formations"}, {4, u"master_meetings"}};
+        for (const auto& [tab, name] : pages) {
+            tabs->setCurrentIndex(tab);
+            take(master, QString::fromUtf16(name));
+        }
+        master->close();
+    }
+}
+
+// Page 3 of a cup game (golden goal, shoot-out), through each kind of event.
+void manual_wizard(Tour& tour) {
+    fm_game_input* wizard = tour.open_wizard();
+    fill_page1(wizard);
+    take(wizard, QStringLiteral(u"wizard_page1"));
+    wizard->cm_next[0]->click();
+    fill_page2(wizard);
+    take(wizard, QStringLiteral(u"wizard_page2"));
+    wizard->cm_next[1]->click();
+    EventPageView* events = wizard->events;
+    take(wizard, QStringLiteral(u"wizard_page3"));
+
+    events->op_input[3]->click();  // 得点・アシスト
+    click_pitch_row(events, 10);
+    events->cm_point->click();
+    DetailPanelControls& finish = events->detail_panels[0];
+    finish.groups[0]->button(1)->click();
+    finish.groups[2]->button(1)->click();
+    finish.groups[1]->button(0)->click();
+    take(wizard, QStringLiteral(u"wizard_goal_details"));
+    finish.ok->click();
+    click_pitch_row(events, 9);
+    click_details(events, 1, 0, 2, 3);
+    for (int i = 0; i < 12; ++i) {
+        events->cm_time_up[0]->click();
+    }
+    events->cm_event_add->click();
+    take(wizard, QStringLiteral(u"wizard_after_goal"));
+
+    events->op_input[2]->click();  // 警告・退場
+    events->cm_time_up[1]->click();
+    click_pitch_row(events, 4);
+    take(wizard, QStringLiteral(u"wizard_card"));
+    events->cm_event_add->click();
+
+    events->op_input[0]->click();  // 交代
+    events->cm_time_up[1]->click();
+    click_pitch_row(events, 8);
+    events->lst_rm->setCurrentRow(0);
+    take(wizard, QStringLiteral(u"wizard_substitution"));
+    events->cm_event_add->click();
+
+    events->op_input[4]->click();  // 失点
+    events->cm_time_up[1]->click();
+    click_details(events, 3, 0, 0, 1);
+    click_details(events, 4, 1, 2, 4);
+    events->cm_event_add->click();
+    take(wizard, QStringLiteral(u"wizard_conceded"));
+
+    events->cm_ex->click();  // level at 1-1: extra time
+    take(wizard, QStringLiteral(u"wizard_extra_time"));
+    events->cm_pk->click();
+    events->op_pk[0]->click();
+    for (int round = 0; round < 3; ++round) {
+        click_pitch_row(events, 10 - round);
+        events->cm_pk_point[round == 1 ? 1 : 0]->click();
+        events->cm_pk_point[round == 2 ? 3 : 2]->click();
+    }
+    take(wizard, QStringLiteral(u"wizard_shoot_out"));
+}
+
+void manual_paper(Tour& tour) {
+    tour.window->resize(760, 560);
+    tour.trigger(u"tb_main_13");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(4);
+    const std::pair<const char16_t*, const char16_t*> previews[] = {
+        {u"tb_main_5", u"print_preview"}, {u"menu_sheet_sample", u"score_sheet_sample"}};
+    for (const auto& [action, name] : previews) {
+        tour.trigger(action);
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+            preview->resize(760, 620);
+            take(preview, QString::fromUtf16(name));
+            preview->close();
+        }
+        settle();
+    }
+    tour.trigger(u"menu_help_help");
+    if (auto* help = qobject_cast<fm_help*>(opened_top(u"fm_help"))) {
+        help->show_page(QStringLiteral(u"views.html"));
+        take(help, QStringLiteral(u"help_window"));
+        help->close();
+    }
+}
+
+// The scenes whose pictures the manual shows.
+const QStringList manual_scenes = {QStringLiteral(u"manual_views"), QStringLiteral(u"manual_windows"),
+                                   QStringLiteral(u"manual_wizard"), QStringLiteral(u"manual_paper")};
+
 struct Scene {
     std::function<void(Tour&)> play;
     bool small_sided = false;
@@ -324,6 +473,10 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"wizard_pages"), {wizard_pages}},
         {QStringLiteral(u"wizard_goals"), {wizard_goals}},
         {QStringLiteral(u"small_sided"), {small_sided, true}},
+        {QStringLiteral(u"manual_views"), {manual_views}},
+        {QStringLiteral(u"manual_windows"), {manual_windows}},
+        {QStringLiteral(u"manual_wizard"), {manual_wizard}},
+        {QStringLiteral(u"manual_paper"), {manual_paper}},
     };
     return all;
 }
@@ -333,8 +486,11 @@ const std::map<QString, Scene>& scenes() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    // The pictures show the program as it runs: Qt's own texts in Japanese too.
+    // The pictures show the program as it runs: Qt's own texts in Japanese too, and its 9-point font.
     kl::use_japanese_ui();
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    QApplication::setFont(font);
     if (argc < 2) {
         std::fprintf(stderr, "usage: screen_tour OUTDIR [SCENE...]\n");
         return 64;
@@ -343,7 +499,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(kl::output_folder);
     QStringList chosen;
     for (int i = 2; i < argc; ++i) {
-        chosen.append(QString::fromLocal8Bit(argv[i]));
+        const QString scene = QString::fromLocal8Bit(argv[i]);
+        chosen.append(scene == QStringLiteral(u"help") ? kl::manual_scenes : QStringList{scene});
     }
     // Every question (人数の確認 and the like) is answered Yes.
     kl::test::MessageBoxAnswerer answerer(QMessageBox::Yes);

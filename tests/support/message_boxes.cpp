@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 
 namespace kl::test {
 
@@ -15,7 +16,15 @@ void MessageBoxAnswerer::answer_at_random(unsigned seed) {
 }
 
 void MessageBoxAnswerer::answer_open_box() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QWidget* modal = QApplication::activeModalWidget();
+    // Any other dialog run to its end (a file chooser, the print dialog) is cancelled when asked.
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (cancel_dialogs_ && dialog != nullptr && qobject_cast<QMessageBox*>(dialog) == nullptr &&
+        dialog->windowModality() == Qt::ApplicationModal) {
+        dialog->reject();
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
         return;
     }

@@ -18,7 +18,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -270,17 +269,6 @@ TEST_F(GraphView, TheContextMenuAsksWhereToSaveAndAddsTheChosenSuffix) {
     save->trigger();
     EXPECT_TRUE(proposed.endsWith(QStringLiteral(u"/テストFC_得点の形.png")));
     EXPECT_FALSE(QImage(path(QStringLiteral(u"形.png"))).isNull());
-}
-
-TEST_F(GraphView, EveryChartPagePrintsOnASheetOfItsOwn) {
-    update();
-    const QString file = path(QStringLiteral(u"charts.pdf"));
-    {
-        QPdfWriter writer(file);
-        view()->print_charts(writer);
-    }
-    const QByteArray pdf = test::read_bytes(file);
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/"), 5);
 }
 
 }  // namespace

@@ -151,16 +151,6 @@ TEST_F(StatisticsWindow, CopyPutsEachViewsTextOnTheClipboard) {
     EXPECT_TRUE(personal.endsWith(QStringLiteral(u"\t\t\t\tGK\t0\r\n\r\n")));
 }
 
-TEST_F(StatisticsWindow, AMissingScoreSheetIsReported) {
-    test::MessageBoxAnswerer answerer;
-    find<QAction>(u"menu_sheet_sample")->trigger();
-    ASSERT_EQ(answerer.seen().size(), 1u);
-    EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"エラー"));
-    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「score sheet sample.png」　を開けませんでした。"));
-    find<QAction>(u"menu_help_help")->trigger();
-    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「help.chm」　を開けませんでした。"));
-}
-
 TEST_F(StatisticsWindow, TheVersionWindowDisablesTheMainWindowUntilClosed) {
     find<QAction>(u"menu_help_version")->trigger();
     QWidget* version = test::find_window(QStringLiteral(u"fm_version"));
