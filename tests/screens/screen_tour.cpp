@@ -211,7 +211,7 @@ void wizard_goals(Tour& tour) {
 }
 
 // バックアップから復元 after a week of changes: backups of earlier days, then a game deleted now.
-void backups(Tour& tour) {
+QWidget* open_restore_window(Tour& tour) {
     md::DataStore& store = tour.store;
     const QStringList games = store.game_lines;
     const QString members = store.member_list;
@@ -239,29 +239,43 @@ void backups(Tour& tour) {
     QWidget* restore = Tour::find_top(QStringLiteral(u"fm_backup"));
     auto* rows = restore->findChild<QTreeWidget*>(QStringLiteral(u"lst_backup"));
     rows->setCurrentItem(rows->topLevelItem(0));
-    take(restore, QStringLiteral(u"backup_window"));
+    return restore;
 }
 
-// 試合データ修正 of the demo season's cup game with extra time and a shoot-out.
-void correction(Tour& tour) {
+void backups(Tour& tour) {
+    take(open_restore_window(tour), QStringLiteral(u"backup_window"));
+}
+
+// 試合データ修正 of the demo season's cup game with extra time and a shoot-out: the game chosen,
+// then the wizard's three pages as it opens on the stored game.
+void correct_cup_game(Tour& tour, const QString& chooser_picture, const QStringList& page_pictures) {
     tour.trigger(u"tb_main_13");
     tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(4);
     tour.trigger(u"menu_game_modify");
     QWidget* chooser = Tour::find_top(QStringLiteral(u"fm_game_modify"));
-    take(chooser, QStringLiteral(u"correction_choose_game"));
+    take(chooser, chooser_picture);
     chooser->findChild<QPushButton*>(QStringLiteral(u"cm_game_modify"))->click();
     settle();
     auto* wizard = qobject_cast<fm_game_input*>(Tour::find_top(QStringLiteral(u"fm_game_input")));
-    take(wizard, QStringLiteral(u"correction_page1"));
-    wizard->cm_next[0]->click();
-    take(wizard, QStringLiteral(u"correction_page2"));
-    wizard->cm_next[1]->click();
-    take(wizard, QStringLiteral(u"correction_page3"));
+    for (int page = 0; page < page_pictures.size(); ++page) {
+        if (page > 0) {
+            wizard->cm_next[static_cast<size_t>(page - 1)]->click();
+        }
+        if (!page_pictures[page].isEmpty()) {
+            take(wizard, page_pictures[page]);
+        }
+    }
+}
+
+void correction(Tour& tour) {
+    correct_cup_game(tour, QStringLiteral(u"correction_choose_game"),
+                     {QStringLiteral(u"correction_page1"), QStringLiteral(u"correction_page2"),
+                      QStringLiteral(u"correction_page3")});
 }
 
 // Eight a side: page 2 with the 2-3-2 formation, page 3 after a member came back on, the sheet and
 // the personal data of a game with re-entries, and 環境設定 with the option on.
-void small_sided(Tour& tour) {
+void enter_small_sided_game(Tour& tour, const QString& page2_picture, const QString& page3_picture) {
     fm_game_input* wizard = tour.open_wizard();
     fill_page1(wizard);
     wizard->cb_meeting->setCurrentIndex(0);
@@ -273,7 +287,7 @@ void small_sided(Tour& tour) {
     for (int i = 0; i < 4; ++i) {
         wizard->cm_r_add->click();
     }
-    take(wizard, QStringLiteral(u"small_sided_page2"));
+    take(wizard, page2_picture);
     wizard->cm_next[1]->click();
     EventPageView* events = wizard->events;
     for (const auto& [row, reserve] : {std::pair{10, 0}, std::pair{9, 3}}) {
@@ -283,9 +297,13 @@ void small_sided(Tour& tour) {
         events->cm_event_add->click();
     }
     click_pitch_row(events, 7);
-    take(wizard, QStringLiteral(u"small_sided_page3"));
+    take(wizard, page3_picture);
     wizard->close();
     settle();
+}
+
+void small_sided(Tour& tour) {
+    enter_small_sided_game(tour, QStringLiteral(u"small_sided_page2"), QStringLiteral(u"small_sided_page3"));
     tour.trigger(u"tb_main_13");
     tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(1);
     take(tour.window.get(), QStringLiteral(u"small_sided_game_detail"));
@@ -351,6 +369,9 @@ void manual_views(Tour& tour) {
     tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_player"))->setCurrentIndex(3);
     tour.window->findChild<QPushButton*>(QStringLiteral(u"cm_renew"))->click();
     take(tour.window.get(), QStringLiteral(u"main_personal_data"));
+    tour.trigger(u"tb_main_graph");
+    tour.window->findChild<QPushButton*>(QStringLiteral(u"cm_graph"))->click();
+    take(tour.window.get(), QStringLiteral(u"main_graph"));
 }
 
 void manual_windows(Tour& tour) {
@@ -455,9 +476,23 @@ void manual_paper(Tour& tour) {
     }
 }
 
+void manual_correction(Tour& tour) {
+    correct_cup_game(tour, QStringLiteral(u"fm_game_modify"), {{}, {}, QStringLiteral(u"correction_wizard")});
+}
+
+void manual_backups(Tour& tour) {
+    take(open_restore_window(tour), QStringLiteral(u"fm_backup"));
+}
+
+void manual_small_sided(Tour& tour) {
+    enter_small_sided_game(tour, QStringLiteral(u"small_sided_page2"), QStringLiteral(u"small_sided_page3"));
+}
+
 // The scenes whose pictures the manual shows.
-const QStringList manual_scenes = {QStringLiteral(u"manual_views"), QStringLiteral(u"manual_windows"),
-                                   QStringLiteral(u"manual_wizard"), QStringLiteral(u"manual_paper")};
+const QStringList manual_scenes = {QStringLiteral(u"manual_views"),      QStringLiteral(u"manual_windows"),
+                                   QStringLiteral(u"manual_wizard"),     QStringLiteral(u"manual_paper"),
+                                   QStringLiteral(u"manual_correction"), QStringLiteral(u"manual_backups"),
+                                   QStringLiteral(u"manual_small_sided")};
 
 struct Scene {
     std::function<void(Tour&)> play;
@@ -477,6 +512,9 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"manual_windows"), {manual_windows}},
         {QStringLiteral(u"manual_wizard"), {manual_wizard}},
         {QStringLiteral(u"manual_paper"), {manual_paper}},
+        {QStringLiteral(u"manual_correction"), {manual_correction}},
+        {QStringLiteral(u"manual_backups"), {manual_backups}},
+        {QStringLiteral(u"manual_small_sided"), {manual_small_sided, true}},
     };
     return all;
 }
