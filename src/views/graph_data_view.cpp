@@ -286,7 +286,7 @@ void GraphDataView::show_charts() {
     }
 }
 
-std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page) const {
+std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page, Canvas canvas) const {
     auto picture = std::make_unique<QWidget>();
     picture->setAttribute(Qt::WA_DontShowOnScreen);
     auto* row = new QHBoxLayout(picture.get());
@@ -297,8 +297,8 @@ std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page) const {
         show_part(view, part);
         row->addWidget(view);
     }
-    picture->resize(
-        chart_page(page)->size().expandedTo(least_picture_size).expandedTo(picture->minimumSizeHint()));
+    const QSize shown = canvas == Canvas::as_shown ? chart_page(page)->size() : QSize();
+    picture->resize(shown.expandedTo(least_picture_size).expandedTo(picture->minimumSizeHint()));
     picture->show();  // laid out, never on the screen
     return picture;
 }
@@ -333,7 +333,7 @@ int GraphDataView::current_chart_page() const {
 }
 
 void GraphDataView::paint_chart_page(int page, QPainter& painter, const QRectF& area) const {
-    const std::unique_ptr<QWidget> picture = picture_of_page(page);
+    const std::unique_ptr<QWidget> picture = picture_of_page(page, Canvas::for_paper);
     const QSizeF size = picture->size();
     if (area.isEmpty()) {
         return;
@@ -348,7 +348,7 @@ void GraphDataView::paint_chart_page(int page, QPainter& painter, const QRectF& 
 
 PrintDocument GraphDataView::chart_document(const QDate& date) const {
     const int page = current_chart_page();
-    const QSizeF canvas = picture_of_page(page)->size();
+    const QSizeF canvas = picture_of_page(page, Canvas::for_paper)->size();
     DrawingBlock charts{
         [canvas](double width, const PageStyle&) { return width * canvas.height() / canvas.width(); },
         [this, page](QPainter& painter, const QRectF& area, const PageStyle&) {
@@ -358,7 +358,7 @@ PrintDocument GraphDataView::chart_document(const QDate& date) const {
 }
 
 std::optional<md::UserMessage> GraphDataView::save_chart_image(int page, const ImageFile& file) const {
-    const std::unique_ptr<QWidget> picture = picture_of_page(page);
+    const std::unique_ptr<QWidget> picture = picture_of_page(page, Canvas::as_shown);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -58,7 +58,7 @@ class GraphDataView : public QWidget {
     QString copy_text() const;
 
     // The chart pages, one per tab. For printing: each page of the last computation drawn into area,
-    // keeping its proportions, on a canvas at least 960 by 600 however small the window is.
+    // keeping its proportions, on a canvas of 960 by 600 (more where its bars need the room).
     static constexpr int chart_page_count = 5;
     QString chart_page_title(int page) const;
     int current_chart_page() const;
@@ -99,8 +99,10 @@ class GraphDataView : public QWidget {
     // The charts of a page, built afresh from the last computation.
     std::vector<ChartPart> page_charts(int page) const;
     void show_charts();
-    // A page drawn anew away from the screen, for a picture or a sheet of paper.
-    std::unique_ptr<QWidget> picture_of_page(int page) const;
+    // A page drawn anew away from the screen: as large as shown, for a picture; or at the design
+    // size, for paper, so that a print reads the same however large the window is.
+    enum class Canvas { as_shown, for_paper };
+    std::unique_ptr<QWidget> picture_of_page(int page, Canvas canvas) const;
     void show_squad();
 
     SeasonCharts charts_;

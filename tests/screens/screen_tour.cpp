@@ -334,6 +334,12 @@ void graph(Tour& tour) {
     take(tour.window.get(), QStringLiteral(u"graph_design_size"));
     tour.window->resize(1400, 1000);
     take(tour.window.get(), QStringLiteral(u"graph_enlarged"));
+    tour.trigger(u"tb_main_5");
+    if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+        preview->resize(760, 900);
+        take(preview, QStringLiteral(u"graph_print_preview"));
+        preview->close();
+    }
 }
 
 // --- The pictures of the user manual (docs/help/images) ---
