@@ -162,17 +162,27 @@ void sort_as_clicked(std::vector<StatsRow>& rows, std::optional<int> column, Sta
     sort_after_header_click(rows, column.value_or(1) - 1, list);
 }
 
+// Loads the team file and checks the filter as the views do; what to report when either fails.
+std::optional<ReportOutcome> load_and_check(md::DataStore& store, const QString& path, StatsView view,
+                                            const StatsFilter& filter, const QString& member = {}) {
+    if (std::optional<ReportOutcome> refused = load(store, path)) {
+        return refused;
+    }
+    if (const std::optional<md::UserMessage> refusal = validate_filter(view, filter, member)) {
+        return refused_check(*refusal);
+    }
+    return std::nullopt;
+}
+
 ReportOutcome team_report(const QStringList& arguments) {
     const Options options = parse_options(arguments.mid(2), 6, true);
     if (arguments.size() < 2 || !options.valid) {
         return usage();
     }
     md::DataStore store;
-    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
+    if (std::optional<ReportOutcome> refused =
+            load_and_check(store, arguments[1], StatsView::team, options.filter)) {
         return *refused;
-    }
-    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, options.filter)) {
-        return refused_check(*refusal);
     }
     const FilterTexts texts = recorded_texts(store, options.filter);
     const TeamStats stats = compute_team_stats(store.game_lines, options.filter);
@@ -190,13 +200,10 @@ ReportOutcome player_report(const QStringList& arguments) {
         return usage();
     }
     md::DataStore store;
-    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
-        return *refused;
-    }
     const QString member = arguments[2];
-    if (const std::optional<md::UserMessage> refusal =
-            validate_filter(StatsView::personal, options.filter, member)) {
-        return refused_check(*refusal);
+    if (std::optional<ReportOutcome> refused =
+            load_and_check(store, arguments[1], StatsView::personal, options.filter, member)) {
+        return *refused;
     }
     const FilterTexts texts = recorded_texts(store, options.filter);
     const PersonalStats stats = compute_personal_stats(store.game_lines, options.filter, member);
@@ -224,11 +231,9 @@ ReportOutcome charts_report(const QStringList& arguments) {
         return usage();
     }
     md::DataStore store;
-    if (std::optional<ReportOutcome> refused = load(store, arguments[1])) {
+    if (std::optional<ReportOutcome> refused =
+            load_and_check(store, arguments[1], StatsView::team, options.filter)) {
         return *refused;
-    }
-    if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, options.filter)) {
-        return refused_check(*refusal);
     }
     const SeasonCharts charts = compute_season_charts(store.game_lines, options.filter);
     return {0, text_output(options, season_copy_text(charts, recorded_texts(store, options.filter))), {}};

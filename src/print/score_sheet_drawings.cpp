@@ -170,35 +170,32 @@ void paint_form_score(MillimetrePainter& mm, const ScoreSheetForm& form) {
     }
 }
 
+// A member table under its title: No, ポジション, 選手名 and 出場時間, numbered from first_number.
+template <size_t count>
+void paint_member_table(MillimetrePainter& mm, double left, double top, const QString& title,
+                        const std::array<ScoreSheetForm::Member, count>& members, int first_number,
+                        double name_width, double minutes_width) {
+    std::vector<QStringList> rows;
+    for (size_t i = 0; i < members.size(); ++i) {
+        const ScoreSheetForm::Member& member = members[i];
+        rows.push_back({QString::number(first_number + static_cast<int>(i)), member.position, member.name,
+                        member.minutes});
+    }
+    mm.text(mm.rect(left, top, 8 + 17 + name_width + minutes_width, 5), title, 9,
+            Qt::AlignLeft | Qt::AlignVCenter, true);
+    mm.grid(left, top + 5.5,
+            {{QStringLiteral(u"No"), 8},
+             {QStringLiteral(u"ポジション"), 17},
+             {QStringLiteral(u"選手名"), name_width},
+             {QStringLiteral(u"出場時間"), minutes_width}},
+            6, 5.6, rows);
+}
+
 void paint_form_members(MillimetrePainter& mm, const ScoreSheetForm& form) {
     const double top = 60;
-    const double row = 5.6;
-    std::vector<QStringList> starters;
-    for (size_t i = 0; i < form.starters.size(); ++i) {
-        const ScoreSheetForm::Member& member = form.starters[i];
-        starters.push_back({QString::number(i + 1), member.position, member.name, member.minutes});
-    }
-    mm.text(mm.rect(0, top, 100, 5), QStringLiteral(u"スターティングメンバー"), 9,
-            Qt::AlignLeft | Qt::AlignVCenter, true);
-    mm.grid(0, top + 5.5,
-            {{QStringLiteral(u"No"), 8},
-             {QStringLiteral(u"ポジション"), 17},
-             {QStringLiteral(u"選手名"), 55},
-             {QStringLiteral(u"出場時間"), 20}},
-            6, row, starters);
-    std::vector<QStringList> reserves;
-    for (size_t i = 0; i < form.reserves.size(); ++i) {
-        const ScoreSheetForm::Member& member = form.reserves[i];
-        reserves.push_back({QString::number(i + 12), member.position, member.name, member.minutes});
-    }
-    mm.text(mm.rect(104, top, 76, 5), QStringLiteral(u"リザーブメンバー"), 9,
-            Qt::AlignLeft | Qt::AlignVCenter, true);
-    mm.grid(104, top + 5.5,
-            {{QStringLiteral(u"No"), 8},
-             {QStringLiteral(u"ポジション"), 17},
-             {QStringLiteral(u"選手名"), 35},
-             {QStringLiteral(u"出場時間"), 16}},
-            6, row, reserves);
+    paint_member_table(mm, 0, top, QStringLiteral(u"スターティングメンバー"), form.starters, 1, 55, 20);
+    paint_member_table(mm, 104, top, QStringLiteral(u"リザーブメンバー"), form.reserves,
+                       static_cast<int>(form.starters.size()) + 1, 35, 16);
 }
 
 void paint_form_timeline(MillimetrePainter& mm, const ScoreSheetForm& form) {

@@ -59,13 +59,7 @@ class GameEntry : public MainWindowOnTeam {
         MainWindowOnTeam::TearDown();
     }
     void fill_page1() {
-        wizard->cb_time_h->setCurrentIndex(10);
-        wizard->cb_time_m->setCurrentIndex(6);
-        wizard->cb_ground[0]->setCurrentIndex(0);
-        wizard->cb_team[0]->setCurrentIndex(0);
-        wizard->cb_meeting->setCurrentIndex(0);
-        wizard->cb_writer[0]->setEditText(QStringLiteral(u"山田"));
-        wizard->tx_date->setText(QStringLiteral(u"2006/04/01"));
+        fill_game_information(wizard, {QStringLiteral(u"2006/04/01"), 10, 6, 0, QStringLiteral(u"山田")});
     }
     void fill_page2() {
         wizard->cb_formation->setCurrentIndex(0);

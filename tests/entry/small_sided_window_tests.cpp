@@ -2,6 +2,7 @@
 #include "entry/fm_game_input.h"
 #include "support/main_window_fixture.h"
 #include "support/message_boxes.h"
+#include "support/wizard_clicks.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -51,7 +52,7 @@ class SmallSidedEntry : public test::MainWindowOnTeam {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         MainWindowOnTeam::TearDown();
     }
-    void click_pitch(int row) { emit events->lstv_sm->itemClicked(events->lstv_sm->topLevelItem(row), 0); }
+    void click_pitch(int row) { test::click_pitch_row(events, row); }
     void click_reserve(const QString& name) {
         emit events->lst_rm->itemClicked(events->lst_rm->findItems(name, Qt::MatchExactly).value(0));
     }
@@ -61,14 +62,7 @@ class SmallSidedEntry : public test::MainWindowOnTeam {
         }
     }
     void choose(int panel, int body, int area, int action) {
-        const std::array<QPushButton*, 5> openers = {events->cm_point, events->cm_assist, events->cm_own,
-                                                     events->cm_l_point, events->cm_l_assist};
-        openers[static_cast<size_t>(panel)]->click();
-        DetailPanelControls& controls = events->detail_panels[static_cast<size_t>(panel)];
-        controls.groups[0]->button(body)->click();
-        controls.groups[2]->button(action)->click();
-        controls.groups[1]->button(area)->click();
-        controls.ok->click();
+        test::click_details(events, panel, body, area, action);
     }
     void substitute(int row, const QString& in, int minutes) {
         events->op_input[0]->click();
@@ -99,13 +93,8 @@ class SmallSidedEntry : public test::MainWindowOnTeam {
 // The first game of samples/small_sided.kld, entered as its scorer would enter it.
 TEST_F(SmallSidedEntry, AnEightASideGameWithReEntriesIsStoredAsEntered) {
     test::MessageBoxAnswerer answerer;
-    wizard->tx_date->setText(QStringLiteral(u"2024/05/11"));
-    wizard->cb_time_h->setCurrentIndex(9);
-    wizard->cb_time_m->setCurrentIndex(0);
-    wizard->cb_ground[0]->setCurrentIndex(0);
-    wizard->cb_team[0]->setCurrentIndex(0);
-    wizard->cb_meeting->setCurrentIndex(0);
-    wizard->cb_writer[0]->setEditText(QStringLiteral(u"佐藤コーチ"));
+    test::fill_game_information(wizard,
+                                {QStringLiteral(u"2024/05/11"), 9, 0, 0, QStringLiteral(u"佐藤コーチ")});
     wizard->cm_next[0]->click();
 
     wizard->cb_formation->setCurrentIndex(0);
