@@ -32,12 +32,7 @@ class BackupWindow : public test::MainWindowOnTeam {
         start_on(team_lines(QStringLiteral(u"佐藤"), {early.line(), late.line()}));
     }
     void TearDown() override {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != window.get() && top->testAttribute(Qt::WA_DeleteOnClose)) {
-                top->close();
-            }
-        }
-        settle();
+        test::close_windows_opened_from(window.get());
         MainWindowOnTeam::TearDown();
     }
     static QStringList team_lines(const QString& members, const QStringList& games) {

@@ -26,12 +26,7 @@ using test::write_cp932_lines;
 class DialogWindows : public test::InTemporaryFolder {
   protected:
     void TearDown() override {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != window.get() && top->testAttribute(Qt::WA_DeleteOnClose)) {
-                top->close();
-            }
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::close_windows_opened_from(window.get());
         window.reset();
         InTemporaryFolder::TearDown();
     }

@@ -54,4 +54,13 @@ QWidget* find_window(const QString& object_name) {
     return nullptr;
 }
 
+void close_windows_opened_from(const QWidget* main) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != main && top->testAttribute(Qt::WA_DeleteOnClose)) {
+            top->close();
+        }
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace kl::test

@@ -47,6 +47,10 @@ namespace kl::test {
 // The open top-level window with this objectName, or nullptr.
 QWidget* find_window(const QString& object_name);
 
+// Closes the windows a test opened from main (those that delete themselves on closing) and lets
+// them be deleted, so that none outlives the test.
+void close_windows_opened_from(const QWidget* main);
+
 }  // namespace kl::test
 
 #include <gtest/gtest.h>

@@ -27,12 +27,7 @@ class GivenFileWindow : public test::InTemporaryFolder {
         write_team(b_file, QStringLiteral(u"チームB"));
     }
     void TearDown() override {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != window.get() && top->testAttribute(Qt::WA_DeleteOnClose)) {
-                top->close();
-            }
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::close_windows_opened_from(window.get());
         window.reset();
         InTemporaryFolder::TearDown();
     }
