@@ -184,7 +184,7 @@ TEST(Monkey, RandomActionsLeaveTheProgramWorkingAndItsFilesReadable) {
     FileDialogAnswerer file_dialogs;
     const auto seed = static_cast<unsigned>(environment_number("KL_MONKEY_SEED", 20061201));
     answerer.answer_at_random(seed);
-    answerer.cancel_file_and_print_dialogs();
+    answerer.cancel_other_dialogs();
     md::DataStore store;
     auto main = std::make_unique<fm_main>(store);
     main->start();

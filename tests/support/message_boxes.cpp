@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 
 namespace kl::test {
 
@@ -17,10 +18,10 @@ void MessageBoxAnswerer::answer_at_random(unsigned seed) {
 
 void MessageBoxAnswerer::answer_open_box() {
     QWidget* modal = QApplication::activeModalWidget();
-    // Any other dialog run to its end (a file chooser, the print dialog) is cancelled when asked.
+    // Any other dialog run to its end (the print dialog) is cancelled when asked.
     auto* dialog = qobject_cast<QDialog*>(modal);
     if (cancel_dialogs_ && dialog != nullptr && qobject_cast<QMessageBox*>(dialog) == nullptr &&
-        dialog->windowModality() == Qt::ApplicationModal) {
+        qobject_cast<QFileDialog*>(dialog) == nullptr && dialog->windowModality() == Qt::ApplicationModal) {
         dialog->reject();
         return;
     }

@@ -22,8 +22,9 @@ class MessageBoxAnswerer : public QObject {
     void set_answer(QMessageBox::StandardButton answer) { answer_ = answer; }
     // Answers with a button chosen by random (a seed keeps runs repeatable).
     void answer_at_random(unsigned seed);
-    // Cancels every other dialog that runs modally to its end (a file chooser, the print dialog), too.
-    void cancel_file_and_print_dialogs() { cancel_dialogs_ = true; }
+    // Cancels every other dialog that runs modally to its end (the print dialog, say), too; file
+    // choosers are left to the test, which may choose a file.
+    void cancel_other_dialogs() { cancel_dialogs_ = true; }
     const std::vector<SeenMessage>& seen() const { return seen_; }
     QString last_text() const { return seen_.empty() ? QString() : seen_.back().text; }
     void clear() { seen_.clear(); }
