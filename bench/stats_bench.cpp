@@ -1,11 +1,11 @@
 // The statistics and the score sheet against loading the same large file.
 #include "ratio_reporter.h"
+#include "reports/game_sheet.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
 #include "stats/team_stats.h"
 #include "store/data_store.h"
 #include "team_file_generator.h"
-#include "views/game_sheet.h"
 
 #include <benchmark/benchmark.h>
 #include <QTemporaryDir>

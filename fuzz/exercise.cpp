@@ -1,14 +1,14 @@
 #include "exercise.h"
 
+#include "reports/copy_texts.h"
+#include "reports/game_lists.h"
+#include "reports/game_sheet.h"
+#include "reports/season_texts.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "stats/team_stats.h"
-#include "views/copy_texts.h"
-#include "views/game_lists.h"
-#include "views/game_sheet.h"
-#include "views/season_texts.h"
 
 namespace kl::fuzz {
 namespace {

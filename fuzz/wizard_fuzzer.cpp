@@ -4,13 +4,13 @@
 #include "entry/lineup.h"
 #include "event_actions.h"
 #include "exercise.h"
+#include "reports/copy_texts.h"
+#include "reports/game_lists.h"
 #include "store/data_store.h"
 #include "store/event_composer.h"
 #include "store/game_record.h"
 #include "store/master_lists.h"
 #include "store/text_file.h"
-#include "views/copy_texts.h"
-#include "views/game_lists.h"
 
 #include <QDate>
 #include <algorithm>

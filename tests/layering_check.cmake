@@ -1,9 +1,41 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a core library (QtCore only: every rule, testable without a display) links Qt Gui or
 # Widgets, when a paint library (QtGui: pages for a printer or a PDF file, no display) links Qt
-# Widgets, or when one of their files includes a window's header. LAYERS names a file of lines
+# Widgets, when one of their files includes a window's header, or when any file of src/ includes a
+# header of a folder above its own. LAYERS names a file of lines
 # "core|library|compile definitions|sources", "paint|..." alike and "ui|library|sources".
 file(STRINGS ${LAYERS} lines)
+
+# The folders from the bottom up; folders of one level may include each other's headers.
+set(folder_levels store stats reports print "entry|master|dialogs|widgets" views app)
+function(folder_level folder result)
+  set(level 0)
+  foreach(folders ${folder_levels})
+    if(folder MATCHES "^(${folders})$")
+      set(${result} ${level} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR level "${level} + 1")
+  endforeach()
+  set(${result} -1 PARENT_SCOPE)
+endfunction()
+
+set(failures "")
+file(GLOB_RECURSE source_files ${SOURCE_ROOT}/*.h ${SOURCE_ROOT}/*.cpp)
+foreach(file ${source_files})
+  file(RELATIVE_PATH relative ${SOURCE_ROOT} ${file})
+  string(REGEX REPLACE "/.*" "" own_folder "${relative}")
+  folder_level(${own_folder} own_level)
+  file(STRINGS ${file} includes REGEX "^#include \"[a-z_]+/")
+  foreach(include ${includes})
+    string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" folder "${include}")
+    folder_level(${folder} level)
+    if(level GREATER own_level)
+      string(APPEND failures "${relative} includes a header of ${folder}/, a folder above ${own_folder}/\n")
+    endif()
+  endforeach()
+endforeach()
+
 set(window_headers "")
 set(checked_lines "")
 foreach(line ${lines})
@@ -21,7 +53,6 @@ foreach(line ${lines})
   endif()
 endforeach()
 
-set(failures "")
 foreach(line ${checked_lines})
   string(REPLACE "|" ";" parts "${line}")
   list(GET parts 0 layer)
@@ -57,5 +88,5 @@ foreach(line ${checked_lines})
   endforeach()
 endforeach()
 if(failures)
-  message(FATAL_ERROR "The core layer reaches into the windows:\n${failures}")
+  message(FATAL_ERROR "The layers are crossed:\n${failures}")
 endif()

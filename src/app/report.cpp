@@ -3,16 +3,16 @@
 #include "dialogs/backup_list.h"
 #include "print/pdf_output.h"
 #include "print/view_documents.h"
+#include "reports/copy_texts.h"
+#include "reports/game_lists.h"
+#include "reports/output_files.h"
+#include "reports/season_texts.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "stats/team_stats.h"
 #include "store/data_store.h"
-#include "views/copy_texts.h"
-#include "views/game_lists.h"
-#include "views/output_files.h"
-#include "views/season_texts.h"
 
 #include <QDate>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "print/score_sheet_form.h"
 #include "print_document.h"
-#include "views/game_sheet.h"
-#include "views/score_sheet_form.h"
+#include "reports/game_sheet.h"
 
 namespace kl {
 

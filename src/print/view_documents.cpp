@@ -1,11 +1,11 @@
 #include "view_documents.h"
 
+#include "reports/game_analysis.h"
+#include "reports/game_sheet.h"
 #include "score_sheet_drawings.h"
 #include "store/data_store.h"
 #include "store/text_file.h"
 #include "store/vocabulary.h"
-#include "views/game_analysis.h"
-#include "views/game_sheet.h"
 
 #include <utility>
 

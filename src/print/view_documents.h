@@ -1,12 +1,12 @@
 #pragma once
 
+#include "print/score_sheet_form.h"
 #include "print_document.h"
+#include "reports/copy_texts.h"
+#include "reports/game_lists.h"
 #include "stats/player_stats.h"
 #include "stats/stats_filter.h"
 #include "store/game_record.h"
-#include "views/copy_texts.h"
-#include "views/game_lists.h"
-#include "views/score_sheet_form.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,5 @@
 #include "fm_main.h"
 
-#include "copy_texts.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/fm_backup.h"
 #include "dialogs/fm_game_delete.h"
@@ -17,9 +16,10 @@
 #include "graph_data_view.h"
 #include "help_manual.h"
 #include "master/fm_setting_input.h"
-#include "output_files.h"
 #include "paper_output.h"
 #include "print/view_documents.h"
+#include "reports/copy_texts.h"
+#include "reports/output_files.h"
 #include "statistics_views.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game_sheet.h"
+#include "reports/game_sheet.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game_lists.h"
+#include "reports/game_lists.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>

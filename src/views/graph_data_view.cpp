@@ -1,8 +1,8 @@
 #include "graph_data_view.h"
 
 #include "print/view_documents.h"
+#include "reports/season_texts.h"
 #include "season_chart_pictures.h"
-#include "season_texts.h"
 #include "statistics_controls.h"
 #include "store/text_file.h"
 #include "store/text_order.h"

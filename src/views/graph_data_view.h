@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart_images.h"
+#include "reports/chart_images.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "store/data_store.h"

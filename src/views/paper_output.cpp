@@ -1,8 +1,8 @@
 #include "paper_output.h"
 
-#include "output_files.h"
 #include "print/page_painter.h"
 #include "print/pdf_output.h"
+#include "reports/output_files.h"
 #include "store/data_store.h"
 #include "widgets/message_box.h"
 

@@ -1,6 +1,6 @@
 #include "season_chart_pictures.h"
 
-#include "season_texts.h"
+#include "reports/season_texts.h"
 #include "store/numbers.h"
 
 #include <QBarCategoryAxis>

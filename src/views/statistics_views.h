@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy_texts.h"
+#include "reports/copy_texts.h"
 #include "stats/player_stats.h"
 #include "stats/stats_filter.h"
 #include "store/data_store.h"

@@ -1,5 +1,5 @@
+#include "reports/game_sheet.h"
 #include "support/game_builder.h"
-#include "views/game_sheet.h"
 
 #include <gtest/gtest.h>
 

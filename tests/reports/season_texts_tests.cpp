@@ -1,6 +1,6 @@
+#include "reports/chart_images.h"
+#include "reports/season_texts.h"
 #include "support/game_builder.h"
-#include "views/chart_images.h"
-#include "views/season_texts.h"
 
 #include <gtest/gtest.h>
 #include <QRegularExpression>

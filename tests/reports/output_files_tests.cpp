@@ -1,4 +1,4 @@
-#include "views/output_files.h"
+#include "reports/output_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "print/score_sheet_form.h"
 #include "support/game_builder.h"
-#include "views/score_sheet_form.h"
 
 #include <gtest/gtest.h>
 

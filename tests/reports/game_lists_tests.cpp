@@ -1,6 +1,6 @@
+#include "reports/game_lists.h"
 #include "store/data_store.h"
 #include "support/game_builder.h"
-#include "views/game_lists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "reports/copy_texts.h"
 #include "store/data_store.h"
 #include "support/game_builder.h"
-#include "views/copy_texts.h"
 
 #include <gtest/gtest.h>
 
