@@ -76,7 +76,7 @@ TEST(GameCorrection, EveryStoredGameComesBackByteForByteWhenNothingChanges) {
         // save writes plainly and 完了 in the stored order.
         md::DataStore sorted = loaded;
         md::sort_game_lines(sorted.game_lines);
-        const QByteArray unchanged = sorted.encode_team_file().bytes;
+        // The lines a save encodes, compared without encoding them for every game.
         for (int position = 0; position < loaded.game_lines.size(); ++position) {
             ++games;
             md::DataStore store = loaded;
@@ -90,7 +90,7 @@ TEST(GameCorrection, EveryStoredGameComesBackByteForByteWhenNothingChanges) {
             ASSERT_FALSE(replace_game(store, position, page.state().event_fields,
                                       page.state().event_field_count, std::nullopt))
                 << name.toStdString();
-            ASSERT_EQ(store.encode_team_file().bytes, unchanged)
+            ASSERT_EQ(store.team_file_lines(), sorted.team_file_lines())
                 << name.toStdString() << " game " << position;
         }
     }
