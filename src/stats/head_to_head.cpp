@@ -2,6 +2,7 @@
 
 #include "store/game_record.h"
 #include "store/text_order.h"
+#include "team_stats.h"
 
 #include <map>
 
@@ -67,11 +68,16 @@ OpponentRecord record_before(const QStringList& game_lines, QStringView opponent
             earlier.append(line);
         }
     }
+    // The team view's totals over those games are the record; the last game is not asked for.
+    const TeamTotals totals = compute_team_stats(earlier, {}).totals;
     OpponentRecord record;
     record.opponent = opponent.toString();
-    for (const GameBar& game : compute_season_charts(earlier, {}).games) {
-        record.add(game);
-    }
+    record.games = totals.games;
+    record.wins = totals.wins;
+    record.draws = totals.draws;
+    record.losses = totals.losses;
+    record.goals_for = totals.goals;
+    record.conceded = totals.conceded;
     return record;
 }
 

@@ -29,7 +29,7 @@ struct OpponentRecord {
 std::vector<OpponentRecord> head_to_head(const std::vector<const SeasonRecord*>& seasons);
 
 // The record against opponent in the games of game_lines that were played before the game of the
-// given date and start time (an earlier game key).
+// given date and start time (an earlier game key); without its last game.
 OpponentRecord record_before(const QStringList& game_lines, QStringView opponent, const QString& date,
                              const QString& start_time);
 

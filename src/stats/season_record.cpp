@@ -90,6 +90,13 @@ bool season_before(const SeasonRecord& a, const SeasonRecord& b) {
     return a_key != b_key ? md::text_less(a_key, b_key) : md::text_less(a.file, b.file);
 }
 
+bool source_before(const SeasonSource& a, const SeasonSource& b) {
+    if (!a.record || !b.record) {
+        return a.record.has_value() && !b.record.has_value();
+    }
+    return season_before(*a.record, *b.record);
+}
+
 void sort_seasons(std::vector<SeasonRecord>& seasons) {
     std::stable_sort(seasons.begin(), seasons.end(), season_before);
 }

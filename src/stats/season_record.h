@@ -52,6 +52,8 @@ SeasonSource load_season(const QString& file);
 // The date order of seasons: by their first game's date and start time, then by file; files without
 // games last.
 bool season_before(const SeasonRecord& a, const SeasonRecord& b);
+// The same for loaded files; those that cannot be read come last.
+bool source_before(const SeasonSource& a, const SeasonSource& b);
 void sort_seasons(std::vector<SeasonRecord>& seasons);
 
 }  // namespace kl

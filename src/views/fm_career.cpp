@@ -217,14 +217,8 @@ std::optional<QString> fm_career::load_file(const QString& file, bool ticked) {
 void fm_career::show_files() {
     std::vector<size_t> order(sources_.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
-        const std::optional<SeasonRecord>& first = sources_[a].record;
-        const std::optional<SeasonRecord>& second = sources_[b].record;
-        if (!first || !second) {
-            return first.has_value() && !second.has_value();
-        }
-        return season_before(*first, *second);
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t a, size_t b) { return source_before(sources_[a], sources_[b]); });
     std::vector<SeasonSource> sources;
     std::vector<bool> ticked;
     for (const size_t i : order) {
