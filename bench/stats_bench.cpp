@@ -1,6 +1,7 @@
 // The statistics and the score sheet against loading the same large file.
 #include "ratio_reporter.h"
 #include "reports/game_sheet.h"
+#include "stats/head_to_head.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
 #include "stats/team_stats.h"
@@ -85,11 +86,30 @@ void game_sheet(benchmark::State& state) {
     }
 }
 
+// The record against the opponent that the detail sheet shows, for the latest game.
+void record_before_a_game(benchmark::State& state) {
+    const md::DataStore& store = large_file().store;
+    QString latest_key;
+    std::optional<md::GameRecord> latest;
+    for (const QString& line : store.game_lines) {
+        std::optional<md::GameRecord> game = md::GameRecord::parse(line);
+        if (game && md::game_key(game->date(), game->start_time()) > latest_key) {
+            latest_key = md::game_key(game->date(), game->start_time());
+            latest = std::move(game);
+        }
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            kl::record_before(store.game_lines, latest->opponent(), latest->date(), latest->start_time()));
+    }
+}
+
 BENCHMARK(load_team_data)->Unit(benchmark::kMillisecond);
 BENCHMARK(team_statistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(personal_statistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(season_charts)->Unit(benchmark::kMillisecond);
 BENCHMARK(game_sheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(record_before_a_game)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -98,5 +118,6 @@ int main(int argc, char** argv) {
                                       {{"team_statistics", "load_team_data"},
                                        {"personal_statistics", "load_team_data"},
                                        {"season_charts", "load_team_data"},
-                                       {"game_sheet", "load_team_data"}});
+                                       {"game_sheet", "load_team_data"},
+                                       {"record_before_a_game", "load_team_data"}});
 }

@@ -7,6 +7,7 @@
 #include "reports/game_lists.h"
 #include "reports/output_files.h"
 #include "reports/season_texts.h"
+#include "season_reports.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
@@ -27,7 +28,12 @@ const QString usage_line = QStringLiteral(
     u"OUT.pdf)");
 
 ReportOutcome usage() {
-    return {report_usage, {}, usage_line + u'\n'};
+    return {report_usage, {}, usage_line + u'\n' + season_reports_usage() + u'\n'};
+}
+
+// A report over several files, with the usage text when its arguments are wrong.
+ReportOutcome with_usage(ReportOutcome outcome) {
+    return outcome.exit_code == report_usage ? usage() : outcome;
 }
 
 // A whole number from 1 to limit, or nothing.
@@ -260,6 +266,15 @@ ReportOutcome run_report(const QStringList& arguments) {
     }
     if (view == QStringLiteral(u"charts")) {
         return charts_report(arguments);
+    }
+    if (view == QStringLiteral(u"career")) {
+        return with_usage(career_report(arguments));
+    }
+    if (view == QStringLiteral(u"book")) {
+        return with_usage(book_report(arguments));
+    }
+    if (view == QStringLiteral(u"h2h")) {
+        return with_usage(h2h_report(arguments));
     }
     return usage();
 }

@@ -1,10 +1,16 @@
 #include "name_page.h"
 
+#include "fm_name_import.h"
+#include "name_import.h"
 #include "store/master_lists.h"
+#include "store/text_file.h"
 #include "store/text_order.h"
 #include "widgets/message_box.h"
 #include "widgets/store_actions.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,21 +28,23 @@ struct PageNames {
     const char16_t* remove;
     const char16_t* list_label;
     const char16_t* entry_label;
+    const char16_t* import;
+    const char16_t* export_;
 };
 
 PageNames names_of(NameList list) {
     switch (list) {
         case NameList::members:
-            return {u"lst_member",       u"tx_member",         u"cm_member_add",
-                    u"cm_member_delete", u"登録 - メンバー名", u"追加 - メンバー名"};
+            return {u"lst_member",        u"tx_member",         u"cm_member_add",    u"cm_member_delete",
+                    u"登録 - メンバー名", u"追加 - メンバー名", u"cm_member_import", u"cm_member_export"};
         case NameList::grounds:
-            return {u"lst_ground",       u"tx_ground",     u"cm_ground_add",
-                    u"cm_ground_delete", u"登録 - 場所名", u"追加 - 場所名"};
+            return {u"lst_ground",    u"tx_ground",     u"cm_ground_add",    u"cm_ground_delete",
+                    u"登録 - 場所名", u"追加 - 場所名", u"cm_ground_import", u"cm_ground_export"};
         case NameList::opponents:
             break;
     }
-    return {u"lst_team",       u"tx_team",           u"cm_team_add",
-            u"cm_team_delete", u"登録 - 対戦相手名", u"追加 - 対戦相手名"};
+    return {u"lst_team",          u"tx_team",           u"cm_team_add",    u"cm_team_delete",
+            u"登録 - 対戦相手名", u"追加 - 対戦相手名", u"cm_team_import", u"cm_team_export"};
 }
 
 QString text(const char16_t* utf16) {
@@ -51,6 +59,8 @@ NamePage::NamePage(NameList list, md::DataStore& store, QWidget* parent)
       entry(new QLineEdit(this)),
       add_button(new QPushButton(QStringLiteral(u"追加"), this)),
       delete_button(new QPushButton(QStringLiteral(u"削除"), this)),
+      import_button(new QPushButton(QStringLiteral(u"読み込み..."), this)),
+      export_button(new QPushButton(QStringLiteral(u"書き出し..."), this)),
       kind_(list),
       store_(store) {
     const PageNames names = names_of(list);
@@ -58,21 +68,27 @@ NamePage::NamePage(NameList list, md::DataStore& store, QWidget* parent)
     entry->setObjectName(text(names.entry));
     add_button->setObjectName(text(names.add));
     delete_button->setObjectName(text(names.remove));
+    import_button->setObjectName(text(names.import));
+    export_button->setObjectName(text(names.export_));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(text(names.list_label), this), 0, 0);
-    layout->addWidget(list_box, 1, 0, 3, 1);
+    layout->addWidget(list_box, 1, 0, 4, 1);
     layout->addWidget(new QLabel(text(names.entry_label), this), 0, 1, 1, 2);
     layout->addWidget(entry, 1, 1, 1, 2);
     layout->addWidget(add_button, 2, 1);
     layout->addWidget(delete_button, 2, 2);
-    layout->setRowStretch(3, 1);
+    layout->addWidget(import_button, 3, 1);
+    layout->addWidget(export_button, 3, 2);
+    layout->setRowStretch(4, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
     connect(add_button, &QPushButton::clicked, this, &NamePage::add);
     connect(entry, &QLineEdit::returnPressed, this, &NamePage::add);
     connect(delete_button, &QPushButton::clicked, this, &NamePage::remove);
+    connect(import_button, &QPushButton::clicked, this, &NamePage::import_names);
+    connect(export_button, &QPushButton::clicked, this, &NamePage::export_names);
 }
 
 QString& NamePage::stored_line() {
@@ -171,6 +187,44 @@ bool NamePage::save_line(const QString& before) {
             break;
     }
     return false;
+}
+
+void NamePage::import_names() {
+    auto* dialog = new fm_name_import(kind_, listed(), window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { add_names(dialog->names_to_add()); });
+    dialog->open();
+}
+
+void NamePage::add_names(const QStringList& names) {
+    if (names.isEmpty()) {
+        return;
+    }
+    const QString before = stored_line();
+    stored_line() = line_with_names(before, names);
+    if (save_line(before)) {
+        fill();
+    }
+}
+
+void NamePage::export_names() {
+    const QString offered =
+        QDir::current().filePath(names_export_file(kind_, store_.team_name, QDate::currentDate()));
+    QFileDialog dialog(window(), QStringLiteral(u"書き出し"), offered, QStringLiteral(u"CSV (*.csv)"));
+    dialog.setObjectName(QStringLiteral(u"save_dialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral(u"csv"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        export_to(dialog.selectedFiles().front());
+    }
+}
+
+void NamePage::export_to(const QString& path) {
+    const md::WriteResult written = md::write_whole_file(path, names_export_bytes(kind_, listed()));
+    if (!written.ok) {
+        show_message(md::SaveResult{false, QDir::toNativeSeparators(path), written.reason}.message());
+    }
 }
 
 }  // namespace kl

@@ -24,11 +24,20 @@ class NamePage : public QWidget {
     void focus_entry();
     void add();
     void remove();
+    // 読み込み...: the names of a spreadsheet, shown first and then added at one save.
+    void import_names();
+    // Adds names (already checked) at the end of the list, at one save.
+    void add_names(const QStringList& names);
+    // 書き出し...: the list as CSV, into a file the user names; export_to writes it to path.
+    void export_names();
+    void export_to(const QString& path);
 
     QListWidget* list_box;
     QLineEdit* entry;
     QPushButton* add_button;
     QPushButton* delete_button;
+    QPushButton* import_button;
+    QPushButton* export_button;
 
   Q_SIGNALS:
     // A save kept the version another program had written: the store was loaded again.

@@ -278,6 +278,12 @@ class Composer {
         }
     }
 
+    void place_block(const PageBreakBlock&, const PrintBlock*) {
+        if (!at_page_top()) {
+            new_page();
+        }
+    }
+
     const PageStyle& style_;
     QRectF content_;
     double y_ = 0;

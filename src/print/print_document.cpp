@@ -78,4 +78,9 @@ PrintDocument& PrintDocument::gap(double millimetres) {
     return *this;
 }
 
+PrintDocument& PrintDocument::page_break() {
+    blocks.emplace_back(PageBreakBlock{});
+    return *this;
+}
+
 }  // namespace kl

@@ -78,7 +78,10 @@ struct GapBlock {
     double millimetres = 4;
 };
 
-using PrintBlock = std::variant<TextBlock, TableBlock, DrawingBlock, GapBlock>;
+// What follows begins a new page (nothing at the top of a page).
+struct PageBreakBlock {};
+
+using PrintBlock = std::variant<TextBlock, TableBlock, DrawingBlock, GapBlock, PageBreakBlock>;
 
 // A printable document: blocks laid out top to bottom over as many A4 portrait pages as they need.
 // A document without a heading (a form) has no running header and footer.
@@ -94,6 +97,7 @@ struct PrintDocument {
     PrintDocument& table(TableBlock table);
     PrintDocument& drawing(DrawingBlock drawing);
     PrintDocument& gap(double millimetres = 4);
+    PrintDocument& page_break();
 };
 
 }  // namespace kl

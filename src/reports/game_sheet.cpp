@@ -304,4 +304,17 @@ GameSheet compose_game_sheet(const md::GameRecord& game, const QString& team_nam
     return sheet;
 }
 
+GameSheet with_line_below_header(GameSheet sheet, const QString& line) {
+    auto& boxes = sheet.boxes;
+    boxes[header].text += crlf + line;
+    boxes[header].height += line_height;
+    for (size_t box = 0; box < boxes.size(); ++box) {
+        if (box != static_cast<size_t>(header)) {
+            boxes[box].top += line_height;
+        }
+    }
+    sheet.frame_height += line_height;
+    return sheet;
+}
+
 }  // namespace kl

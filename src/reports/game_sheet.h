@@ -37,6 +37,10 @@ const std::array<QString, sheet_box_count>& empty_sheet_texts();
 // The sheet of game, for the team named team_name.
 GameSheet compose_game_sheet(const md::GameRecord& game, const QString& team_name);
 
+// The sheet with one more line below its header line (the record against the opponent): the header
+// box grows by a line and every other box moves down by as much.
+GameSheet with_line_below_header(GameSheet sheet, const QString& line);
+
 // The score table as a sheet shows it: the two sides with their totals, and the period rows whose
 // label the sheet shows (前半 and 後半 always; the extra halves and PK as the game's rules and
 // events have them), each with both sides' goals.

@@ -5,10 +5,12 @@
 #include "dialogs/fm_game_delete.h"
 #include "dialogs/fm_game_modify.h"
 #include "dialogs/fm_new.h"
+#include "dialogs/fm_new_season.h"
 #include "dialogs/fm_open.h"
 #include "dialogs/fm_setting.h"
 #include "dialogs/given_file.h"
 #include "entry/fm_game_input.h"
+#include "fm_career.h"
 #include "fm_help.h"
 #include "fm_version.h"
 #include "game_detail_view.h"
@@ -18,9 +20,11 @@
 #include "master/fm_setting_input.h"
 #include "paper_output.h"
 #include "print/view_documents.h"
+#include "reports/career_texts.h"
 #include "reports/copy_texts.h"
 #include "reports/output_files.h"
 #include "statistics_views.h"
+#include "stats/head_to_head.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"
 #include "store/startup_settings.h"
@@ -232,6 +236,8 @@ void fm_main::build_menus() {
     entry(file, u"menu_open", u"開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(entry(file, u"menu_restore", u"バックアップから復元(&B)..."), &QAction::triggered, this,
             &fm_main::open_backup);
+    connect(entry(file, u"menu_new_season", u"次年度のファイルを作成..."), &QAction::triggered, this,
+            &fm_main::open_new_season);
     separator(file, u"menu_partition1");
     connect(entry(file, u"menu_sheet", u"スコアシート"), &QAction::triggered, this,
             [this] { show_score_sheet(QStringLiteral(u"score sheet.png"), false); });
@@ -266,6 +272,9 @@ void fm_main::build_menus() {
         connect(action, &QAction::triggered, this, [this, k] { show_view(View(k), ViewSwitch::menu); });
         menu_game_reference_[static_cast<size_t>(k)] = action;
     }
+    separator(reference, u"menu_partition4");
+    connect(entry(reference, u"menu_career", u"通算成績(&C)..."), &QAction::triggered, this,
+            &fm_main::open_career);
 
     QMenu* settings = menu(u"menu_set", u"設定(&S)");
     entry(settings, u"menu_set_input", u"入力項目設定(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -367,7 +376,10 @@ void fm_main::show_game_detail(int position) {
         return;
     }
     if (const std::optional<md::GameRecord> game = md::GameRecord::parse(store_.game_lines[position])) {
-        game_detail_->show_sheet(compose_game_sheet(*game, store_.team_name));
+        const OpponentRecord before =
+            record_before(store_.game_lines, game->opponent(), game->date(), game->start_time());
+        game_detail_->show_sheet(
+            with_line_below_header(compose_game_sheet(*game, store_.team_name), record_line(before)));
     }
 }
 
@@ -477,6 +489,19 @@ void fm_main::open_backup() {
 
 void fm_main::open_settings() {
     open_window(new fm_setting(store_, this));
+}
+
+void fm_main::open_career() {
+    open_window(new fm_career(team_files(), this));
+}
+
+void fm_main::open_new_season() {
+    auto* dialog = new fm_new_season(store_, this);
+    connect(dialog, &fm_new_season::team_file_opened, this, [this](const md::LoadResult& result) {
+        apply_load_result(result);
+        refresh_game_lists();
+    });
+    open_window(dialog);
 }
 
 void fm_main::team_file_created(bool first_start) {

@@ -103,6 +103,8 @@ class fm_main : public QMainWindow {
     void open_master_data();
     void open_backup();
     void open_settings();
+    void open_career();
+    void open_new_season();
     void team_file_created(bool first_start);
     void start_without_settings();
     void write_closing_settings();

@@ -78,9 +78,10 @@ TEST_F(BackupWindow, IsOfferedInTheFileMenuAfterOpen) {
     for (QAction* action : find<QMenu>(u"menu_file")->actions()) {
         names.append(action->objectName());
     }
-    EXPECT_EQ(names.mid(0, 4),
+    EXPECT_EQ(names.mid(0, 5),
               (QStringList{QStringLiteral(u"menu_new"), QStringLiteral(u"menu_open"),
-                           QStringLiteral(u"menu_restore"), QStringLiteral(u"menu_partition1")}));
+                           QStringLiteral(u"menu_restore"), QStringLiteral(u"menu_new_season"),
+                           QStringLiteral(u"menu_partition1")}));
     EXPECT_EQ(find<QAction>(u"menu_restore")->text(), QStringLiteral(u"バックアップから復元(&B)..."));
 }
 

@@ -3,6 +3,7 @@
 // names the scenes whose pictures the manual in docs/help shows). Each file written is printed.
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
+#include "master/fm_name_import.h"
 #include "store/data_store.h"
 #include "store/team_backups.h"
 #include "support/message_boxes.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -482,15 +484,67 @@ void manual_backups(Tour& tour) {
     take(open_restore_window(tour), QStringLiteral(u"fm_backup"));
 }
 
+// The demo team's earlier seasons beside it in the data folder: its games a year and two years
+// before, in files named by team and season, as clubs keep them.
+void write_earlier_seasons() {
+    const QStringList demo = test::read_lines_cp932(QStringLiteral(u"demo.kld"));
+    for (const int year : {2022, 2023}) {
+        QStringList lines = demo;
+        lines[1] = QStringLiteral(u"さくらFC %1").arg(year);
+        for (QString& line : lines) {
+            line.replace(QStringLiteral(u",2024/"), QStringLiteral(u",%1/").arg(year));
+        }
+        test::write_cp932_lines(QStringLiteral(u"さくらFC %1.kld").arg(year), lines);
+    }
+}
+
+// 通算成績 over three seasons for one member, its 対戦成績 tab; 次年度のファイルを作成; a roster read
+// into 入力項目設定.
+void manual_seasons(Tour& tour) {
+    write_earlier_seasons();
+    tour.trigger(u"menu_career");
+    QWidget* career = Tour::find_top(QStringLiteral(u"fm_career"));
+    auto* members = career->findChild<QComboBox*>(QStringLiteral(u"cb_career_member"));
+    members->setCurrentIndex(members->findText(QStringLiteral(u"加藤 颯太")));
+    take(career, QStringLiteral(u"fm_career"));
+    career->findChild<QTabWidget*>(QStringLiteral(u"ts_career"))->setCurrentIndex(1);
+    take(career, QStringLiteral(u"fm_career_h2h"));
+    career->close();
+    settle();
+
+    tour.trigger(u"menu_new_season");
+    QWidget* new_season = Tour::find_top(QStringLiteral(u"fm_new_season"));
+    auto* kept = new_season->findChild<QListWidget*>(QStringLiteral(u"lst_new_season_member"));
+    kept->findItems(QStringLiteral(u"佐藤 翔"), Qt::MatchExactly).value(0)->setCheckState(Qt::Unchecked);
+    take(new_season, QStringLiteral(u"fm_new_season"));
+    new_season->close();
+    settle();
+
+    test::write_cp932_lines(
+        QStringLiteral(u"名簿.csv"),
+        {QStringLiteral(u"番号,氏名,学年"), QStringLiteral(u"1,木村 大翔,4"),
+         QStringLiteral(u"2,加藤 颯太,6"), QStringLiteral(u"3,\"林, 蒼空\",4"),
+         QStringLiteral(u"4,清水 結翔,4"), QStringLiteral(u"5,,3"), QStringLiteral(u"6,木村 大翔,4")});
+    tour.trigger(u"tb_main_17");
+    QWidget* master = Tour::find_top(QStringLiteral(u"fm_setting_input"));
+    master->findChild<QPushButton*>(QStringLiteral(u"cm_member_import"))->click();
+    settle();
+    if (auto* import = qobject_cast<fm_name_import*>(Tour::find_top(QStringLiteral(u"fm_name_import")))) {
+        import->load_file(QStringLiteral(u"名簿.csv"));
+        take(import, QStringLiteral(u"fm_name_import"));
+        import->close();
+    }
+}
+
 void manual_small_sided(Tour& tour) {
     enter_small_sided_game(tour, QStringLiteral(u"small_sided_page2"), QStringLiteral(u"small_sided_page3"));
 }
 
 // The scenes whose pictures the manual shows.
-const QStringList manual_scenes = {QStringLiteral(u"manual_views"),      QStringLiteral(u"manual_windows"),
-                                   QStringLiteral(u"manual_wizard"),     QStringLiteral(u"manual_paper"),
-                                   QStringLiteral(u"manual_correction"), QStringLiteral(u"manual_backups"),
-                                   QStringLiteral(u"manual_small_sided")};
+const QStringList manual_scenes = {QStringLiteral(u"manual_views"),       QStringLiteral(u"manual_windows"),
+                                   QStringLiteral(u"manual_wizard"),      QStringLiteral(u"manual_paper"),
+                                   QStringLiteral(u"manual_correction"),  QStringLiteral(u"manual_backups"),
+                                   QStringLiteral(u"manual_small_sided"), QStringLiteral(u"manual_seasons")};
 
 struct Scene {
     std::function<void(Tour&)> play;
@@ -513,6 +567,7 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"manual_correction"), {manual_correction}},
         {QStringLiteral(u"manual_backups"), {manual_backups}},
         {QStringLiteral(u"manual_small_sided"), {manual_small_sided, true}},
+        {QStringLiteral(u"manual_seasons"), {manual_seasons}},
     };
     return all;
 }
