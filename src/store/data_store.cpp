@@ -4,12 +4,15 @@
 #include "cp932_codec.h"
 #include "game_record.h"
 #include "master_lists.h"
+#include "save_lock.h"
 #include "startup_settings.h"
 #include "team_backups.h"
 #include "vocabulary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace md {
 namespace {
@@ -107,7 +110,22 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
     return store.beyond_capacity().value_or(QString());
 }
 
+QString read_failure_reason(FileContent::Failure failure) {
+    switch (failure) {
+        case FileContent::Failure::not_regular:
+            return QStringLiteral(u"（通常のファイルではありません）");
+        case FileContent::Failure::too_large:
+            return QStringLiteral(u"（ファイルが大きすぎます）");
+        default:
+            return QStringLiteral(u"（ファイルを開けません）");
+    }
+}
+
 }  // namespace
+
+FileContent read_team_file(const QString& path) {
+    return read_regular_file(path, max_team_file_bytes);
+}
 
 bool is_section_header(QStringView line) {
     for (const QString* header : {&team_name_header, &member_header, &ground_header, &opponent_header,
@@ -134,8 +152,12 @@ QString LoadResult::refusal_text() const {
 }
 
 UserMessage SaveResult::message() const {
-    return {QStringLiteral(u"保存エラー"),
-            QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
+    const QString title = QStringLiteral(u"保存エラー");
+    if (busy) {
+        return {title, QStringLiteral(u"「") + file +
+                           QStringLiteral(u"」　は他のプログラムが保存中です。もう一度お試し下さい。")};
+    }
+    return {title, QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
 }
 
 UserMessage SaveResult::changed_question() const {
@@ -183,18 +205,18 @@ LoadResult DataStore::load_team_file(const QString& path) {
         result.reason = reason;
         return result;
     };
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        return fail(LoadResult::Status::no_file, {});
-    }
     // Stamped before reading: a change while it is read makes the stamp differ at the next save.
     const std::optional<FileStamp> stamp = file_stamp(path);
-    const std::optional<QByteArray> content = read_whole_file(path);
-    if (!content) {
-        return fail(LoadResult::Status::unreadable, QStringLiteral(u"（ファイルを開けません）"));
+    const FileContent content = read_team_file(path);
+    if (content.failure == FileContent::Failure::missing) {
+        return fail(LoadResult::Status::no_file, {});
     }
-    result = load_team_bytes(*content, path);
+    if (!content.ok()) {
+        return fail(LoadResult::Status::unreadable, read_failure_reason(content.failure));
+    }
+    result = load_team_bytes(content.bytes, path);
     if (result.ok()) {
-        known_file_ = KnownFile{path, stamp, *content};
+        known_file_ = KnownFile{path, stamp, content.bytes};
     }
     return result;
 }
@@ -259,32 +281,55 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
     if (data_file_path.isEmpty()) {
         return fail(QStringLiteral(u"（ファイルが開かれていません）"));
     }
-    const FileOnDisk on_disk = file_on_disk();
+    const SaveLock lock(data_file_path);
+    if (lock.busy()) {
+        result.busy = true;
+        return result;
+    }
+    const FileOnDisk on_disk = file_on_disk(known_file_);
     if (!on_disk.readable) {
         return fail(QStringLiteral(u"（ファイルを読み込めません）"));
     }
-    const bool changed = on_disk.changed;
-    if (changed && on_change == OnDiskChange::refuse) {
+    const auto refuse_changed = [&] {
         result.changed_on_disk = true;
         result.unsaved = bytes;
         return fail(QStringLiteral(u"（他のプログラムによって変更されています）"));
+    };
+    if (on_disk.changed && on_change == OnDiskChange::refuse) {
+        return refuse_changed();
+    }
+    // Only a save that can go ahead keeps a backup: a failed one leaves the backups as they were.
+    QSaveFile file(data_file_path);
+    if (const WriteResult prepared = prepare_replacement(file, bytes); !prepared.ok) {
+        return fail(prepared.reason);
     }
     std::optional<QString> backup_failure;
+    QString backup_made;
     if (on_disk.bytes) {
-        const BackupWritten backup = write_backup(data_file_path, *on_disk.bytes);
+        const BackupWritten backup = add_backup(data_file_path, *on_disk.bytes);
         // Another program's version would be kept nowhere: then the file is not overwritten.
-        if (!backup.ok && changed) {
+        if (!backup.ok && on_disk.changed) {
             return fail(backup_failure_text(backup.reason));
         }
-        if (!backup.ok) {
-            backup_failure = backup.reason;
-        }
+        backup_failure = backup.ok ? std::nullopt : std::optional<QString>(backup.reason);
+        backup_made = backup.path;
     }
-    const WriteResult written = write_whole_file(data_file_path, bytes);
-    if (!written.ok) {
+    // A program that takes no lock may have written the file since the check; its version would
+    // be in no backup.
+    if (changed_since(on_disk)) {
+        return refuse_changed();
+    }
+    if (const WriteResult written = complete_replacement(file, bytes.size()); !written.ok) {
+        // The file is as it was, and the backup a copy of it.
+        if (!backup_made.isEmpty()) {
+            QFile::remove(backup_made);
+        }
         return fail(written.reason);
     }
     known_file_ = KnownFile{data_file_path, file_stamp(data_file_path), bytes};
+    if (!backup_made.isEmpty()) {
+        remove_old_backups(data_file_path, backup_made);
+    }
     result.ok = true;
     if (backup_failure && !backup_failure_told_) {
         backup_failure_told_ = true;
@@ -294,17 +339,29 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
     return result;
 }
 
-DataStore::FileOnDisk DataStore::file_on_disk() const {
+DataStore::FileOnDisk DataStore::file_on_disk(const std::optional<KnownFile>& known) const {
     const std::optional<FileStamp> stamp = file_stamp(data_file_path);
     if (!stamp) {
         return {};
     }
-    const bool known = known_file_ && known_file_->path == data_file_path;
-    if (known && known_file_->unchanged(stamp)) {
-        return {true, known_file_->bytes, false};
+    const bool same_file = known && known->path == data_file_path;
+    if (same_file && known->unchanged(stamp)) {
+        return {true, known->bytes, false, stamp};
     }
-    const std::optional<QByteArray> bytes = read_whole_file(data_file_path);
-    return {bytes.has_value(), bytes, bytes && known && *bytes != known_file_->bytes};
+    FileContent content = read_team_file(data_file_path);
+    if (!content.ok()) {
+        return {false, std::nullopt, false, stamp};
+    }
+    const bool changed = same_file && content.bytes != known->bytes;
+    return {true, std::move(content.bytes), changed, stamp};
+}
+
+bool DataStore::changed_since(const FileOnDisk& before) const {
+    if (!before.bytes) {
+        return file_stamp(data_file_path).has_value();
+    }
+    const FileOnDisk now = file_on_disk(KnownFile{data_file_path, before.stamp, *before.bytes});
+    return !now.readable || now.changed;
 }
 
 KeptDiskVersion DataStore::keep_disk_version(const QByteArray& unsaved) {
@@ -364,7 +421,7 @@ std::optional<QString> DataStore::beyond_capacity() const {
 }
 
 void DataStore::read_settings() {
-    const std::optional<QByteArray> content = read_whole_file(settings_file_name);
+    const std::optional<QByteArray> content = read_whole_file(settings_file_name, max_settings_file_bytes);
     const StartupSettings settings =
         parse_settings(content ? split_raw_lines(*content) : std::vector<QByteArray>{});
     // A reload names its file itself, whatever setting.ini holds (or whether it is there at all).

@@ -10,6 +10,9 @@
 
 namespace md {
 
+// Reads a team data file whole: a regular file no larger than a team file can be.
+FileContent read_team_file(const QString& path);
+
 // Whether a line is one of the team data file's section headers ("[チーム名]" and the others).
 bool is_section_header(QStringView line);
 
@@ -39,6 +42,8 @@ struct SaveResult {
     QString reason;
     // Refused: the file changed on disk. unsaved holds the bytes that were to be written.
     bool changed_on_disk = false;
+    // Refused: another program was saving the file (it held the save lock).
+    bool busy = false;
     QByteArray unsaved;
     // Saved without a backup of the file as it was; told only the first time in a run.
     std::optional<UserMessage> backup_notice;
@@ -112,10 +117,11 @@ class DataStore {
     LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data(OnDiskChange on_change = OnDiskChange::refuse);
-    // Replaces the team file with bytes. Every save of the team file comes here: the file as it
-    // was goes to a backup first, and a file changed on disk is overwritten only when on_change
-    // says so (then it is the backup). A failed backup of the program's own last version does not
-    // stop the save.
+    // Replaces the team file with bytes. Every save of the team file comes here, under the file's
+    // save lock: the file as it was goes to a backup once the new bytes are written beside it, a
+    // file changed on disk (checked again right before it is replaced) is overwritten only when
+    // on_change says so (then it is the backup), and old backups are removed only after a save. A
+    // failed backup of the program's own last version does not stop the save.
     SaveResult write_team_file(const QByteArray& bytes, OnDiskChange on_change = OnDiskChange::refuse);
     // After a refused save: the program's version (unsaved) becomes a backup and the file on disk is
     // loaded again. Nothing changes when either cannot be done.
@@ -155,13 +161,16 @@ class DataStore {
         QByteArray bytes;
     };
 
-    // The team file as it is now, and whether it changed since the program last read or wrote it.
+    // The team file as it is now, and whether it changed since it was known.
     struct FileOnDisk {
         bool readable = true;
         std::optional<QByteArray> bytes;  // none when there is no file
         bool changed = false;
+        std::optional<FileStamp> stamp;
     };
-    FileOnDisk file_on_disk() const;
+    FileOnDisk file_on_disk(const std::optional<KnownFile>& known) const;
+    // Whether the file is no longer as `before` found it: changed, or there now when it was not.
+    bool changed_since(const FileOnDisk& before) const;
 
     VerbatimLines verbatim_lines_;
     std::optional<KnownFile> known_file_;

@@ -9,6 +9,8 @@
 namespace md {
 
 inline const QString settings_file_name = QStringLiteral(u"setting.ini");
+// Six short lines; a larger setting.ini (or a special file of that name) is read as empty.
+inline constexpr qint64 max_settings_file_bytes = 64 * 1024;
 
 // What setting.ini says, line by line. A missing line, or a value that is not of its line's form
 // (five numbers on line 2, an integer on lines 3-6, cp932 text everywhere), is absent. The sixth

@@ -159,6 +159,19 @@ TEST_F(OpeningFiles, AFileThatCannotBeReadLeavesNoFileOpen) {
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
 }
 
+// A FIFO held 開く in open() for ever.
+TEST_F(OpeningFiles, AFileThatIsNoRegularFileIsRefusedWithoutBeingOpened) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 ")});
+    ASSERT_TRUE(store.load_team_data().ok());
+    const test::Fifo fifo(QStringLiteral(u"fifo.kld"));
+    const OpenedFile opened = open_team_file(store, QStringLiteral(u"fifo.kld"));
+    EXPECT_EQ(opened.loaded.message().text,
+              QStringLiteral(u"「fifo.kld」　を読み込めません。（通常のファイルではありません）"));
+    EXPECT_FALSE(fifo.opened());
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+}
+
 TEST_F(OpeningFiles, DeletingAGameRemovesItsLineAndSaves) {
     test::GameBuilder first;
     test::GameBuilder second;

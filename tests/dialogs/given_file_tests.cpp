@@ -1,4 +1,5 @@
 #include "dialogs/given_file.h"
+#include "support/file_systems.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -50,10 +51,23 @@ TEST_F(GivenFile, AFileThatCannotBeReadIsRefusedWithItsReason) {
         test::data_file(QStringLiteral(u"malformed/refused_bytes_that_are_not_cp932.kld")), malformed));
     EXPECT_TRUE(refusal(malformed).startsWith(QStringLiteral(u"「") + malformed +
                                               QStringLiteral(u"」　を読み込めません。（")));
+}
+
+// Given on the command line or to a second start, a link to /dev/zero filled the memory and a FIFO
+// held the program in open() for ever.
+TEST_F(GivenFile, AFileThatIsNoRegularFileIsRefusedWithoutBeingOpened) {
     const QString folder = elsewhere(QStringLiteral(u"folder.kld"));
     ASSERT_TRUE(QDir().mkdir(folder));
-    EXPECT_EQ(refusal(folder), QStringLiteral(u"「") + folder +
-                                   QStringLiteral(u"」　を読み込めません。（ファイルを開けません）"));
+    const QString zero = elsewhere(QStringLiteral(u"zero.kld"));
+    ASSERT_TRUE(QFile::link(QStringLiteral(u"/dev/zero"), zero));
+    const QString fifo_path = elsewhere(QStringLiteral(u"fifo.kld"));
+    const test::Fifo fifo(fifo_path);
+    for (const QString& path : {folder, zero, fifo_path}) {
+        EXPECT_EQ(refusal(path),
+                  QStringLiteral(u"「") + path +
+                      QStringLiteral(u"」　を読み込めません。（通常のファイルではありません）"));
+    }
+    EXPECT_FALSE(fifo.opened());
 }
 
 TEST_F(GivenFile, ANameSettingIniCannotHoldIsRefused) {
