@@ -11,8 +11,11 @@ inline constexpr int max_meetings = 166;
 inline constexpr int max_game_lines = 10001;
 inline constexpr int max_game_fields = 100001;
 
-// Fields per stored formation line (name and nine counts) and per meeting line.
-inline constexpr int formation_field_count = 10;
+// The outfield positions a formation counts (CF to SW); the goalkeeper is always one.
+inline constexpr int outfield_position_count = 9;
+
+// Fields per stored formation line (name and the outfield counts) and per meeting line.
+inline constexpr int formation_field_count = 1 + outfield_position_count;
 inline constexpr int meeting_field_count = 6;
 
 // The game entry wizard's working table: fixed fields 0-42, event fields from 43 on.

@@ -173,27 +173,23 @@ void DataStore::clear_data_store() {
     opponent_list.clear();
     recorder_list.clear();
     formation_lines.clear();
-    formation_fields.clear();
     meeting_lines.clear();
-    meeting_fields.clear();
     game_lines.clear();
-    game_fields.clear();
-    game_index.clear();
     verbatim_lines_.clear();
     known_file_.reset();
     data_file_path.clear();
-    start_mode = 0;
+    start_mode = StartMode::fixed_file;
 }
 
-LoadResult DataStore::load_team_data() {
-    read_settings();
+LoadResult DataStore::load_team_data(const QString& reloaded_file) {
+    read_settings(reloaded_file);
     return load_team_file(data_file_path);
 }
 
 LoadResult DataStore::reload_team_data() {
-    reload_path_override = data_file_path;
+    const QString open_file = data_file_path;
     clear_data_store();
-    return load_team_data();
+    return load_team_data(open_file);
 }
 
 LoadResult DataStore::load_team_file(const QString& path) {
@@ -420,14 +416,13 @@ std::optional<QString> DataStore::beyond_capacity() const {
     return std::nullopt;
 }
 
-void DataStore::read_settings() {
+void DataStore::read_settings(const QString& reloaded_file) {
     const std::optional<QByteArray> content = read_whole_file(settings_file_name, max_settings_file_bytes);
     const StartupSettings settings =
         parse_settings(content ? split_raw_lines(*content) : std::vector<QByteArray>{});
     // A reload names its file itself, whatever setting.ini holds (or whether it is there at all).
-    if (!reload_path_override.isEmpty()) {
-        data_file_path = reload_path_override;
-        reload_path_override.clear();
+    if (!reloaded_file.isEmpty()) {
+        data_file_path = reloaded_file;
     } else if (settings.file_path) {
         data_file_path = *settings.file_path;
         start_file_path = *settings.file_path;
@@ -437,63 +432,36 @@ void DataStore::read_settings() {
     keyboard_entry = settings.keyboard_entry.value_or(keyboard_entry);
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
     // Written only while on: a file without the line (or with a bad one) means off.
-    small_sided_games = settings.small_sided_games.value_or(0);
+    small_sided_games = settings.small_sided_games.value_or(false);
 }
 
-SaveResult DataStore::save_settings() const {
+SaveResult DataStore::save_settings(const QString& file) const {
     // A file whose name setting.ini cannot hold is open for this run only: the start file stays.
-    const QString named_file = encode_cp932(data_file_path) ? data_file_path : start_file_path;
-    QStringList lines = {named_file, window_placement, print_form(start_mode), print_form(keyboard_entry),
-                         print_form(add_typed_names)};
-    if (small_sided_games == 1) {
+    const QString named_file = encode_cp932(file) ? file : start_file_path;
+    QStringList lines = {named_file, window_placement, print_form(static_cast<int>(start_mode)),
+                         print_form(keyboard_entry), print_form(add_typed_names)};
+    if (small_sided_games) {
         lines.append(print_form(small_sided_games));
     }
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};
 }
 
-void DataStore::build_game_index() {
-    game_fields.clear();
-    game_index.clear();
-    std::vector<int> game_starts;
-    std::vector<QStringView> fields;
-    for (qsizetype line = 0; line < game_lines.size(); ++line) {
-        const QString& text = game_lines[line];
-        game_starts.push_back(static_cast<int>(game_fields.size()));
-        split_record_line(text, fields);
-        for (const QStringView field : fields) {
-            game_fields.push_back({line, field.data() - text.data(), field.size()});
-        }
-        if (fields.back() != words::end_marker) {
-            game_fields.push_back({});
+std::vector<Formation> DataStore::formations() const {
+    return formations_of(formation_lines);
+}
+
+std::vector<Meeting> DataStore::meetings() const {
+    return meetings_of(meeting_lines);
+}
+
+std::optional<int> DataStore::find_game(const GameIdentity& game, std::optional<int> except) const {
+    for (int position = 0; position < game_lines.size(); ++position) {
+        if (position != except && game.matches(game_lines[position])) {
+            return position;
         }
     }
-    // Each game is found where its line begins, so a "#" inside a record never starts a game.
-    for (const int start : game_starts) {
-        game_index.push_back(start + record::date);
-    }
-}
-
-QStringView DataStore::game_field(qsizetype position) const {
-    if (position < 0 || position >= static_cast<qsizetype>(game_fields.size())) {
-        return {};
-    }
-    const FieldPlace& place = game_fields[static_cast<size_t>(position)];
-    if (place.line < 0) {
-        return words::end_marker;
-    }
-    if (place.line >= game_lines.size() || place.offset + place.length > game_lines[place.line].size()) {
-        return {};
-    }
-    return QStringView(game_lines[place.line]).mid(place.offset, place.length);
-}
-
-void DataStore::rebuild_formation_fields() {
-    formation_fields = split_lines_into_fields(formation_lines, formation_field_count);
-}
-
-void DataStore::rebuild_meeting_fields() {
-    meeting_fields = split_lines_into_fields(meeting_lines, meeting_field_count);
+    return std::nullopt;
 }
 
 }  // namespace md

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game_record.h"
+#include "master_lists.h"
+#include "startup_settings.h"
 #include "text_file.h"
 #include "user_message.h"
 
@@ -73,47 +76,37 @@ class DataStore {
     QStringList meeting_lines;
     QStringList game_lines;
 
-    // Derived tables.
-    QStringList formation_fields;  // 10 per formation
-    QStringList meeting_fields;    // 6 per meeting
-    // Every game line's fields from "#" to "##", concatenated, as places in game_lines; game_field
-    // reads one.
-    struct FieldPlace {
-        qsizetype line = -1;  // -1: a closing "##" the line lacked
-        qsizetype offset = 0;
-        qsizetype length = 0;
-    };
-    std::vector<FieldPlace> game_fields;
-    std::vector<int> game_index;  // per game, the position of its date field in game_fields
-    // The text at a position of game_fields: empty outside the table, or when game_lines has
-    // changed since build_game_index so that the place is gone.
-    QStringView game_field(qsizetype position) const;
+    // The formations and meetings of their lines, and the stored games by identity: read from the
+    // tables as they are now, so nothing derived is ever out of date.
+    std::vector<Formation> formations() const;
+    std::vector<Meeting> meetings() const;
+    // The position in game_lines of the first stored game of this identity, other than the one at
+    // `except` (a game being corrected); nothing when there is none.
+    std::optional<int> find_game(const GameIdentity& game, std::optional<int> except = std::nullopt) const;
 
     QString data_file_path;
-    QString reload_path_override;
-    // 1 while the main window runs with its start done; 0 after a start without setting.ini.
-    qint16 main_window_ready = 0;
 
     // Start-up settings (setting.ini).
     QString start_file_path;
     QString window_placement;
-    qint16 start_mode = 0;
-    qint16 keyboard_entry = 0;
-    qint16 add_typed_names = 0;
-    // 1: the wizard and the formation editor take games of fewer than eleven a side.
-    qint16 small_sided_games = 0;
+    StartMode start_mode = StartMode::fixed_file;
+    bool keyboard_entry = false;
+    bool add_typed_names = false;
+    // The wizard and the formation editor take games of fewer than eleven a side.
+    bool small_sided_games = false;
 
     void clear_data_store();
 
-    // Reads setting.ini, then the team data file it names (or reload_path_override).
-    LoadResult load_team_data();
+    // Reads setting.ini, then the team data file it names, or reloaded_file when that is not empty:
+    // a reload names its file itself, whatever setting.ini holds.
+    LoadResult load_team_data(const QString& reloaded_file = {});
     // Reads the team data file at path into the tables. A file that cannot be read in full changes
     // nothing but data_file_path, which becomes empty.
     LoadResult load_team_file(const QString& path);
     // The same from the file's bytes; name is the file the bytes came from.
     LoadResult load_team_bytes(const QByteArray& content, const QString& name);
-    // Loads the open file again: clear_data_store, then load_team_data with the file named by
-    // reload_path_override, so setting.ini is not asked which file.
+    // Loads the open file again: clear_data_store, then load_team_data naming the open file, so
+    // setting.ini is not asked which file.
     LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data(OnDiskChange on_change = OnDiskChange::refuse);
@@ -134,17 +127,14 @@ class DataStore {
     // as it is.
     EncodedLines encode_team_file() const;
 
-    void read_settings();
-    // Writes setting.ini; its first line names data_file_path, or start_file_path when cp932 cannot
-    // hold the name of the open file. Five lines, and a sixth only while small-sided games are on, so
-    // the settings of a program that never used them stay as they were.
-    SaveResult save_settings() const;
-
-    // Rebuilds game_fields and game_index from game_lines.
-    void build_game_index();
-    // Rebuilds formation_fields and meeting_fields from their lines.
-    void rebuild_formation_fields();
-    void rebuild_meeting_fields();
+    // Reads setting.ini into the start-up settings. Its first line names the file to load
+    // (data_file_path) and the fixed start file, unless reloaded_file names the file to load; then
+    // the start file stays as it was.
+    void read_settings(const QString& reloaded_file = {});
+    // Writes setting.ini; its first line names file (the team file the next start opens), or
+    // start_file_path when cp932 cannot hold that name. Five lines, and a sixth only while
+    // small-sided games are on, so the settings of a program that never used them stay as they were.
+    SaveResult save_settings(const QString& file) const;
 
   private:
     // The team file as the program last read or wrote it: compared with one stat before a save,

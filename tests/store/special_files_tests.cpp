@@ -83,9 +83,9 @@ TEST_F(SpecialFiles, SettingsNamingASpecialFileOrBeingOneHoldNothingUp) {
 
     ASSERT_TRUE(QFile::remove(settings_file_name));
     const kl::test::Fifo settings(settings_file_name);
-    store.start_mode = 1;
+    store.start_mode = StartMode::last_file;
     store.read_settings();
-    EXPECT_EQ(store.start_mode, 1);
+    EXPECT_EQ(store.start_mode, StartMode::last_file);
     EXPECT_EQ(store.load_team_data().status, LoadResult::Status::no_file);
     EXPECT_FALSE(team.opened());
     EXPECT_FALSE(settings.opened());
