@@ -52,8 +52,7 @@ struct GameCorrection {
 
 // Opens stored game `position` for correction, or gives the message that refuses a game the wizard
 // could not have entered ("この試合データは修正できません。（…）").
-std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position,
-                                                              const std::vector<md::Formation>& formations);
+std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position);
 
 // The stored events of a correction, each member named as the line-up's slot that carried him is
 // named now: a renamed starting member or reserve keeps his events.

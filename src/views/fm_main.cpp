@@ -413,7 +413,6 @@ void fm_main::open_new_file() {
     auto* dialog = new fm_new(store_, this, false);
     connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
     open_window(dialog);
-    store_.main_window_ready = 1;
 }
 
 void fm_main::open_file() {
@@ -455,10 +454,7 @@ void fm_main::open_game_modify() {
 
 // The wizard on a stored game, or the message of a game it could not have entered.
 void fm_main::open_game_correction(int position) {
-    const std::variant<GameCorrection, md::UserMessage> opened =
-        open_correction(store_, position,
-                        md::formations_from_fields(
-                            md::split_lines_into_fields(store_.formation_lines, md::formation_field_count)));
+    const std::variant<GameCorrection, md::UserMessage> opened = open_correction(store_, position);
     if (const auto* refusal = std::get_if<md::UserMessage>(&opened)) {
         show_message(*refusal);
         return;
@@ -650,33 +646,21 @@ void fm_main::open_help() {
 }
 
 void fm_main::start(const QString& given_file) {
-    store_.reload_path_override.clear();
-    const std::optional<QString> opening = accepted_given_file(given_file);
-    if (!opening && !QFileInfo::exists(md::settings_file_name)) {
+    // setting.ini, when there is one, still gives a given file the preferences and the fixed start
+    // file.
+    if (!given_file.isEmpty()) {
+        store_.read_settings();
+    }
+    const bool opened = !given_file.isEmpty() && open_given_team_file(given_file);
+    if (!opened && !QFileInfo::exists(md::settings_file_name)) {
         start_without_settings();
         return;
     }
-    if (opening) {
-        // setting.ini, when there is one, still gives the preferences and the fixed start-up file.
-        store_.read_settings();
-        open_given_team_file(*opening);
-    } else {
+    if (!opened) {
         apply_load_result(store_.load_team_data());
     }
     restore_placement();
-    store_.main_window_ready = 1;
     refresh_game_lists();
-}
-
-std::optional<QString> fm_main::accepted_given_file(const QString& path) {
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    if (const std::optional<md::UserMessage> refusal = check_given_file(path)) {
-        show_message(*refusal);
-        return std::nullopt;
-    }
-    return md::team_file_name(path);
 }
 
 void fm_main::open_given_file(const QString& path) {
@@ -689,19 +673,25 @@ void fm_main::open_given_file(const QString& path) {
                      u"」　を開けません。開いているウィンドウを閉じてから、もう一度開いて下さい。")});
         return;
     }
-    if (const std::optional<QString> file = accepted_given_file(path)) {
-        open_given_team_file(*file);
+    if (open_given_team_file(path)) {
         refresh_game_lists();
     }
 }
 
-// A file given on the command line opens as 開く opens it, with the same notices.
-void fm_main::open_given_team_file(const QString& file) {
-    const OpenedFile opened = open_team_file(store_, file);
+// A file given from outside opens as 開く opens it, read once, with the same notices; false when
+// it is refused.
+bool fm_main::open_given_team_file(const QString& path) {
+    std::variant<StagedFile, md::UserMessage> staged = stage_given_file(store_, path);
+    if (const auto* refusal = std::get_if<md::UserMessage>(&staged)) {
+        show_message(*refusal);
+        return false;
+    }
+    const OpenedFile opened = commit_team_file(store_, std::get<StagedFile>(std::move(staged)));
     apply_load_result(opened.loaded);
     for (const md::UserMessage& notice : opened.notices) {
         show_message(notice);
     }
+    return true;
 }
 
 void fm_main::bring_to_front() {
@@ -776,7 +766,6 @@ void fm_main::record_placement() {
 // A first start: the main window closes at once (writing setting.ini as every closing does) and
 // only the new-file dialog shows; closing it ends the program.
 void fm_main::start_without_settings() {
-    store_.main_window_ready = 0;
     write_closing_settings();
     auto* dialog = new fm_new(store_, nullptr, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -799,10 +788,10 @@ void fm_main::closeEvent(QCloseEvent* event) {
 
 void fm_main::write_closing_settings() {
     record_placement();
-    if (store_.start_mode == 0) {
-        store_.data_file_path = store_.start_file_path;
-    }
-    if (const md::SaveResult saved = store_.save_settings(); !saved.ok) {
+    const bool fixed_file = store_.start_mode == md::StartMode::fixed_file;
+    if (const md::SaveResult saved =
+            store_.save_settings(fixed_file ? store_.start_file_path : store_.data_file_path);
+        !saved.ok) {
         show_message(saved.message());
     }
 }

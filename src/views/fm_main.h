@@ -83,9 +83,8 @@ class fm_main : public QMainWindow {
     // The toolbar button that shows view.
     QAction* view_button_action(View view) const;
     void apply_load_result(const md::LoadResult& result);
-    void open_given_team_file(const QString& file);
-    // The given file when it passes the checks of a given file; the refusal is shown.
-    std::optional<QString> accepted_given_file(const QString& path);
+    // Opens a file given from outside, or shows why not (false).
+    bool open_given_team_file(const QString& path);
     void show_loaded_caption();
     void show_reloaded_file();
     void restore_placement();
