@@ -194,7 +194,7 @@ void fm_main::build_toolbar() {
         action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
         tb_main_buttons_[static_cast<size_t>(index)] = action;
     }
-    // グラフ joins the view buttons after 個人; the described buttons keep their indexes.
+    // グラフ joins the view buttons after 個人; the numbered buttons keep their indexes.
     tb_main_graph =
         new QAction(badge_icon(QStringLiteral(u"グ"), view_colour), QStringLiteral(u"グラフ"), this);
     tb_main_graph->setObjectName(QStringLiteral(u"tb_main_graph"));

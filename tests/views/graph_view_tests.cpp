@@ -91,7 +91,7 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
     EXPECT_EQ(graph->text(), QStringLiteral(u"グラフ"));
     EXPECT_TRUE(graph->isChecked());
     EXPECT_TRUE(find<QAction>(u"menu_game_reference5")->isChecked());
-    // Placed after 個人; the described buttons keep their indexes.
+    // Placed after 個人; the numbered buttons keep their indexes.
     const QList<QAction*> buttons = find<QToolBar>(u"tb_main")->actions();
     const qsizetype at = buttons.indexOf(graph);
     EXPECT_EQ(buttons[at - 1], find<QAction>(u"tb_main_15"));
