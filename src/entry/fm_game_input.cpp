@@ -491,18 +491,7 @@ void fm_game_input::complete() {
             names.member_check.append(lst_member_check->item(i)->text());
         }
         if (correction_) {
-            // A corrected game's names as stored are no typed names, though the master lists may
-            // not hold them (any more).
-            const GameInfo& stored = correction_->info;
-            names.recorders.append(stored.recorder);
-            names.grounds.append(stored.ground);
-            names.opponents.append(stored.opponent);
-            for (int slot = 0; slot < starting_rows; ++slot) {
-                names.member_check.append(correction_->game.starting_member(slot));
-            }
-            for (int slot = 0; slot < reserve_slots; ++slot) {
-                names.member_check.append(correction_->game.reserve(slot));
-            }
+            count_stored_names_as_known(names, *correction_);
         }
         typed = names;
     }

@@ -349,6 +349,16 @@ md::UserMessage replay_cut_message(const ReplayStop& stop) {
                                          QStringLiteral(u"」　以降のイベントを入力し直して下さい。")};
 }
 
+void count_stored_names_as_known(TypedNames& typed, const GameCorrection& correction) {
+    typed.known_names += {correction.info.recorder, correction.info.ground, correction.info.opponent};
+    for (int slot = 0; slot < starting_rows; ++slot) {
+        typed.known_names.append(correction.game.starting_member(slot));
+    }
+    for (int slot = 0; slot < reserve_slots; ++slot) {
+        typed.known_names.append(correction.game.reserve(slot));
+    }
+}
+
 std::optional<md::UserMessage> replace_game(md::DataStore& store, int position,
                                             const QStringList& event_fields, int event_field_count,
                                             const std::optional<TypedNames>& typed) {

@@ -61,6 +61,10 @@ std::vector<md::GameEvent> events_for_lineup(const GameCorrection& correction, c
 // The message that asks to enter the events again from the one a replay stopped at.
 md::UserMessage replay_cut_message(const ReplayStop& stop);
 
+// A corrected game's names as stored are no typed names, though the master lists may not hold them
+// (any more): typed takes them as known, so that 完了 adds none of them to the master lists.
+void count_stored_names_as_known(TypedNames& typed, const GameCorrection& correction);
+
 // 完了 of a correction: the corrected game takes the place of the stored one (sorted as every stored
 // game), with typed names added as for a new game. Refuses what the file could not hold; the store
 // is then unchanged. Saving is the caller's.

@@ -20,11 +20,8 @@
 #include "master/fm_setting_input.h"
 #include "paper_output.h"
 #include "print/view_documents.h"
-#include "reports/career_texts.h"
-#include "reports/copy_texts.h"
 #include "reports/output_files.h"
 #include "statistics_views.h"
-#include "stats/head_to_head.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"
 #include "store/startup_settings.h"
@@ -39,7 +36,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -48,10 +44,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStackedLayout>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
@@ -104,7 +98,6 @@ fm_main::fm_main(md::DataStore& store)
       meeting_choices_(new ChoiceList(this)),
       member_choices_(new ChoiceList(this)) {
     setObjectName(QStringLiteral(u"fm_main"));
-    setWindowTitle(QStringLiteral(u"Kickledger"));
     setGeometry(design_geometry);
     build_views();
     build_toolbar();
@@ -123,11 +116,12 @@ fm_main::~fm_main() {
 void fm_main::build_views() {
     auto* central = new QWidget(this);
     views_ = new QStackedLayout(central);
-    game_list_ = new GameListView;
-    game_detail_ = new GameDetailView;
-    team_data_ = new TeamDataView;
-    personal_data_ = new PersonalDataView;
-    graph_data_ = new GraphDataView;
+    const SharedChoices choices{period_choices_, meeting_choices_, member_choices_};
+    game_list_ = new GameListView(store_);
+    game_detail_ = new GameDetailView(store_);
+    team_data_ = new TeamDataView(store_, choices);
+    personal_data_ = new PersonalDataView(store_, choices);
+    graph_data_ = new GraphDataView(store_, choices);
     for (QWidget* view :
          std::initializer_list<QWidget*>{game_list_, game_detail_, team_data_, personal_data_, graph_data_}) {
         views_->addWidget(view);
@@ -136,23 +130,10 @@ void fm_main::build_views() {
     // However narrow the window is made, every filter bar stays whole.
     central->setMinimumWidth(
         std::max(team_data_->minimumSizeHint().width(), personal_data_->minimumSizeHint().width()));
-    for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
-                             personal_data_->cb_date[1], graph_data_->cb_date[0], graph_data_->cb_date[1]}) {
-        period_choices_->attach(combo);
-    }
-    meeting_choices_->attach(team_data_->cb_meeting);
-    meeting_choices_->attach(personal_data_->cb_player_meeting);
-    meeting_choices_->attach(graph_data_->cb_graph_meeting);
-    member_choices_->attach(personal_data_->cb_player);
-    connect(game_detail_, &GameDetailView::game_chosen, this, &fm_main::show_game_detail);
     connect(game_list_, &GameListView::context_menu_requested, this,
             [this](const QPoint& position) { menu_popup_lst->popup(position); });
     connect(team_data_, &TeamDataView::context_menu_requested, this,
             [this](const QPoint& position) { menu_popup_team->popup(position); });
-    connect(team_data_->cm_setting, &QPushButton::clicked, this, [this] { team_data_->update(store_); });
-    connect(personal_data_->cm_renew, &QPushButton::clicked, this,
-            [this] { personal_data_->update(store_); });
-    connect(graph_data_->cm_graph, &QPushButton::clicked, this, [this] { graph_data_->update(store_); });
 }
 
 void fm_main::build_toolbar() {
@@ -198,7 +179,7 @@ void fm_main::build_toolbar() {
         action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
         tb_main_buttons_[static_cast<size_t>(index)] = action;
     }
-    // グラフ joins the view buttons after 個人; the described buttons keep their indexes.
+    // グラフ joins the view buttons after 個人; the numbered buttons keep their indexes.
     tb_main_graph =
         new QAction(badge_icon(QStringLiteral(u"グ"), view_colour), QStringLiteral(u"グラフ"), this);
     tb_main_graph->setObjectName(QStringLiteral(u"tb_main_graph"));
@@ -371,18 +352,6 @@ void fm_main::refresh_game_lists() {
     member_choices_->set(lists.members);
 }
 
-void fm_main::show_game_detail(int position) {
-    if (position < 0 || position >= store_.game_lines.size()) {
-        return;
-    }
-    if (const std::optional<md::GameRecord> game = md::GameRecord::parse(store_.game_lines[position])) {
-        const OpponentRecord before =
-            record_before(store_.game_lines, game->opponent(), game->date(), game->start_time());
-        game_detail_->show_sheet(
-            with_line_below_header(compose_game_sheet(*game, store_.team_name), record_line(before)));
-    }
-}
-
 // The game list's context menu: the selected row's game opens on the detail sheet, found by the
 // game the row shows rather than by its position, so any order of the stored games is right.
 void fm_main::open_selected_game_detail() {
@@ -392,8 +361,7 @@ void fm_main::open_selected_game_detail() {
     }
     game_list_->sort_by(0);
     show_view(View::game_detail, ViewSwitch::context_menu);
-    game_detail_->cb_game_data->setFocus();
-    game_detail_->cb_game_data->setCurrentIndex(*game);
+    game_detail_->choose_game(*game);
 }
 
 // The team list's context menu: the selected member's personal data over the team view's games.
@@ -404,9 +372,9 @@ void fm_main::jump_to_personal_data() {
             {QStringLiteral(u"選択エラー"), QStringLiteral(u"「更新」　をクリックしてから選択して下さい。")});
         return;
     }
-    personal_data_->take_filter_and_member(*team_data_, *member);
+    personal_data_->take_filter_and_member(team_data_->filter(), *member);
     show_view(View::personal_data, ViewSwitch::context_menu);
-    personal_data_->update(store_);
+    personal_data_->update();
 }
 
 void fm_main::open_new_file() {
@@ -435,9 +403,9 @@ void fm_main::open_game_input() {
 // chosen when the window opens; its choice opens the wizard once the window is gone.
 void fm_main::open_game_modify() {
     std::optional<int> shown = game_list_->selected_game();
-    if (visible_view() == View::game_detail || !shown) {
-        const int chosen = game_detail_->cb_game_data->currentIndex();
-        shown = chosen >= 0 ? std::optional(chosen) : shown;
+    if (const std::optional<int> on_sheet = game_detail_->chosen_position();
+        on_sheet && (visible_view() == View::game_detail || !shown)) {
+        shown = on_sheet;
     }
     auto* dialog = new fm_game_modify(store_, this, shown);
     auto chosen_game = std::make_shared<std::optional<int>>();
@@ -515,20 +483,12 @@ void fm_main::open_window(QWidget* window) {
     open_child_window(this, window);
 }
 
+MainView* fm_main::visible_view_widget() const {
+    return static_cast<MainView*>(views_->currentWidget());
+}
+
 QString fm_main::view_copy_text() const {
-    switch (visible_view()) {
-        case View::game_list:
-            return game_list_copy_text(store_.team_name, game_list_->rows());
-        case View::game_detail:
-            return compose_game_detail_text(chosen_game(), store_.team_name);
-        case View::team_data:
-            return team_view_copy_text(store_.team_name, team_data_->content());
-        case View::personal_data:
-            return personal_view_copy_text(store_.team_name, personal_data_->content(store_));
-        case View::graph:
-            return graph_data_->copy_text();
-    }
-    return {};
+    return visible_view_widget()->copy_text();
 }
 
 void fm_main::copy_view_text() {
@@ -537,58 +497,13 @@ void fm_main::copy_view_text() {
     clipboard->setText(view_copy_text());
 }
 
-std::optional<md::GameRecord> fm_main::chosen_game() const {
-    const int chosen = game_detail_->cb_game_data->currentIndex();
-    if (chosen < 0 || chosen >= store_.game_lines.size()) {
-        return std::nullopt;
-    }
-    return md::GameRecord::parse(store_.game_lines[chosen]);
-}
-
 std::optional<PrintDocument> fm_main::view_document() const {
-    const QDate today = QDate::currentDate();
-    switch (visible_view()) {
-        case View::game_list:
-            if (store_.data_file_path.isEmpty()) {
-                break;
-            }
-            return game_list_document(store_.team_name, today, game_list_->rows());
-        case View::game_detail:
-            if (const std::optional<md::GameRecord> game = chosen_game()) {
-                return game_detail_document(store_.team_name, today, *game);
-            }
-            break;
-        case View::team_data:
-            if (team_data_->has_results()) {
-                return team_data_document(store_.team_name, today, team_data_->content());
-            }
-            break;
-        case View::personal_data:
-            if (personal_data_->has_results()) {
-                return personal_data_document(store_.team_name, today, personal_data_->content(store_),
-                                              personal_data_->stats(store_));
-            }
-            break;
-        case View::graph:
-            if (graph_data_->computed()) {
-                return graph_data_->chart_document(today);
-            }
-            break;
-    }
-    return std::nullopt;
+    return visible_view_widget()->print_document(QDate::currentDate());
 }
 
 QString fm_main::output_name(const PrintDocument& document) const {
-    QDate day = QDate::currentDate();
-    if (const std::optional<md::GameRecord> game =
-            visible_view() == View::game_detail ? chosen_game() : std::nullopt) {
-        if (const QDate played = QDate::fromString(game->date(), QStringLiteral(u"yyyy/MM/dd"));
-            played.isValid()) {
-            day = played;
-        }
-    }
     return output_base_name(store_.team_name, document.heading ? document.heading->view_title : QString(),
-                            day);
+                            visible_view_widget()->output_day(QDate::currentDate()));
 }
 
 void fm_main::print_view() {

@@ -25,6 +25,7 @@ class fm_help;
 class GameDetailView;
 class GameListView;
 class GraphDataView;
+class MainView;
 class PersonalDataView;
 class TeamDataView;
 
@@ -89,7 +90,6 @@ class fm_main : public QMainWindow {
     void show_reloaded_file();
     void restore_placement();
     void record_placement();
-    void show_game_detail(int position);
     void open_selected_game_detail();
     void jump_to_personal_data();
     void connect_commands();
@@ -107,7 +107,7 @@ class fm_main : public QMainWindow {
     void team_file_created(bool first_start);
     void start_without_settings();
     void write_closing_settings();
-    std::optional<md::GameRecord> chosen_game() const;
+    MainView* visible_view_widget() const;
     // 印刷, PDFに保存 and エクスポート of the visible view.
     void print_view();
     void save_view_pdf();

@@ -304,6 +304,27 @@ TEST(CorrectionRefusal, AGameThatAnotherStoredGameAlreadyIsIsNotOpened) {
                   u"この試合データは修正できません。（試合情報かメンバーが入力できる形ではありません）"));
 }
 
+// Names the master lists no longer hold come back with the corrected game as stored, not as typed,
+// and a list they are missing from stays a list without names until a new name joins it.
+TEST_F(Correction, OnlyNewlyTypedNamesJoinTheMasterLists) {
+    store.member_list.clear();
+    TypedNames typed;
+    typed.recorder = correction.info.recorder;
+    typed.ground = correction.info.ground;
+    typed.opponent = QStringLiteral(u"新FC");
+    typed.members[0] = correction.lineup.starters[0];
+    typed.members[9] = correction.lineup.starters[9];
+    typed.members[11] = correction.lineup.reserves[0];
+    typed.members[12] = QStringLiteral(u"新人");
+    count_stored_names_as_known(typed, correction);
+    EventPage page = reopened_page(correction, store);
+    ASSERT_FALSE(replace_game(store, 1, page.state().event_fields, page.state().event_field_count, typed));
+    EXPECT_EQ(store.recorder_list, QString());
+    EXPECT_EQ(store.ground_list, QString());
+    EXPECT_EQ(store.opponent_list, QStringLiteral(u"新FC"));
+    EXPECT_EQ(store.member_list, QStringLiteral(u"新人"));
+}
+
 TEST(CorrectionRefusal, AGameTheWizardCouldNotHaveEnteredIsNotOpened) {
     md::DataStore store;
     GameBuilder game;
