@@ -1,8 +1,16 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 
 namespace kl {
+
+void use_program_font() {
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
+}
 
 QFont fixed_pitch_font(int pixel_size) {
     const QString family = QStringLiteral(u"Noto Sans Mono CJK JP");
