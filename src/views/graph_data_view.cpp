@@ -96,7 +96,7 @@ int trend_capacity(int width) {
 }
 
 // The lines of cautions that add up shown below the squad table without scrolling.
-constexpr int shown_caution_lines = 6;
+constexpr int shown_caution_lines = 4;
 
 // A label of many lines that draws only the lines in view: in a scroll area it costs as much as the
 // lines shown, however many it holds.
