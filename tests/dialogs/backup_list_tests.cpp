@@ -115,7 +115,11 @@ TEST_F(BackupList, SummariesKeptBesideTheBackupsGiveTheSameRows) {
     }
 
     test::write_bytes(read_in_full[1].file, QByteArray("\x82"));
-    EXPECT_FALSE(listed()[1].readable());
+    const BackupRow unreadable = listed()[1];
+    EXPECT_FALSE(unreadable.readable());
+    // Told again from its summary, as read.
+    EXPECT_EQ(listed()[1].cells(), unreadable.cells());
+    EXPECT_EQ(listed()[1].refusal().text, backup_rows(team_file)[1].refusal().text);
     // A damaged store of summaries is made anew.
     test::write_bytes(QStringLiteral(u"backup/team.summaries"), QByteArray("KLBS\0\0\0\1\xff\xff\xff\xff"));
     EXPECT_EQ(backup_rows_text(listed()), backup_rows_text(backup_rows(team_file)));

@@ -198,6 +198,37 @@ TEST_F(GraphViewOfALongSeason, TheTrendGroupsGamesByMonthAndTheTextKeepsEveryGam
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral(u"2006/06/20\t10:00\t")));
 }
 
+// Wide enough for a bar per game, the trend shows each game again; narrow again, the months.
+TEST_F(GraphViewOfALongSeason, TheTrendFollowsTheWidthOfItsPage) {
+    const auto bars = [this] {
+        QApplication::processEvents();  // the page's new width is looked at once the resizing is done
+        QApplication::processEvents();
+        auto* axis = qobject_cast<QBarCategoryAxis*>(
+            find<QChartView>(u"pt_graph_0")->chart()->axes(Qt::Horizontal).value(0));
+        return axis != nullptr ? axis->count() : -1;
+    };
+    window->resize(3200, 1000);
+    EXPECT_EQ(bars(), 60);
+    window->resize(720, 640);
+    EXPECT_EQ(bars(), 3);
+}
+
+// The games changed while the charts were not shown: they are empty when shown again, and neither
+// printed nor copied as the last computation.
+TEST_F(GraphView, ChartsOfGamesChangedMeanwhileAreEmptyWhenShownAgain) {
+    update();
+    ASSERT_EQ(bars(0), 3);
+    find<QAction>(u"tb_main_12")->trigger();
+    window->refresh_game_lists();
+    EXPECT_FALSE(view()->computed());
+    find<QAction>(u"tb_main_graph")->trigger();
+    EXPECT_EQ(bars(0), 0);
+    EXPECT_EQ(squad_rows(), 0);
+    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
+    find<QAction>(u"menu_print")->trigger();
+    EXPECT_EQ(answerer_.last_text(), QStringLiteral(u"印刷するデータがありません。"));
+}
+
 TEST_F(GraphView, TheFilterIsCheckedAsInTheTeamView) {
     find<QCheckBox>(u"ck_graph_date")->setChecked(true);
     EXPECT_TRUE(find<QComboBox>(u"cb_date_4")->isEnabled());
