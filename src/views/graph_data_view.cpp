@@ -110,6 +110,9 @@ class LinesLabel : public QLabel {
         const QRect area = contentsRect();
         // As tall as the label's own layout makes each line.
         const double spacing = double(area.height()) / double(lines.size());
+        if (spacing <= 0) {
+            return;
+        }
         const QRect exposed = event->rect();
         const auto first = static_cast<qsizetype>(std::max(0.0, (exposed.top() - area.top()) / spacing));
         const auto last =
