@@ -3,6 +3,7 @@
 #include "app/single_instance.h"
 #include "store/data_store.h"
 #include "views/fm_main.h"
+#include "widgets/fonts.h"
 #include "widgets/japanese_ui.h"
 #include "widgets/message_box.h"
 
@@ -10,7 +11,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 #include <QIcon>
 #include <cstdio>
 
@@ -74,10 +74,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(application_id);
     QApplication::setWindowIcon(program_icon());
     kl::use_japanese_ui();
-    // The windows are laid out for a 9-point font, as the twip sizes of their design assume.
-    QFont font = QApplication::font();
-    font.setPointSize(9);
-    QApplication::setFont(font);
+    kl::use_program_font();
     const StartArguments arguments = parse_arguments(application);
 
     kl::SingleInstance instance;

@@ -1,75 +1,21 @@
 #include "backup_list.h"
 
-#include "store/game_record.h"
-#include "store/master_lists.h"
 #include "store/team_backups.h"
 #include "store/text_file.h"
-#include "store/text_order.h"
 
 #include <QFileInfo>
-#include <functional>
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <optional>
-#include <unordered_map>
 
 namespace kl {
 namespace {
 
-using KeyOf = std::function<QString(const QString&)>;
-
-// What a backup holds, as far as its row compares it with the one before.
-struct Contents {
-    QString team_name;
-    std::vector<std::pair<QString, QStringList>> lists;  // by label, in the order they are told
-};
-
-QString first_field(const QString& line) {
-    return line.section(u',', 0, 0);
-}
-
-// A game is the same game, corrected, while its date and start time stay.
-QString game_key(const QString& line) {
-    const std::vector<QStringView> fields = md::split_record_line(line);
-    const auto field = [&](int position) {
-        return static_cast<size_t>(position) < fields.size()
-                   ? fields[static_cast<size_t>(position)].toString()
-                   : QString();
-    };
-    return field(md::record::date) + u' ' + field(md::record::start_time);
-}
-
-QString same_text(const QString& text) {
-    return text;
-}
-
-struct Labelled {
-    QString label;
-    KeyOf key;
-};
-
-const std::vector<Labelled>& labelled_lists() {
-    static const std::vector<Labelled> lists = {
-        {QStringLiteral(u"試合"), game_key},        {QStringLiteral(u"メンバー"), same_text},
-        {QStringLiteral(u"グラウンド"), same_text}, {QStringLiteral(u"対戦チーム"), same_text},
-        {QStringLiteral(u"起票者"), same_text},     {QStringLiteral(u"フォーメーション"), first_field},
-        {QStringLiteral(u"大会"), first_field},
-    };
-    return lists;
-}
-
-Contents contents_of(const md::DataStore& store) {
-    const QStringList tables[] = {store.game_lines,
-                                  md::split_list(store.member_list),
-                                  md::split_list(store.ground_list),
-                                  md::split_list(store.opponent_list),
-                                  md::split_list(store.recorder_list),
-                                  store.formation_lines,
-                                  store.meeting_lines};
-    Contents contents{store.team_name, {}};
-    for (size_t i = 0; i < labelled_lists().size(); ++i) {
-        contents.lists.emplace_back(labelled_lists()[i].label, tables[i]);
-    }
-    return contents;
-}
+const std::array<QString, compared_lists> list_labels = {
+    QStringLiteral(u"試合"),       QStringLiteral(u"メンバー"), QStringLiteral(u"グラウンド"),
+    QStringLiteral(u"対戦チーム"), QStringLiteral(u"起票者"),   QStringLiteral(u"フォーメーション"),
+    QStringLiteral(u"大会")};
 
 // Lines only in before or only in after; a line gone and a line come with the same key are one
 // line changed.
@@ -79,49 +25,47 @@ struct Tally {
     int changed = 0;
 };
 
-using Counts = std::unordered_map<QString, int, md::TextHash>;
-
-// The lines of one list that the other lacks, counted as many times as they are missing.
-QStringList missing_from(const QStringList& lines, Counts others) {
-    QStringList missing;
-    for (const QString& line : lines) {
-        int& count = others[line];
-        if (count > 0) {
-            --count;
-        } else {
-            missing.append(line);
+// The same lines in any order: as many, with the same sum of fingerprints (two other sets of lines
+// with one 64-bit sum are not to be met). Most lists of a backup are settled so.
+bool same_lines(const std::vector<LineMark>& before, const std::vector<LineMark>& after) {
+    const auto sum = [](const std::vector<LineMark>& marks) {
+        quint64 total = 0;
+        for (const LineMark& mark : marks) {
+            total += mark.line;
         }
-    }
-    return missing;
+        return total;
+    };
+    return before.size() == after.size() && sum(before) == sum(after);
 }
 
-Counts counted(const QStringList& lines) {
-    Counts counts;
-    for (const QString& line : lines) {
-        ++counts[line];
+// The keys of the lines of one list that the other lacks, as many times as they are missing; both
+// lists in the order of LineMark.
+std::vector<quint64> keys_missing_from(const std::vector<LineMark>& marks,
+                                       const std::vector<LineMark>& others) {
+    std::vector<LineMark> missing;
+    const auto by_line = [](const LineMark& a, const LineMark& b) { return a.line < b.line; };
+    std::set_difference(marks.begin(), marks.end(), others.begin(), others.end(), std::back_inserter(missing),
+                        by_line);
+    std::vector<quint64> keys;
+    keys.reserve(missing.size());
+    for (const LineMark& mark : missing) {
+        keys.push_back(mark.key);
     }
-    return counts;
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
-Tally compare(const QStringList& before, const QStringList& after, const KeyOf& key) {
-    const QStringList gone = missing_from(before, counted(after));
-    const QStringList come = missing_from(after, counted(before));
-    Counts gone_keys;
-    for (const QString& line : gone) {
-        ++gone_keys[key(line)];
+Tally compare(const std::vector<LineMark>& before, const std::vector<LineMark>& after) {
+    if (same_lines(before, after)) {
+        return {};
     }
-    Tally tally;
-    for (const QString& line : come) {
-        int& count = gone_keys[key(line)];
-        if (count > 0) {
-            --count;
-            ++tally.changed;
-        } else {
-            ++tally.added;
-        }
-    }
-    tally.removed = static_cast<int>(gone.size()) - tally.changed;
-    return tally;
+    const std::vector<quint64> gone = keys_missing_from(before, after);
+    const std::vector<quint64> come = keys_missing_from(after, before);
+    // Each line come that has a line gone with its key is one line changed.
+    std::vector<quint64> paired;
+    std::set_intersection(gone.begin(), gone.end(), come.begin(), come.end(), std::back_inserter(paired));
+    const auto changed = static_cast<int>(paired.size());
+    return {static_cast<int>(come.size()) - changed, static_cast<int>(gone.size()) - changed, changed};
 }
 
 // "試合 +1", "メンバー −2", "大会 修正1", "試合 +1 −1".
@@ -139,12 +83,10 @@ QString tally_text(const QString& label, const Tally& tally) {
     return parts.isEmpty() ? QString() : label + u' ' + parts.join(u' ');
 }
 
-QString changes_between(const Contents& before, const Contents& after) {
+QString changes_between(const BackupSummary& before, const BackupSummary& after) {
     QStringList told;
-    for (size_t i = 0; i < after.lists.size(); ++i) {
-        const QString text =
-            tally_text(after.lists[i].first,
-                       compare(before.lists[i].second, after.lists[i].second, labelled_lists()[i].key));
+    for (size_t i = 0; i < list_labels.size(); ++i) {
+        const QString text = tally_text(list_labels[i], compare(before.lists[i], after.lists[i]));
         if (!text.isEmpty()) {
             told.append(text);
         }
@@ -153,6 +95,33 @@ QString changes_between(const Contents& before, const Contents& after) {
         told.append(QStringLiteral(u"チーム名"));
     }
     return told.isEmpty() ? QStringLiteral(u"変更なし") : told.join(u'、');
+}
+
+// The rows of backups, newest first, each told from its summary and compared with the one before.
+template <typename SummaryOf>
+std::vector<BackupRow> rows_of(const std::vector<md::BackupFile>& backups, SummaryOf&& summary_of) {
+    std::vector<BackupRow> rows(backups.size());
+    const BackupSummary* before = nullptr;
+    for (size_t i = backups.size(); i-- > 0;) {
+        BackupRow& row = rows[i];
+        row.file = backups[i].path;
+        row.taken = backups[i].taken.toString(QStringLiteral(u"yyyy/MM/dd HH:mm:ss"));
+        const BackupSummary& summary = summary_of(backups[i]);
+        row.loaded.status = summary.status;
+        row.loaded.reason = summary.reason;
+        if (!row.readable()) {
+            row.loaded.file = QStringLiteral(u"backup/") + QFileInfo(row.file).fileName();
+            before = nullptr;
+            continue;
+        }
+        row.team_name = summary.team_name;
+        row.games = summary.games;
+        if (before != nullptr) {
+            row.changes = changes_between(*before, summary);
+        }
+        before = &summary;
+    }
+    return rows;
 }
 
 }  // namespace
@@ -169,29 +138,22 @@ md::UserMessage BackupRow::refusal() const {
 }
 
 std::vector<BackupRow> backup_rows(const QString& team_file) {
+    // Each backup read in turn; its summary stays while the next is compared with it.
+    std::vector<BackupSummary> summaries;
     const std::vector<md::BackupFile> backups = md::list_backups(team_file);
-    std::vector<BackupRow> rows(backups.size());
-    // From the oldest on, each compared with the one before it; only one backup is held at a time.
-    std::optional<Contents> before;
-    for (size_t i = backups.size(); i-- > 0;) {
-        BackupRow& row = rows[i];
-        row.file = backups[i].path;
-        row.taken = backups[i].taken.toString(QStringLiteral(u"yyyy/MM/dd HH:mm:ss"));
-        md::DataStore backup;
-        row.loaded = backup.load_team_file(row.file);
-        if (!row.readable()) {
-            row.loaded.file = QStringLiteral(u"backup/") + QFileInfo(row.file).fileName();
-            before.reset();
-            continue;
-        }
-        row.team_name = backup.team_name;
-        row.games = static_cast<int>(backup.game_lines.size());
-        Contents contents = contents_of(backup);
-        if (before) {
-            row.changes = changes_between(*before, contents);
-        }
-        before = std::move(contents);
-    }
+    summaries.reserve(backups.size());
+    return rows_of(backups, [&summaries](const md::BackupFile& backup) -> const BackupSummary& {
+        summaries.push_back(summarize_backup(backup.path));
+        return summaries.back();
+    });
+}
+
+std::vector<BackupRow> backup_rows(const QString& team_file, BackupSummaryCache& cache) {
+    const std::vector<md::BackupFile> backups = md::list_backups(team_file);
+    std::vector<BackupRow> rows = rows_of(
+        backups,
+        [&cache](const md::BackupFile& backup) -> const BackupSummary& { return cache.summary(backup); });
+    cache.save(backups);
     return rows;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup_summaries.h"
 #include "store/data_store.h"
 #include "store/user_message.h"
 
@@ -27,8 +28,11 @@ struct BackupRow {
     QStringList cells() const;
 };
 
-// The backups of the team file, newest first.
+// The backups of the team file, newest first, each read in full.
 std::vector<BackupRow> backup_rows(const QString& team_file);
+// The same from the summaries kept beside the backups, a backup read only when its summary is
+// missing or no longer its own; the summaries are kept for the next time.
+std::vector<BackupRow> backup_rows(const QString& team_file, BackupSummaryCache& cache);
 
 // The rows for scripts: cells joined by tabs, each row ended by CR LF.
 QString backup_rows_text(const std::vector<BackupRow>& rows);

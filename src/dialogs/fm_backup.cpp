@@ -48,7 +48,11 @@ fm_backup::fm_backup(md::DataStore& store, const QWidget* owner)
 }
 
 void fm_backup::fill_list() {
-    rows_ = store_.data_file_path.isEmpty() ? std::vector<BackupRow>{} : backup_rows(store_.data_file_path);
+    rows_.clear();
+    if (!store_.data_file_path.isEmpty()) {
+        BackupSummaryCache summaries(store_.data_file_path);
+        rows_ = backup_rows(store_.data_file_path, summaries);
+    }
     lst_backup->clear();
     QList<QTreeWidgetItem*> items;
     for (const BackupRow& row : rows_) {

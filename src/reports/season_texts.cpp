@@ -3,6 +3,10 @@
 #include "game_lists.h"
 #include "store/numbers.h"
 
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+
 namespace kl {
 namespace {
 
@@ -213,6 +217,54 @@ QString game_bar_score(const GameBar& game) {
 QString game_bar_tooltip(const GameBar& game) {
     return game.date + u' ' + game.start_time + u'\n' + game.opponent + u'\n' + game_bar_score(game) +
            QStringLiteral(u"　") + result_text(game.score.result());
+}
+
+QStringList trend_labels(const ResultsTrend& trend, const std::vector<GameBar>& games) {
+    QStringList labels;
+    labels.reserve(static_cast<qsizetype>(trend.bars.size()));
+    // Labels must differ: a label taken already gets the next free "(n)".
+    QSet<QString> taken;
+    QHash<QString, int> next_copy;
+    for (const TrendBar& bar : trend.bars) {
+        const GameBar& game = games[static_cast<size_t>(bar.first_game)];
+        QString label;
+        if (trend.step == TrendStep::game) {
+            const qsizetype year_end = game.date.indexOf(u'/');
+            label = year_end > 0 ? game.date.mid(year_end + 1) : game.date;
+        } else {
+            label = trend_key(game, trend.step) +
+                    (trend.step == TrendStep::season ? QStringLiteral(u"年") : QString());
+        }
+        const QString base = label;
+        int& copy = next_copy[base];
+        copy = std::max(copy, 2);
+        while (taken.contains(label)) {
+            label = base + u'(' + QString::number(copy++) + u')';
+        }
+        taken.insert(label);
+        labels.append(label);
+    }
+    return labels;
+}
+
+QString trend_bar_tooltip(const ResultsTrend& trend, const TrendBar& bar, const std::vector<GameBar>& games) {
+    if (trend.step == TrendStep::game) {
+        return game_bar_tooltip(games[static_cast<size_t>(bar.first_game)]);
+    }
+    const auto at = [](const std::array<int, 3>& counts, GameResult result) {
+        return counts[static_cast<size_t>(result)];
+    };
+    const auto sum = [](const std::array<int, 3>& counts) { return counts[0] + counts[1] + counts[2]; };
+    const int points = points_of(GameResult::win) * at(bar.results, GameResult::win) +
+                       points_of(GameResult::draw) * at(bar.results, GameResult::draw);
+    const QString label = trend_labels({trend.step, {bar}}, games).value(0);
+    return label + QStringLiteral(u"（") + QString::number(bar.games) + QStringLiteral(u"試合）\n") +
+           QString::number(at(bar.results, GameResult::win)) + result_text(GameResult::win) + u' ' +
+           QString::number(at(bar.results, GameResult::draw)) + result_text(GameResult::draw) + u' ' +
+           QString::number(at(bar.results, GameResult::loss)) + result_text(GameResult::loss) +
+           QStringLiteral(u"\n得点 ") + QString::number(sum(bar.goals_for)) + QStringLiteral(u"　失点 ") +
+           QString::number(sum(bar.conceded)) + QStringLiteral(u"\n勝点 ") + QString::number(points) +
+           QStringLiteral(u"（累計 ") + QString::number(bar.points_after) + QStringLiteral(u"）");
 }
 
 QString caution_summary(const std::vector<CautionRun>& runs) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/results_trend.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 
@@ -43,6 +44,13 @@ QString result_text(GameResult result);
 QString game_bar_score(const GameBar& game);
 // A game's bar tooltip: date and start time, opponent, score and result, one per line.
 QString game_bar_tooltip(const GameBar& game);
+
+// The labels of the results trend's bars, in order: a game's month and day ("04/01"; the next game
+// with the same label "04/01(2)"), a month "2024/04", a season "2024年".
+QStringList trend_labels(const ResultsTrend& trend, const std::vector<GameBar>& games);
+// A bar's tooltip: a game's as game_bar_tooltip gives it; for a month or a season its label and
+// number of games, the results, the goals for and against, and the points won then and in all.
+QString trend_bar_tooltip(const ResultsTrend& trend, const TrendBar& bar, const std::vector<GameBar>& games);
 
 // What the chart view writes under the squad table: "警告の累積：なし", or the heading and one line
 // per member and meeting, "春季リーグ　田中 陽向　2回（2024/04/13, 2024/05/03）".

@@ -61,10 +61,9 @@ GameDetailView::GameDetailView(const md::DataStore& store, QWidget* parent)
       lb_game_data(named(new QLabel(QStringLiteral(u"試合データ"), this), QStringLiteral(u"lb_game_data"))),
       cb_game_data(named(new QComboBox(this), QStringLiteral(u"cb_game_data"))),
       pt_game_data(named(new QScrollArea(this), QStringLiteral(u"pt_game_data"))),
-      fr_game_data(named(new QWidget, QStringLiteral(u"fr_game_data"))),
+      tx_game_data{},
       store_(store),
-      entries_(new ChoiceList(this)),
-      sheet_extent_(new QWidget) {
+      entries_(new ChoiceList(this)) {
     setObjectName(QStringLiteral(u"fr_data_1"));
     cb_game_data->setMinimumWidth(px(4800));
     // Its width is the design's: sizing it to its longest entry would measure every stored game.
@@ -74,12 +73,6 @@ GameDetailView::GameDetailView(const md::DataStore& store, QWidget* parent)
     pt_game_data->horizontalScrollBar()->setObjectName(QStringLiteral(u"hsb_game_data"));
     pt_game_data->setFrameShape(QFrame::NoFrame);
     pt_game_data->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fr_game_data->setParent(sheet_extent_);
-    for (int i = 0; i < sheet_box_count; ++i) {
-        tx_game_data[static_cast<size_t>(i)] = make_box(fr_game_data, i);
-    }
-    pt_game_data->setWidget(sheet_extent_);
-    show_sheet(empty_game_sheet());
 
     auto* title_row = new QHBoxLayout;
     title_row->addStretch();
@@ -103,8 +96,30 @@ GameDetailView::GameDetailView(const md::DataStore& store, QWidget* parent)
     });
 }
 
+void GameDetailView::showEvent(QShowEvent* event) {
+    build_sheet();
+    MainView::showEvent(event);
+}
+
+void GameDetailView::build_sheet() {
+    if (fr_game_data != nullptr) {
+        return;
+    }
+    fr_game_data = named(new QWidget, QStringLiteral(u"fr_game_data"));
+    sheet_extent_ = new QWidget;
+    fr_game_data->setParent(sheet_extent_);
+    for (int i = 0; i < sheet_box_count; ++i) {
+        tx_game_data[static_cast<size_t>(i)] = make_box(fr_game_data, i);
+    }
+    pt_game_data->setWidget(sheet_extent_);
+    show_sheet(empty_game_sheet());
+}
+
 void GameDetailView::clear() {
     entries_->set({});
+    if (fr_game_data == nullptr) {
+        return;
+    }
     for (int i = 0; i < sheet_box_count; ++i) {
         set_box_text(i, empty_sheet_texts()[static_cast<size_t>(i)]);
     }
@@ -154,6 +169,7 @@ QDate GameDetailView::output_day(const QDate& today) const {
 }
 
 void GameDetailView::show_sheet(const GameSheet& sheet) {
+    build_sheet();
     for (int i = 0; i < sheet_box_count; ++i) {
         const SheetBox& box = sheet.boxes[static_cast<size_t>(i)];
         tx_game_data[static_cast<size_t>(i)]->setGeometry(px(box.left), px(box.top), px(box.width),

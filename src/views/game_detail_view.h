@@ -40,17 +40,22 @@ class GameDetailView : public MainView {
     QLabel* lb_game_data;
     QComboBox* cb_game_data;
     QScrollArea* pt_game_data;
-    QWidget* fr_game_data;
+    // The sheet and its boxes are made when the view is first shown or a game first chosen.
+    QWidget* fr_game_data = nullptr;
     std::array<QTextEdit*, sheet_box_count> tx_game_data;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void build_sheet();
     // Shows a sheet (texts and geometry) with the sheet at its top.
     void show_sheet(const GameSheet& sheet);
     void set_box_text(int box, const QString& text);
 
     const md::DataStore& store_;
     ChoiceList* entries_;
-    QWidget* sheet_extent_;  // what pt_game_data scrolls: the sheet and its margins
+    QWidget* sheet_extent_ = nullptr;  // what pt_game_data scrolls: the sheet and its margins
 };
 
 }  // namespace kl

@@ -15,15 +15,18 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
@@ -32,6 +35,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -58,16 +62,69 @@ QChartView* chart_view(int index) {
     return view;
 }
 
-// Shows part in view, which is made long enough for the part's bars.
+// Shows part in view, made long enough for the part's bars. The view takes an empty chart and its
+// size first: the chart is laid out once, at the size it is shown, when its series and axes are in.
 void show_part(QChartView* view, const ChartPart& part) {
     QChart* old = view->chart();
-    view->setChart(part.chart);
+    auto* chart = new QChart;
+    view->setChart(chart);
     delete old;
     const int length = part.bars * bar_room + chart_frame_room;
     view->setMinimumSize(
         part.along == Qt::Horizontal ? std::max(length, least_chart_size.width()) : least_chart_size.width(),
         part.along == Qt::Vertical ? std::max(length, least_chart_size.height()) : least_chart_size.height());
+    // A chart page that scrolls takes its new size now rather than at its next layout: the room
+    // of the page, less a scroll bar where the chart is longer.
+    if (auto* scroller = qobject_cast<QScrollArea*>(
+            view->parentWidget() != nullptr ? view->parentWidget()->parentWidget() : nullptr)) {
+        QSize room = scroller->maximumViewportSize();
+        if (view->minimumHeight() > room.height()) {
+            room.rwidth() -= scroller->verticalScrollBar()->sizeHint().width();
+        }
+        if (view->minimumWidth() > room.width()) {
+            room.rheight() -= scroller->horizontalScrollBar()->sizeHint().height();
+        }
+        view->resize(room.expandedTo(view->minimumSize()));
+    }
+    part.draw(chart);
 }
+
+// The bars of the results trend that fit a chart this wide: a bar and its label need bar_room, and
+// the axes and their titles the frame and two bars more.
+int trend_capacity(int width) {
+    return std::max(1, (width - chart_frame_room) / bar_room - 2);
+}
+
+// The lines of cautions that add up shown below the squad table without scrolling.
+constexpr int shown_caution_lines = 4;
+
+// A label of many lines that draws only the lines in view: in a scroll area it costs as much as the
+// lines shown, however many it holds.
+class LinesLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QStringList lines = text().split(u'\n');
+        const QRect area = contentsRect();
+        // As tall as the label's own layout makes each line.
+        const double spacing = double(area.height()) / double(lines.size());
+        if (spacing <= 0) {
+            return;
+        }
+        const QRect exposed = event->rect();
+        const auto first = static_cast<qsizetype>(std::max(0.0, (exposed.top() - area.top()) / spacing));
+        const auto last =
+            std::min(lines.size() - 1, static_cast<qsizetype>((exposed.bottom() - area.top()) / spacing));
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        for (qsizetype line = first; line <= last; ++line) {
+            const QRectF box(area.left(), area.top() + double(line) * spacing, area.width(), spacing);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[line]);
+        }
+    }
+};
 
 // A saved or printed chart is drawn on a canvas at least this large, whatever the window's size.
 constexpr QSize least_picture_size(960, 600);
@@ -88,8 +145,6 @@ GraphDataView::GraphDataView(const md::DataStore& store, const SharedChoices& ch
       cb_graph_meeting(selection_combo(fr_graph_setting, QStringLiteral(u"cb_graph_meeting"), 1800)),
       cm_graph(
           named(new QPushButton(QStringLiteral(u"更新"), fr_graph_setting), QStringLiteral(u"cm_graph"))),
-      sp_graph(named(new QSplitter(Qt::Vertical, this), QStringLiteral(u"sp_graph"))),
-      ts_graph(named(new QTabWidget, QStringLiteral(u"ts_graph"))),
       pt_graph{},
       lstv_squad(nullptr),
       lb_caution(nullptr),
@@ -109,18 +164,41 @@ GraphDataView::GraphDataView(const md::DataStore& store, const SharedChoices& ch
     govern(ck_graph_meeting, {cb_graph_meeting});
     connect(cm_graph, &QPushButton::clicked, this, &GraphDataView::update);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(px(120), 0, px(120), px(120));
+    layout->addLayout(centred(fr_graph_setting));
+    refit_trend_.setSingleShot(true);
+    connect(&refit_trend_, &QTimer::timeout, this, [this] {
+        if (trend_for(Canvas::as_shown).bars.size() != shown_trend_bars_) {
+            drawn_[0] = false;
+            show_current_page();
+        }
+    });
+}
+
+void GraphDataView::setVisible(bool visible) {
+    if (visible && sp_graph == nullptr) {
+        build_charts();
+    }
+    MainView::setVisible(visible);
+}
+
+void GraphDataView::build_charts() {
+    sp_graph = named(new QSplitter(Qt::Vertical, this), QStringLiteral(u"sp_graph"));
+    ts_graph = named(new QTabWidget, QStringLiteral(u"ts_graph"));
     build_chart_pages();
     sp_graph->addWidget(ts_graph);
     sp_graph->addWidget(build_squad_panel());
     sp_graph->setChildrenCollapsible(false);
     sp_graph->setStretchFactor(0, 3);
     sp_graph->setStretchFactor(1, 2);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(px(120), 0, px(120), px(120));
-    layout->addLayout(centred(fr_graph_setting));
-    layout->addWidget(sp_graph, 1);
-    clear();
+    static_cast<QVBoxLayout*>(layout())->addWidget(sp_graph, 1);
+    show_squad();
+    // A page's charts are drawn when the page is first shown after a computation.
+    connect(ts_graph, &QTabWidget::currentChanged, this, &GraphDataView::show_current_page);
+    // The results trend has as many bars as its page is wide enough for.
+    ts_graph->widget(0)->installEventFilter(this);
+    fit_splitter(size());
 }
 
 void GraphDataView::build_chart_pages() {
@@ -178,12 +256,17 @@ QWidget* GraphDataView::build_squad_panel() {
     }
     lstv_squad->setSortingEnabled(true);
     lstv_squad->sortByColumn(squad_minutes, Qt::DescendingOrder);  // who played most first
-    lb_caution = named(new QLabel(panel), QStringLiteral(u"lb_caution"));
-    lb_caution->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lb_caution = named(new LinesLabel, QStringLiteral(u"lb_caution"));
+    lb_caution->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A long season has many cautions that add up: a few lines show, the rest scroll.
+    sc_caution = new QScrollArea(panel);
+    sc_caution->setWidget(lb_caution);
+    sc_caution->setWidgetResizable(true);
+    sc_caution->setFrameShape(QFrame::NoFrame);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(lstv_squad, 1);
-    column->addWidget(lb_caution);
+    column->addWidget(sc_caution);
     return panel;
 }
 
@@ -202,21 +285,50 @@ void GraphDataView::update() {
             .value_or(FilterTexts{});
     team_name_ = store_.team_name;
     charts_ = compute_season_charts(store_.game_lines, chosen);
-    show_charts();
-    show_squad();
     cleared_ = false;
+    show_squad();
+    drawn_.fill(false);
+    show_current_page();
 }
 
 void GraphDataView::clear() {
-    // Every change of the games clears the view; empty charts are drawn only once.
     if (cleared_) {
         return;
     }
     charts_ = SeasonCharts{};
     filter_texts_ = FilterTexts{};
-    show_charts();
-    show_squad();
     cleared_ = true;
+    show_squad();
+    drawn_.fill(false);
+    show_current_page();
+}
+
+void GraphDataView::showEvent(QShowEvent* event) {
+    MainView::showEvent(event);
+    show_current_page();
+}
+
+bool GraphDataView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == ts_graph->widget(0)) {
+        refit_trend_.start();
+    }
+    return MainView::eventFilter(watched, event);
+}
+
+void GraphDataView::show_current_page() {
+    const int page = current_chart_page();
+    if (!isVisible() || drawn_[static_cast<size_t>(page)]) {
+        return;
+    }
+    const std::vector<ChartPart> parts = page_charts(page, Canvas::as_shown);
+    if (page == 0) {
+        shown_trend_bars_ = trend_for(Canvas::as_shown).bars.size();
+    }
+    const size_t first = static_cast<size_t>(page);  // the three of the last page follow each other
+    for (size_t i = 0; i < parts.size(); ++i) {
+        show_part(pt_graph[first + i], parts[i]);
+    }
+    drawn_[static_cast<size_t>(page)] = true;
 }
 
 QString GraphDataView::copy_text() const {
@@ -230,33 +342,43 @@ std::optional<PrintDocument> GraphDataView::print_document(const QDate& today) c
     return chart_document(today);
 }
 
-std::vector<ChartPart> GraphDataView::page_charts(int page) const {
-    const int members = static_cast<int>(charts_.squad.size());
-    switch (page) {
-        case 0:
-            return {
-                {results_chart(charts_.games), Qt::Horizontal, static_cast<int>(charts_.games.size()) + 2}};
-        case 1:
-            return {{scorers_chart(charts_.squad), Qt::Vertical,
-                     static_cast<int>(scorers_order(charts_.squad).size())}};
-        case 2:
-            return {{minutes_chart(charts_.squad, charts_.totals.minutes), Qt::Vertical, members}};
-        case 3:
-            return {{time_bands_chart(charts_.bands)}};
-        default:
-            return {{goal_shape_chart(QStringLiteral(u"部位"), charts_.shapes.body)},
-                    {goal_shape_chart(QStringLiteral(u"エリア"), charts_.shapes.area)},
-                    {goal_shape_chart(QStringLiteral(u"アクション"), charts_.shapes.action)}};
+ResultsTrend GraphDataView::trend_for(Canvas canvas) const {
+    if (canvas == Canvas::for_paper) {
+        return results_trend(charts_.games, static_cast<int>(charts_.games.size()));
     }
+    const int width = ts_graph != nullptr ? ts_graph->widget(0)->width() : least_picture_size.width();
+    return results_trend(charts_.games, trend_capacity(width));
 }
 
-void GraphDataView::show_charts() {
-    for (int page = 0; page < chart_page_count; ++page) {
-        const std::vector<ChartPart> parts = page_charts(page);
-        const size_t first = static_cast<size_t>(page);  // the three of the last page follow each other
-        for (size_t i = 0; i < parts.size(); ++i) {
-            show_part(pt_graph[first + i], parts[i]);
+std::vector<ChartPart> GraphDataView::page_charts(int page, Canvas canvas) const {
+    const SeasonCharts& charts = charts_;
+    switch (page) {
+        case 0: {
+            ResultsTrend trend = trend_for(canvas);
+            const int bars = static_cast<int>(trend.bars.size()) + 2;
+            return {{[&charts, trend = std::move(trend)](QChart* chart) {
+                         results_chart(chart, trend, charts.games);
+                     },
+                     Qt::Horizontal, bars}};
         }
+        case 1:
+            return {{[&charts](QChart* chart) { scorers_chart(chart, charts.squad); }, Qt::Vertical,
+                     static_cast<int>(scorers_order(charts.squad).size())}};
+        case 2:
+            return {{[&charts](QChart* chart) { minutes_chart(chart, charts.squad, charts.totals.minutes); },
+                     Qt::Vertical, static_cast<int>(charts.squad.size())}};
+        case 3:
+            return {{[&charts](QChart* chart) { time_bands_chart(chart, charts.bands); }}};
+        default:
+            return {{[&charts](QChart* chart) {
+                        goal_shape_chart(chart, QStringLiteral(u"部位"), charts.shapes.body);
+                    }},
+                    {[&charts](QChart* chart) {
+                        goal_shape_chart(chart, QStringLiteral(u"エリア"), charts.shapes.area);
+                    }},
+                    {[&charts](QChart* chart) {
+                        goal_shape_chart(chart, QStringLiteral(u"アクション"), charts.shapes.action);
+                    }}};
     }
 }
 
@@ -265,21 +387,31 @@ std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page, Canvas canvas)
     picture->setAttribute(Qt::WA_DontShowOnScreen);
     auto* row = new QHBoxLayout(picture.get());
     row->setContentsMargins(0, 0, 0, 0);
-    for (const ChartPart& part : page_charts(page)) {
+    for (const ChartPart& part : page_charts(page, canvas)) {
         auto* view = new QChartView(picture.get());
         view->setRenderHint(QPainter::Antialiasing);
         show_part(view, part);
         row->addWidget(view);
     }
-    const QSize shown = canvas == Canvas::as_shown ? chart_page(page)->size() : QSize();
+    const QSize shown =
+        canvas == Canvas::as_shown && sp_graph != nullptr ? chart_page(page)->size() : QSize();
     picture->resize(shown.expandedTo(least_picture_size).expandedTo(picture->minimumSizeHint()));
     picture->show();  // laid out, never on the screen
+    // The charts are laid out when their series and axes are in, as a posted request.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     return picture;
 }
 
 void GraphDataView::show_squad() {
     squad_->set_members(charts_.squad);
-    lb_caution->setText(caution_summary(charts_.cautions));
+    if (lb_caution != nullptr) {
+        lb_caution->setText(caution_summary(charts_.cautions));
+        // As tall as its lines up to a few, with room for a scroll bar below long lines.
+        const int lines = static_cast<int>(lb_caution->text().count(u'\n')) + 1;
+        const int line_height = lb_caution->sizeHint().height() / lines;
+        sc_caution->setFixedHeight(line_height * std::min(lines, shown_caution_lines) +
+                                   sc_caution->horizontalScrollBar()->sizeHint().height());
+    }
 }
 
 QString GraphDataView::chart_page_title(int page) const {
@@ -287,7 +419,7 @@ QString GraphDataView::chart_page_title(int page) const {
 }
 
 int GraphDataView::current_chart_page() const {
-    return ts_graph->currentIndex();
+    return ts_graph != nullptr ? ts_graph->currentIndex() : 0;
 }
 
 void GraphDataView::paint_chart_page(int page, QPainter& painter, const QRectF& area) const {
@@ -364,8 +496,13 @@ void GraphDataView::ask_and_save_chart_image(int page) {
 
 void GraphDataView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (sp_graph != nullptr) {
+        fit_splitter(event->size());
+    }
+}
+
+void GraphDataView::fit_splitter(const QSize& size) {
     // Wide enough, the squad table stands beside the charts; otherwise below them.
-    const QSize size = event->size();
     const Qt::Orientation wanted =
         size.width() >= 1100 && size.width() > size.height() * 3 / 2 ? Qt::Horizontal : Qt::Vertical;
     if (wanted == sp_graph->orientation()) {

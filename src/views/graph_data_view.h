@@ -3,13 +3,16 @@
 #include "main_view.h"
 #include "reports/chart_images.h"
 #include "statistics_controls.h"
+#include "stats/results_trend.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "store/data_store.h"
 #include "store/user_message.h"
 
 #include <QDate>
+#include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,6 +25,7 @@ class QLabel;
 class QPainter;
 class QPushButton;
 class QRectF;
+class QScrollArea;
 class QSplitter;
 class QTabWidget;
 class QTreeView;
@@ -30,10 +34,10 @@ namespace kl {
 
 class SquadTableModel;
 
-// A chart of a chart page, and how many bars it stands along which axis (a chart with many bars
-// asks for room for each).
+// A chart of a chart page: what draws it into an empty chart, and how many bars it stands along
+// which axis (a chart with many bars asks for room for each).
 struct ChartPart {
-    QChart* chart = nullptr;
+    std::function<void(QChart*)> draw;
     Qt::Orientation along = Qt::Vertical;
     int bars = 0;
 };
@@ -49,7 +53,8 @@ class GraphDataView : public MainView {
     // 更新: checks the filter as the team view does (showing the first failure), then computes and
     // shows every chart and table.
     void update();
-    // Empties the charts and tables: the games they showed have changed.
+    // Empties the charts and tables: the games they showed have changed. The charts of a view not
+    // shown are drawn empty when it is shown.
     void clear();
     const SeasonCharts& shown() const { return charts_; }
     // Whether the charts show a computation (false before 更新 and after the games changed): what
@@ -83,28 +88,44 @@ class GraphDataView : public MainView {
     QCheckBox* ck_graph_meeting;
     QComboBox* cb_graph_meeting;
     QPushButton* cm_graph;
-    QSplitter* sp_graph;
-    QTabWidget* ts_graph;
+    // Made when the view is first shown, as everything below.
+    QSplitter* sp_graph = nullptr;
+    QTabWidget* ts_graph = nullptr;
     // 0 results, 1 goals and assists, 2 minutes, 3 time bands, 4-6 body part, area and action
     std::array<QChartView*, 7> pt_graph;
     QWidget* fr_graph_shape = nullptr;
     QTreeView* lstv_squad;
     QLabel* lb_caution;  // 警告の累積
+    QScrollArea* sc_caution = nullptr;
+
+    // The charts and the squad table are made when the view is first shown: most starts never show
+    // them.
+    void setVisible(bool visible) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void build_charts();
     void build_chart_pages();
+    // The squad table beside the charts when the view is wide enough, else below them.
+    void fit_splitter(const QSize& size);
     // What a chart page shows: a chart view, or for 得点の形 the frame of its three charts.
     QWidget* chart_page(int page) const;
     QWidget* build_squad_panel();
-    // The charts of a page, built afresh from the last computation.
-    std::vector<ChartPart> page_charts(int page) const;
-    void show_charts();
-    // A page drawn anew away from the screen: as large as shown, for a picture; or at the design
-    // size, for paper, so that a print reads the same however large the window is.
+    // Where a page is drawn: on the screen or as a picture as large as shown, or at the design size
+    // for paper, so that a print reads the same however large the window is.
     enum class Canvas { as_shown, for_paper };
+    // The results trend: on the screen as many bars as the page is wide enough for, on paper a bar
+    // per game.
+    ResultsTrend trend_for(Canvas canvas) const;
+    // The charts of a page, built afresh from the last computation.
+    std::vector<ChartPart> page_charts(int page, Canvas canvas) const;
+    // Draws the page shown, unless it shows the last computation already.
+    void show_current_page();
+    // A page drawn anew away from the screen.
     std::unique_ptr<QWidget> picture_of_page(int page, Canvas canvas) const;
     void show_squad();
 
@@ -113,7 +134,12 @@ class GraphDataView : public MainView {
     SeasonCharts charts_;
     FilterTexts filter_texts_;
     QString team_name_;
-    bool cleared_ = false;
+    bool cleared_ = true;
+    // The pages that show the last computation (or the cleared view).
+    std::array<bool, chart_page_count> drawn_{};
+    // The bars of the results trend shown, and the check after a resize whether that many still fit.
+    size_t shown_trend_bars_ = 0;
+    QTimer refit_trend_;
 };
 
 }  // namespace kl

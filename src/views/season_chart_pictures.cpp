@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
 #include <QLegendMarker>
@@ -40,8 +41,7 @@ const std::array<ResultColours, 3> result_colours = {{
     {GameResult::loss, QColor(0xc0, 0x39, 0x2b), QColor(0xec, 0xa8, 0xa0)},
 }};
 
-QChart* new_chart(const QString& title) {
-    auto* chart = new QChart;
+void set_up_chart(QChart* chart, const QString& title) {
     chart->setTitle(title);
     QFont font = chart->titleFont();
     font.setBold(true);
@@ -50,7 +50,6 @@ QChart* new_chart(const QString& title) {
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    return chart;
 }
 
 // The step between axis ticks: the smallest of 1, 2, 5, 10, 20, 50, … that keeps at most five steps,
@@ -87,21 +86,6 @@ QBarSet* bar_set(const QString& label, const QColor& colour) {
     return set;
 }
 
-// Category labels must differ: a second game on the same day gets "(2)", and so on.
-QStringList game_labels(const std::vector<GameBar>& games) {
-    QStringList labels;
-    for (const GameBar& game : games) {
-        const qsizetype year_end = game.date.indexOf(u'/');
-        QString label = year_end > 0 ? game.date.mid(year_end + 1) : game.date;
-        const QString base = label;
-        for (int copy = 2; labels.contains(label); ++copy) {
-            label = base + u'(' + QString::number(copy) + u')';
-        }
-        labels.append(label);
-    }
-    return labels;
-}
-
 QBarCategoryAxis* category_axis(const QStringList& labels) {
     auto* axis = new QBarCategoryAxis;
     axis->append(labels);
@@ -119,39 +103,41 @@ int largest(const std::vector<int>& values) {
 
 }  // namespace
 
-QStringList results_chart_tips(const std::vector<GameBar>& games) {
-    QStringList tips;
-    for (const GameBar& game : games) {
-        tips.append(game_bar_tooltip(game));
-    }
-    return tips;
-}
-
-QChart* results_chart(const std::vector<GameBar>& games) {
-    QChart* chart = new_chart(QStringLiteral(u"試合結果の推移"));
+void results_chart(QChart* chart, const ResultsTrend& trend, const std::vector<GameBar>& games) {
+    set_up_chart(chart, QStringLiteral(u"試合結果の推移"));
     auto* series = new QStackedBarSeries;
     auto* points = new QLineSeries;
     points->setName(QStringLiteral(u"勝点（累計）"));
     points->setColor(points_colour);
     points->setPointsVisible(true);
-    int most_for = 0;
-    int most_against = 0;
+    const auto sum = [](const std::array<int, 3>& counts) { return counts[0] + counts[1] + counts[2]; };
     for (const ResultColours& colours : result_colours) {
+        const auto result = static_cast<size_t>(colours.result);
+        QList<qreal> ups;
+        QList<qreal> downs;
+        for (const TrendBar& bar : trend.bars) {
+            ups.append(bar.goals_for[result]);
+            downs.append(-bar.conceded[result]);
+        }
         QBarSet* up = bar_set(result_text(colours.result), colours.up);
         QBarSet* down = bar_set(result_text(colours.result), colours.down);
-        for (const GameBar& game : games) {
-            const bool shown = game.score.result() == colours.result;
-            up->append(shown ? game.score.goals_for : 0);
-            down->append(shown ? -game.score.conceded : 0);
-        }
+        up->append(ups);
+        down->append(downs);
         series->append(up);
         series->append(down);
     }
-    for (size_t i = 0; i < games.size(); ++i) {
-        most_for = std::max(most_for, games[i].score.goals_for);
-        most_against = std::max(most_against, games[i].score.conceded);
-        points->append(static_cast<double>(i), games[i].points_after);
+    int most_for = 0;
+    int most_against = 0;
+    QList<QPointF> totals;
+    QStringList tips;
+    for (size_t i = 0; i < trend.bars.size(); ++i) {
+        const TrendBar& bar = trend.bars[i];
+        most_for = std::max(most_for, sum(bar.goals_for));
+        most_against = std::max(most_against, sum(bar.conceded));
+        totals.append(QPointF(static_cast<double>(i), bar.points_after));
+        tips.append(trend_bar_tooltip(trend, bar, games));
     }
+    points->append(totals);
     chart->addSeries(series);
     chart->addSeries(points);
     // One legend entry per result: the lighter bars below share it.
@@ -159,21 +145,20 @@ QChart* results_chart(const std::vector<GameBar>& games) {
     for (qsizetype i = 1; i < markers.size(); i += 2) {
         markers[i]->setVisible(false);
     }
-    QBarCategoryAxis* dates = category_axis(game_labels(games));
-    dates->setLabelsAngle(games.size() > 12 ? -90 : 0);
+    QBarCategoryAxis* dates = category_axis(trend_labels(trend, games));
+    dates->setLabelsAngle(trend.bars.size() > 12 ? -90 : 0);
     chart->addAxis(dates, Qt::AlignBottom);
     QValueAxis* goals =
         count_axis(-std::max(most_against, 1), std::max(most_for, 1), QStringLiteral(u"得点／失点"));
     chart->addAxis(goals, Qt::AlignLeft);
-    QValueAxis* total =
-        count_axis(0, std::max(games.empty() ? 0 : games.back().points_after, 3), QStringLiteral(u"勝点"));
+    QValueAxis* total = count_axis(0, std::max(trend.bars.empty() ? 0 : trend.bars.back().points_after, 3),
+                                   QStringLiteral(u"勝点"));
     chart->addAxis(total, Qt::AlignRight);
     series->attachAxis(dates);
     series->attachAxis(goals);
     points->attachAxis(dates);
     points->attachAxis(total);
-    // The points mark every game, a goalless draw included, so both show the game's tooltip.
-    const QStringList tips = results_chart_tips(games);
+    // The points mark every bar, a goalless draw included, so both show the bar's tooltip.
     auto show_tip = [tips](bool status, qsizetype index) {
         if (status && index >= 0 && index < tips.size()) {
             QToolTip::showText(QCursor::pos(), tips[index]);
@@ -185,11 +170,10 @@ QChart* results_chart(const std::vector<GameBar>& games) {
                      [show_tip](bool status, int index) { show_tip(status, index); });
     QObject::connect(points, &QLineSeries::hovered, points,
                      [show_tip](const QPointF& point, bool status) { show_tip(status, qRound(point.x())); });
-    return chart;
 }
 
-QChart* scorers_chart(const std::vector<SquadLine>& squad) {
-    QChart* chart = new_chart(QStringLiteral(u"得点・アシスト"));
+void scorers_chart(QChart* chart, const std::vector<SquadLine>& squad) {
+    set_up_chart(chart, QStringLiteral(u"得点・アシスト"));
     std::vector<SquadLine> scorers = scorers_order(squad);
     std::reverse(scorers.begin(), scorers.end());  // bars are drawn from the bottom up
     auto* series = new QHorizontalStackedBarSeries;
@@ -212,11 +196,10 @@ QChart* scorers_chart(const std::vector<SquadLine>& squad) {
     chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(members);
     series->attachAxis(counts);
-    return chart;
 }
 
-QChart* minutes_chart(const std::vector<SquadLine>& squad, double possible) {
-    QChart* chart = new_chart(QStringLiteral(u"出場時間"));
+void minutes_chart(QChart* chart, const std::vector<SquadLine>& squad, double possible) {
+    set_up_chart(chart, QStringLiteral(u"出場時間"));
     std::vector<SquadLine> ordered = minutes_order(squad);
     std::reverse(ordered.begin(), ordered.end());
     auto* series = new QHorizontalBarSeries;
@@ -244,11 +227,10 @@ QChart* minutes_chart(const std::vector<SquadLine>& squad, double possible) {
     chart->addAxis(percent, Qt::AlignBottom);
     series->attachAxis(members);
     series->attachAxis(percent);
-    return chart;
 }
 
-QChart* time_bands_chart(const TimeBands& bands) {
-    QChart* chart = new_chart(QStringLiteral(u"得点の時間帯"));
+void time_bands_chart(QChart* chart, const TimeBands& bands) {
+    set_up_chart(chart, QStringLiteral(u"得点の時間帯"));
     auto* series = new QBarSeries;
     QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
     QBarSet* conceded = bar_set(QStringLiteral(u"失点"), against_colour);
@@ -266,11 +248,10 @@ QChart* time_bands_chart(const TimeBands& bands) {
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(minutes);
     series->attachAxis(counts);
-    return chart;
 }
 
-QChart* goal_shape_chart(const QString& title, const LabelledCounts& counted) {
-    QChart* chart = new_chart(title);
+void goal_shape_chart(QChart* chart, const QString& title, const LabelledCounts& counted) {
+    set_up_chart(chart, title);
     auto* series = new QHorizontalBarSeries;
     QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
     QStringList labels = counted.labels;
@@ -285,11 +266,15 @@ QChart* goal_shape_chart(const QString& title, const LabelledCounts& counted) {
     chart->legend()->hide();
     QBarCategoryAxis* words = category_axis(labels);
     chart->addAxis(words, Qt::AlignLeft);
+    // QtCharts measures a word with full-width parentheses ("中央（エリア内）") short by about a
+    // character: room for one more keeps it inside the chart.
+    QMargins margins = chart->margins();
+    margins.setLeft(margins.left() + QFontMetrics(words->labelsFont()).horizontalAdvance(u'中'));
+    chart->setMargins(margins);
     QValueAxis* counts = count_axis(0, std::max(largest(counted.counts), 1), {});
     chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(words);
     series->attachAxis(counts);
-    return chart;
 }
 
 }  // namespace kl

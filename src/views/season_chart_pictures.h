@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/results_trend.h"
 #include "stats/season_charts.h"
 
 #include <QString>
@@ -8,22 +9,21 @@ class QChart;
 
 namespace kl {
 
-// The charts of the chart view, each built afresh from a computed season; the caller's chart view
-// takes the chart over. Texts are Japanese; names and opponents as stored.
+// The charts of the chart view, each drawn from a computed season into an empty chart. A chart view
+// shows the empty chart first, so that QtCharts lays the chart out once, at its size, when the
+// series and axes are in. Texts are Japanese; names and opponents as stored.
 
-// 試合結果の推移: a bar per game, goals for up and against down, coloured by the result, with the
-// points won so far on a second axis; hovering a bar shows the game.
-QChart* results_chart(const std::vector<GameBar>& games);
+// 試合結果の推移: a bar per game, month or season of the trend, goals for up and against down,
+// coloured by the result of their game, with the points won so far on a second axis; hovering a bar
+// shows its game, or its games' results.
+void results_chart(QChart* chart, const ResultsTrend& trend, const std::vector<GameBar>& games);
 // 得点・アシスト: goals and assists stacked per member, the top scorer on top.
-QChart* scorers_chart(const std::vector<SquadLine>& squad);
+void scorers_chart(QChart* chart, const std::vector<SquadLine>& squad);
 // 出場時間: each member's minutes as a share of the minutes possible, the most on top.
-QChart* minutes_chart(const std::vector<SquadLine>& squad, double possible);
+void minutes_chart(QChart* chart, const std::vector<SquadLine>& squad, double possible);
 // 得点の時間帯: goals for and against per band of minutes.
-QChart* time_bands_chart(const TimeBands& bands);
+void time_bands_chart(QChart* chart, const TimeBands& bands);
 // One of the three small charts of 得点の形.
-QChart* goal_shape_chart(const QString& title, const LabelledCounts& counted);
-
-// The texts of a results chart's bars, one per game, for the tooltips.
-QStringList results_chart_tips(const std::vector<GameBar>& games);
+void goal_shape_chart(QChart* chart, const QString& title, const LabelledCounts& counted);
 
 }  // namespace kl

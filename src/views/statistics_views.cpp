@@ -73,7 +73,7 @@ void fit_to_rows(QTreeView* list, int rows) {
                        list->header()->sizeHint().height() + rows * row_height + 2 * list->frameWidth() + 2);
 }
 
-// A read-only box of the personal breakdown, tall enough for its lines (a count box has one).
+// A read-only box of the personal breakdown in a fixed-pitch font; sized by fit_breakdown_box.
 QTextEdit* breakdown_box(QWidget* parent, int index) {
     auto* box = named(new QTextEdit(parent), indexed(u"tx_player", index));
     box->setReadOnly(true);
@@ -82,6 +82,13 @@ QTextEdit* breakdown_box(QWidget* parent, int index) {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFont(fixed_pitch_font(QFontInfo(box->font()).pixelSize()));
+    return box;
+}
+
+// Makes a breakdown box tall enough for its lines (a count box has one), and its tabs two
+// full-width blanks wide. It measures the box's font, whose loading is worth sparing a start that
+// never shows the personal view.
+void fit_breakdown_box(QTextEdit* box, int index) {
     const QFontMetrics metrics = box->fontMetrics();
     box->setTabStopDistance(metrics.horizontalAdvance(QStringLiteral(u"　　")));
     const int lines = index % 4 == 0 ? 1 : 8;
@@ -89,7 +96,6 @@ QTextEdit* breakdown_box(QWidget* parent, int index) {
     // Japanese text comes from a fallback font with taller lines than the box's own font.
     const int line_height = metrics.lineSpacing() * 3 / 2;
     box->setFixedSize(index % 4 == 0 ? px(3000) : px(2900), lines * line_height + frame + 2);
-    return box;
 }
 
 void select_text(QComboBox* combo, const QString& text) {
@@ -188,7 +194,6 @@ PersonalDataView::PersonalDataView(const md::DataStore& store, const SharedChoic
     // The list and the breakdown boxes scroll together inside pt_player.
     auto* content = new QWidget;
     lstv_player = statistics_list(content, QStringLiteral(u"lstv_player"), rows_, 1000);
-    fit_to_rows(lstv_player, position_row_count);
     fr_player->setParent(content);
     auto* boxes = new QGridLayout(fr_player);
     boxes->setContentsMargins(0, 0, 0, 0);
@@ -207,7 +212,6 @@ PersonalDataView::PersonalDataView(const md::DataStore& store, const SharedChoic
     column->addWidget(lstv_player, 0, Qt::AlignLeft);
     column->addSpacing(px(240));
     column->addWidget(fr_player);
-    content->adjustSize();
     pt_player->setWidget(content);
     pt_player->setFrameShape(QFrame::NoFrame);
     pt_player->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -312,6 +316,18 @@ void PersonalDataView::update() {
         tx_player[i]->setPlainText(QString(texts[i]).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
     }
     has_results_ = true;
+}
+
+void PersonalDataView::showEvent(QShowEvent* event) {
+    if (!boxes_fitted_) {
+        fit_to_rows(lstv_player, position_row_count);
+        for (size_t i = 0; i < tx_player.size(); ++i) {
+            fit_breakdown_box(tx_player[i], static_cast<int>(i));
+        }
+        pt_player->widget()->adjustSize();
+        boxes_fitted_ = true;
+    }
+    MainView::showEvent(event);
 }
 
 void PersonalDataView::sort_by_column(int column) {

@@ -111,10 +111,15 @@ class PersonalDataView : public MainView {
     std::array<QTextEdit*, 8> tx_player;
     std::array<QLineEdit*, 3> tx_copy;  // tx_copy(3..5), hidden
 
+  protected:
+    // The breakdown boxes take their sizes when the view is first shown.
+    void showEvent(QShowEvent* event) override;
+
   private:
     const md::DataStore& store_;
     StatsListModel* rows_;
     bool has_results_ = false;
+    bool boxes_fitted_ = false;
 };
 
 }  // namespace kl

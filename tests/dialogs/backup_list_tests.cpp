@@ -5,6 +5,7 @@
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace kl {
@@ -80,6 +81,48 @@ TEST_F(BackupList, RowsTellWhenWhoHowManyGamesAndWhatChangedNewestFirst) {
     EXPECT_TRUE(backup_rows_text(rows).endsWith(QStringLiteral(u"\tテストFC\t2\t\r\n")));
     // 開く offers the team files of the working directory only.
     EXPECT_EQ(team_files(), QStringList{team_file});
+}
+
+// バックアップから復元 reads each backup once: the rows come from summaries kept beside the backups,
+// as they would from the backups, and a backup changed since is read again.
+TEST_F(BackupList, SummariesKeptBesideTheBackupsGiveTheSameRows) {
+    store.game_lines.removeFirst();
+    save();
+    store.member_list = QStringLiteral(u"佐藤,鈴木");
+    save();
+    save();
+    const std::vector<BackupRow> read_in_full = backup_rows(team_file);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral(u"backup/team.summaries")));  // reports keep nothing
+    std::vector<QByteArray> backups;
+    for (const BackupRow& row : read_in_full) {
+        backups.push_back(read_bytes(row.file));
+    }
+
+    const auto listed = [] {
+        BackupSummaryCache cache(team_file);
+        return backup_rows(team_file, cache);
+    };
+    for (int opening = 0; opening < 2; ++opening) {
+        const std::vector<BackupRow> rows = listed();
+        ASSERT_EQ(rows.size(), read_in_full.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].cells(), read_in_full[i].cells());
+        }
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral(u"backup/team.summaries")));
+    }
+    for (size_t i = 0; i < backups.size(); ++i) {
+        EXPECT_EQ(read_bytes(read_in_full[i].file), backups[i]);
+    }
+
+    test::write_bytes(read_in_full[1].file, QByteArray("\x82"));
+    const BackupRow unreadable = listed()[1];
+    EXPECT_FALSE(unreadable.readable());
+    // Told again from its summary, as read.
+    EXPECT_EQ(listed()[1].cells(), unreadable.cells());
+    EXPECT_EQ(listed()[1].refusal().text, backup_rows(team_file)[1].refusal().text);
+    // A damaged store of summaries is made anew.
+    test::write_bytes(QStringLiteral(u"backup/team.summaries"), QByteArray("KLBS\0\0\0\1\xff\xff\xff\xff"));
+    EXPECT_EQ(backup_rows_text(listed()), backup_rows_text(backup_rows(team_file)));
 }
 
 TEST_F(BackupList, ADeletedGameComesBackAndTheRestoreCanItselfBeUndone) {

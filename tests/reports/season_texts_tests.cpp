@@ -60,6 +60,43 @@ TEST(SeasonTexts, AGameBarTellsDateOpponentScoreAndResult) {
     EXPECT_EQ(result_text(game.score.result()), QStringLiteral(u"敗"));
 }
 
+std::vector<GameBar> games_on(std::initializer_list<const char16_t*> dates) {
+    std::vector<GameBar> games;
+    int points = 0;
+    for (const char16_t* date : dates) {
+        GameBar game;
+        game.date = QString::fromUtf16(date);
+        game.start_time = QStringLiteral(u"10:00");
+        game.opponent = QStringLiteral(u"青葉FC");
+        game.score = {games.size() % 2 == 0 ? 2 : 0, 1, 0, 0, 0, 0};
+        points += points_of(game.score.result());
+        game.points_after = points;
+        games.push_back(game);
+    }
+    return games;
+}
+
+TEST(SeasonTexts, TrendBarsAreLabelledByDayMonthOrSeason) {
+    const std::vector<GameBar> games =
+        games_on({u"2023/04/01", u"2023/04/01", u"2024/04/01", u"2024/04/08", u"2024/05/06"});
+    const ResultsTrend by_game = results_trend(games, 10);
+    EXPECT_EQ(trend_labels(by_game, games),
+              (QStringList{QStringLiteral(u"04/01"), QStringLiteral(u"04/01(2)"), QStringLiteral(u"04/01(3)"),
+                           QStringLiteral(u"04/08"), QStringLiteral(u"05/06")}));
+    EXPECT_EQ(trend_bar_tooltip(by_game, by_game.bars[1], games),
+              QStringLiteral(u"2023/04/01 10:00\n青葉FC\n0-1　敗"));
+
+    const ResultsTrend by_month = results_trend(games, 4);
+    EXPECT_EQ(
+        trend_labels(by_month, games),
+        (QStringList{QStringLiteral(u"2023/04"), QStringLiteral(u"2024/04"), QStringLiteral(u"2024/05")}));
+    EXPECT_EQ(trend_bar_tooltip(by_month, by_month.bars[1], games),
+              QStringLiteral(u"2024/04（2試合）\n1勝 0分 1敗\n得点 2　失点 2\n勝点 3（累計 6）"));
+    const ResultsTrend by_season = results_trend(games, 2);
+    EXPECT_EQ(trend_labels(by_season, games),
+              (QStringList{QStringLiteral(u"2023年"), QStringLiteral(u"2024年")}));
+}
+
 TEST(SeasonTexts, TheTextIsTabSeparatedBlocksBeginningWithTheBreakdown) {
     GameBuilder won;
     won.goal(10, QStringLiteral(u"S10"), QStringLiteral(u"S9"))

@@ -55,7 +55,9 @@ class GraphView : public test::MainWindowOnTeam {
         find<QAction>(u"tb_main_graph")->trigger();
     }
     GraphDataView* view() { return find<GraphDataView>(u"fr_data_4"); }
+    // A chart, its page shown first: a page's charts are drawn when it is shown.
     QChart* chart(int index) {
+        view()->ts_graph->setCurrentIndex(std::min(index, GraphDataView::chart_page_count - 1));
         return find<QChartView>(QStringLiteral(u"pt_graph_") + QString::number(index))->chart();
     }
     // The labels of a chart's bars, and how many values its first bar set holds.
@@ -152,6 +154,79 @@ TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     EXPECT_EQ(squad_rows(), 0);
     EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
     EXPECT_FALSE(view()->computed());
+}
+
+// More games than fit the page's width: the results trend shows months, each bar exact, while the
+// text of the view keeps every game.
+class GraphViewOfALongSeason : public test::MainWindowOnTeam {
+  protected:
+    void SetUp() override {
+        InTemporaryFolder::SetUp();
+        QStringList lines = {QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"),
+                             QStringLiteral(u"[試合データ]")};
+        for (int day = 1; day <= 60; ++day) {
+            GameBuilder game;
+            const int month = 4 + (day - 1) / 20;
+            game.date = QStringLiteral(u"2006/%1/%2")
+                            .arg(month, 2, 10, QLatin1Char('0'))
+                            .arg((day - 1) % 20 + 1, 2, 10, QLatin1Char('0'));
+            if (day % 3 == 0) {
+                game.goal(10, QStringLiteral(u"S10"));
+            }
+            lines.append(game.line());
+        }
+        start_on(lines);
+        find<QAction>(u"tb_main_graph")->trigger();
+        find<QPushButton>(u"cm_graph")->click();
+    }
+};
+
+TEST_F(GraphViewOfALongSeason, TheTrendGroupsGamesByMonthAndTheTextKeepsEveryGame) {
+    auto* months = qobject_cast<QBarCategoryAxis*>(
+        find<QChartView>(u"pt_graph_0")->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(months, nullptr);
+    EXPECT_EQ(months->categories(), (QStringList{QStringLiteral(u"2006/04"), QStringLiteral(u"2006/05"),
+                                                 QStringLiteral(u"2006/06")}));
+    auto* results = qobject_cast<QAbstractBarSeries*>(find<QChartView>(u"pt_graph_0")->chart()->series()[0]);
+    // Each month: 7 wins (a goal each) and 13 goalless draws; the bar of the wins' goals shows 7.
+    EXPECT_EQ(results->barSets()[0]->at(1), 7);
+    emit results->hovered(true, 1, results->barSets()[0]);
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral(u"2006/05（20試合）\n7勝 13分 0敗\n得点 7　失点 0\n勝点 34（累計 66）"));
+    emit results->hovered(false, 1, results->barSets()[0]);
+    find<QAction>(u"menu_copy")->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral(u"2006/06/20\t10:00\t")));
+}
+
+// Wide enough for a bar per game, the trend shows each game again; narrow again, the months.
+TEST_F(GraphViewOfALongSeason, TheTrendFollowsTheWidthOfItsPage) {
+    const auto bars = [this] {
+        QApplication::processEvents();  // the page's new width is looked at once the resizing is done
+        QApplication::processEvents();
+        auto* axis = qobject_cast<QBarCategoryAxis*>(
+            find<QChartView>(u"pt_graph_0")->chart()->axes(Qt::Horizontal).value(0));
+        return axis != nullptr ? axis->count() : -1;
+    };
+    window->resize(3200, 1000);
+    EXPECT_EQ(bars(), 60);
+    window->resize(720, 640);
+    EXPECT_EQ(bars(), 3);
+}
+
+// The games changed while the charts were not shown: they are empty when shown again, and neither
+// printed nor copied as the last computation.
+TEST_F(GraphView, ChartsOfGamesChangedMeanwhileAreEmptyWhenShownAgain) {
+    update();
+    ASSERT_EQ(bars(0), 3);
+    find<QAction>(u"tb_main_12")->trigger();
+    window->refresh_game_lists();
+    EXPECT_FALSE(view()->computed());
+    find<QAction>(u"tb_main_graph")->trigger();
+    EXPECT_EQ(bars(0), 0);
+    EXPECT_EQ(squad_rows(), 0);
+    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
+    find<QAction>(u"menu_print")->trigger();
+    EXPECT_EQ(answerer_.last_text(), QStringLiteral(u"印刷するデータがありません。"));
 }
 
 TEST_F(GraphView, TheFilterIsCheckedAsInTheTeamView) {
