@@ -12,6 +12,7 @@
 #include "views/fm_help.h"
 #include "views/fm_main.h"
 #include "views/graph_data_view.h"
+#include "widgets/child_window.h"
 #include "widgets/japanese_ui.h"
 
 #include <QAction>
@@ -579,6 +580,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The pictures show the program as it runs: Qt's own texts in Japanese too, and its 9-point font.
     kl::use_japanese_ui();
+    kl::keep_windows_on_screen();
     QFont font = QApplication::font();
     font.setPointSize(9);
     QApplication::setFont(font);
