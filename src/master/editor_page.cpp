@@ -22,7 +22,8 @@ QWidget* EditorPage::build_list_half(const QString& kind, const QStringList& hea
     list_view_->setRootIsDecorated(false);
     list_view_->setAllColumnsShowFocus(true);
     list_view_->setHeaderLabels(headers);
-    fit_columns(list_view_, widths);
+    // Every field of a meeting or formation is read at a glance: the window makes room for them.
+    fit_columns(list_view_, widths, ListWidth::shows_columns);
     const QString button = QStringLiteral(u"cm_") + kind;
     add_button_ = named(new QPushButton(QStringLiteral(u"追加"), page), button + QStringLiteral(u"_add"));
     change_button_ =

@@ -5,8 +5,10 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeView>
 #include <algorithm>
+#include <numeric>
 
 namespace kl {
 namespace {
@@ -16,8 +18,12 @@ namespace {
 // width only moves the last column's edge.
 class ColumnFitter : public QObject {
   public:
-    ColumnFitter(QTreeView* list, std::vector<int> design_twips)
-        : QObject(list), list_(list), viewport_(list->viewport()), design_twips_(std::move(design_twips)) {
+    ColumnFitter(QTreeView* list, std::vector<int> design_twips, ListWidth width)
+        : QObject(list),
+          list_(list),
+          viewport_(list->viewport()),
+          design_twips_(std::move(design_twips)),
+          width_(width) {
         list->header()->setStretchLastSection(false);
         viewport_->installEventFilter(this);
         QAbstractItemModel* model = list->model();
@@ -66,6 +72,12 @@ class ColumnFitter : public QObject {
             const int cells = static_cast<const QAbstractItemView*>(list_)->sizeHintForColumn(column);
             content_.push_back(std::max(cells, header_width));
         }
+        if (width_ == ListWidth::shows_columns) {
+            const std::vector<int> widths = fitted_column_widths(design_, content_, 0);
+            list_->setMinimumWidth(std::accumulate(widths.begin(), widths.end(), 0) +
+                                   2 * list_->frameWidth() +
+                                   list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_));
+        }
         lay_out();
     }
 
@@ -85,13 +97,14 @@ class ColumnFitter : public QObject {
     std::vector<int> columns_;  // the shown columns, by their index
     std::vector<int> design_;
     std::vector<int> content_;
+    ListWidth width_;
     bool pending_ = false;
 };
 
 }  // namespace
 
-void fit_columns(QTreeView* list, const std::vector<int>& design_twips) {
-    new ColumnFitter(list, design_twips);
+void fit_columns(QTreeView* list, const std::vector<int>& design_twips, ListWidth width) {
+    new ColumnFitter(list, design_twips, width);
 }
 
 }  // namespace kl

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTreeView>
@@ -128,6 +129,8 @@ TEST_F(ListCells, TheWindowsShowEveryCellWhole) {
     tabs->setCurrentIndex(4);
     settle();
     expect_cells_fit(list_in(master, u"lstv_meeting"));
+    // A meeting's fields are read without scrolling sideways: the window made room for them.
+    EXPECT_EQ(list_in(master, u"lstv_meeting")->horizontalScrollBar()->maximum(), 0);
     test::find_child<QPushButton>(master, u"cm_cancel")->click();
     settle();
 
