@@ -1,51 +1,25 @@
 #include "app/data_folder.h"
+#include "app/demo_season.h"
 #include "app/file_handoff.h"
 #include "app/single_instance.h"
+#include "app/start_arguments.h"
 #include "store/data_store.h"
 #include "views/fm_main.h"
+#include "widgets/child_window.h"
 #include "widgets/fonts.h"
 #include "widgets/japanese_ui.h"
 #include "widgets/message_box.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
+#include <variant>
 
 namespace {
 
 const QString application_id = QStringLiteral(u"org.kickledger.Kickledger");
-
-struct StartArguments {
-    QString data_folder;  // absolute
-    QString file;         // absolute, or empty when no file was named
-};
-
-// kickledger [--data-folder FOLDER] [FILE.kld]. --help, --version and bad usage end the program here.
-StartArguments parse_arguments(const QApplication& application) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(u"Kickledger: サッカーチームの試合記録"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption data_folder(QStringLiteral(u"data-folder"),
-                                         QStringLiteral(u"データフォルダ（既定は ~/Kickledger）"),
-                                         QStringLiteral(u"FOLDER"));
-    parser.addOption(data_folder);
-    parser.addPositionalArgument(QStringLiteral(u"FILE.kld"), QStringLiteral(u"開くチームデータファイル"),
-                                 QStringLiteral(u"[FILE.kld]"));
-    parser.process(application);
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fputs("kickledger: only one file can be opened at a time\n", stderr);
-        parser.showHelp(1);
-    }
-    // Both are named relative to where the program was started, before it enters its data folder.
-    return {QFileInfo(parser.isSet(data_folder) ? parser.value(data_folder) : kl::default_data_folder())
-                .absoluteFilePath(),
-            files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath()};
-}
 
 QIcon program_icon() {
     QIcon icon;
@@ -66,20 +40,48 @@ int hand_over(const QString& file) {
     return 1;
 }
 
+// The given file, or the demo season's copy in the data folder (with a message when there is none).
+QString file_to_open(const kl::StartArguments& arguments) {
+    if (!arguments.demo) {
+        return arguments.file;
+    }
+    const kl::PlacedDemo demo = kl::place_demo_season(
+        kl::find_demo_season(QCoreApplication::applicationDirPath()), arguments.data_folder);
+    if (!demo.failure.isEmpty()) {
+        kl::show_message({QStringLiteral(u"エラー"), demo.failure});
+    }
+    return demo.file;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the window system is needed: --help and --version work
+    // without a display.
+    QStringList words;
+    for (int i = 1; i < argc; ++i) {
+        words.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const std::variant<kl::StartArguments, kl::CommandLineAnswer> read = kl::read_start_arguments(
+        words, QDir::currentPath(), kl::default_data_folder(), QStringLiteral(KL_VERSION));
+    if (const auto* answer = std::get_if<kl::CommandLineAnswer>(&read)) {
+        std::fputs(answer->text.toLocal8Bit().constData(), answer->is_error() ? stderr : stdout);
+        return answer->exit_code;
+    }
+    const kl::StartArguments& arguments = std::get<kl::StartArguments>(read);
+
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(KL_VERSION));
     QGuiApplication::setDesktopFileName(application_id);
     QApplication::setWindowIcon(program_icon());
     kl::use_japanese_ui();
+    kl::keep_windows_on_screen();
     kl::use_program_font();
-    const StartArguments arguments = parse_arguments(application);
+    const QString file = file_to_open(arguments);
 
     kl::SingleInstance instance;
     if (!instance.acquire()) {
-        return hand_over(arguments.file);
+        return hand_over(file);
     }
     // Without the socket only the hand-over from second starts is lost; the program runs on.
     kl::FileHandoffServer handoff;
@@ -92,12 +94,13 @@ int main(int argc, char* argv[]) {
     }
     md::DataStore store;
     kl::fm_main window(store);
-    QObject::connect(&handoff, &kl::FileHandoffServer::file_handed, &window, [&window](const QString& file) {
-        window.bring_to_front();
-        if (!file.isEmpty()) {
-            window.open_given_file(file);
-        }
-    });
-    window.start(arguments.file);
+    QObject::connect(&handoff, &kl::FileHandoffServer::file_handed, &window,
+                     [&window](const QString& handed) {
+                         window.bring_to_front();
+                         if (!handed.isEmpty()) {
+                             window.open_given_file(handed);
+                         }
+                     });
+    window.start(file);
     return QApplication::exec();
 }

@@ -78,8 +78,10 @@ md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name
     store.clear_data_store();
     store.data_file_path = open_before;
     store.start_mode = mode;
-    if (!first_start && !store.data_file_path.isEmpty() && store.start_mode == md::StartMode::fixed_file) {
-        store.start_file_path = store.data_file_path;
+    if (!first_start && store.start_mode == md::StartMode::fixed_file) {
+        // The file open before stays the one to start with; with none open, as after a start that
+        // found no file, the new file becomes it, as 開く makes a file chosen then.
+        store.start_file_path = store.data_file_path.isEmpty() ? file_name : store.data_file_path;
     }
     // Read back as written, so that the next save knows the file as the program left it.
     if (!store.load_team_file(file_name).ok()) {

@@ -1,6 +1,7 @@
 #include "fm_backup.h"
 
 #include "widgets/child_window.h"
+#include "widgets/list_columns.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/store_actions.h"
@@ -27,10 +28,7 @@ fm_backup::fm_backup(md::DataStore& store, const QWidget* owner)
     lst_backup->setHeaderLabels({QStringLiteral(u"日時"), QStringLiteral(u"チーム名"),
                                  QStringLiteral(u"試合数"), QStringLiteral(u"変更内容")});
     // What changed takes the rest of the width.
-    const int widths[] = {2250, 1800, 900};
-    for (int column = 0; column < 3; ++column) {
-        lst_backup->setColumnWidth(column, column_width(lst_backup, widths[column]));
-    }
+    fit_columns(lst_backup, {2250, 1800, 900});
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

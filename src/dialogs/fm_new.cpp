@@ -5,6 +5,7 @@
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -55,6 +56,7 @@ fm_new::fm_new(md::DataStore& store, const QWidget* owner, bool first_start)
     });
     connect(cm_ok, &QPushButton::clicked, this, &fm_new::create);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+    press_on_enter(cm_ok);
     // On a first start there is no main window to return to: キャンセル does nothing.
     cm_cancel->setEnabled(!first_start_);
     if (owner != nullptr && !first_start_) {

@@ -5,6 +5,7 @@
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -38,6 +39,7 @@ fm_open::fm_open(md::DataStore& store, const QWidget* owner, OpenPurpose purpose
     connect(cm_ok, &QPushButton::clicked, this, &fm_open::accept);
     connect(flst, &QListWidget::itemDoubleClicked, this, &fm_open::accept);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+    press_on_enter(cm_ok);
 }
 
 void fm_open::accept() {

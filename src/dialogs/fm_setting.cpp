@@ -6,6 +6,7 @@
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -72,8 +73,9 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     op_input_file[last_file ? 1 : 0]->setChecked(true);
     tx_input_file->setEnabled(!last_file);
     cm_input_file->setEnabled(!last_file);
+    // The file the next start opens, which need not be the one open now.
     if (!last_file) {
-        tx_input_file->setText(store.data_file_path);
+        tx_input_file->setText(store.start_file_path);
     }
     ck_game_input->setChecked(store.keyboard_entry);
     const bool add_names = store.keyboard_entry && store.add_typed_names;
@@ -106,6 +108,7 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+    close_on_escape(this);
 }
 
 void fm_setting::changed() const {

@@ -1,6 +1,7 @@
 #include "event_panels.h"
 
 #include "widgets/back_colour.h"
+#include "widgets/list_columns.h"
 #include "widgets/naming.h"
 #include "widgets/row_choice.h"
 #include "widgets/twips.h"
@@ -104,7 +105,7 @@ QWidget* EventPageView::build_lists() {
     lstv_sm->setRootIsDecorated(false);
     lstv_sm->setHeaderHidden(true);
     lstv_sm->setColumnCount(2);
-    lstv_sm->setColumnWidth(0, px(500));
+    fit_columns(lstv_sm, {500});
     lstv_sm->setFixedWidth(px(2100));
     lb_rm = named(new QLabel(QStringLiteral(u"リザーブメンバー"), column), QStringLiteral(u"lb_rm"));
     lst_rm = named(new QListWidget(column), QStringLiteral(u"lst_rm"));
@@ -348,14 +349,8 @@ QWidget* EventPageView::build_timeline() {
     lstv_event->setRootIsDecorated(false);
     lstv_event->setHeaderLabels(
         {QStringLiteral(u"時間"), QStringLiteral(u"イベント"), QStringLiteral(u"内容")});
-    lstv_event->setColumnWidth(0, column_width(lstv_event, 500));
-    // The longest kind, フォーメーション変更, fits its column.
-    lstv_event->setColumnWidth(
-        1, std::max(column_width(lstv_event, 1500),
-                    lstv_event->fontMetrics().horizontalAdvance(QStringLiteral(u"フォーメーション変更")) +
-                        lstv_event->fontMetrics().height()));
     // A line is read in full: 内容 is as wide as its longest line, and the list scrolls sideways.
-    lstv_event->header()->setStretchLastSection(false);
+    fit_columns(lstv_event, {500, 1500});
     lstv_event->setTextElideMode(Qt::ElideNone);
     lstv_event->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(area);
@@ -710,6 +705,7 @@ void EventPageView::sync_details() {
         const DetailPanelControls& controls = detail_panels[static_cast<size_t>(i)];
         paint_button(details_button(DetailPanel(i)), page.details_done[static_cast<size_t>(i)]);
         const bool open = page.open_panel == DetailPanel(i);
+        const bool opening = open && !controls.frame->isVisibleTo(this);
         if (open != controls.frame->isVisibleTo(this)) {
             controls.frame->setVisible(open);
             // The panel takes the list's upper part: the last lines stay in sight below it.
@@ -730,6 +726,18 @@ void EventPageView::sync_details() {
             }
             buttons->setExclusive(true);
         }
+        if (opening) {
+            focus_first_group(controls);
+        }
+    }
+}
+
+// A panel opens with the focus in its first group (部位): on the chosen option, else the first.
+void EventPageView::focus_first_group(const DetailPanelControls& controls) {
+    QButtonGroup* body = controls.groups[0];
+    QAbstractButton* target = body->checkedButton() != nullptr ? body->checkedButton() : body->button(0);
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -752,7 +760,6 @@ void EventPageView::sync_events() {
         }
         lstv_event->addTopLevelItem(item);
     }
-    lstv_event->resizeColumnToContents(2);
     lstv_event->scrollToBottom();
 }
 

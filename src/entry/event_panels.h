@@ -133,6 +133,7 @@ class EventPageView : public QWidget {
     void sync_member_panels();
     void sync_goal_panel();
     void sync_details();
+    static void focus_first_group(const DetailPanelControls& controls);
     void sync_events();
     void sync_shoot_out();
     void show_cleared_page();

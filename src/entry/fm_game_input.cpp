@@ -12,6 +12,7 @@
 #include "widgets/row_choice.h"
 #include "widgets/store_actions.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -95,6 +96,8 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner,
     }
     show_page(0);
     centre_over(this, owner);
+    opened_info_ = page1_info();
+    close_on_escape(this, [this] { escape(); });
 }
 
 QWidget* fm_game_input::build_page1() {
@@ -198,8 +201,14 @@ QWidget* fm_game_input::build_page2() {
         starter_rows->addWidget(button, row, 0);
         starter_rows->addWidget(tx_member[static_cast<size_t>(row)], row, 1);
         connect(button, &QPushButton::clicked, this, [this, row] {
+            const bool filling = lineup_.starters[static_cast<size_t>(row)].isEmpty();
             lineup_.click_position(row);
             sync_lineup();
+            // Space fills row after row: the focus goes on to the next empty row, then to the reserves.
+            if (filling && !lineup_.starters[static_cast<size_t>(row)].isEmpty()) {
+                const std::optional<int> next = lineup_.next_empty_row(row);
+                (next ? static_cast<QWidget*>(cm_poji[static_cast<size_t>(*next)]) : cm_r_add)->setFocus();
+            }
         });
     }
     auto* reserve_rows = new QVBoxLayout(reserves);
@@ -409,15 +418,30 @@ void fm_game_input::show_correction() {
     sync_lineup();
 }
 
-void fm_game_input::next_from_page1() {
+GameInfo fm_game_input::page1_info() const {
     const int used = box_in_use();
-    const GameInfo info{cb_writer[static_cast<size_t>(used)]->currentText(),
-                        tx_date->text(),
-                        cb_time_h->currentText(),
-                        cb_time_m->currentText(),
-                        cb_ground[static_cast<size_t>(used)]->currentText(),
-                        cb_team[static_cast<size_t>(used)]->currentText(),
-                        cb_meeting->currentIndex() >= 0 ? cb_meeting->currentText() : QString()};
+    return {cb_writer[static_cast<size_t>(used)]->currentText(),
+            tx_date->text(),
+            cb_time_h->currentText(),
+            cb_time_m->currentText(),
+            cb_ground[static_cast<size_t>(used)]->currentText(),
+            cb_team[static_cast<size_t>(used)]->currentText(),
+            cb_meeting->currentIndex() >= 0 ? cb_meeting->currentText() : QString()};
+}
+
+// Esc: the window closes, after a question when it holds something entered.
+void fm_game_input::escape() {
+    if (entry_started(opened_info_, page1_info(), went_past_page1_)) {
+        const md::UserMessage question = discard_entry_question();
+        if (!ask_yes_no(question.title, question.text)) {
+            return;
+        }
+    }
+    close();
+}
+
+void fm_game_input::next_from_page1() {
+    const GameInfo info = page1_info();
     const std::optional<int> corrected = correction_ ? std::optional(correction_->position) : std::nullopt;
     if (const std::optional<md::UserMessage> refusal = check_game_info(info, store_, corrected)) {
         show_message(*refusal);
@@ -426,6 +450,7 @@ void fm_game_input::next_from_page1() {
     if (const std::optional<md::Meeting> rules = rules_for(info.meeting)) {
         fixed_fields_ = game_info_fields(info, *rules);
     }
+    went_past_page1_ = true;
     show_page(1);
 }
 

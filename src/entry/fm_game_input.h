@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_correction.h"
+#include "game_info.h"
 #include "lineup.h"
 #include "store/data_store.h"
 
@@ -74,6 +75,8 @@ class fm_game_input : public QWidget {
     void fill_lists();
     void show_page(int page);
     QWidget* first_input(int page) const;
+    GameInfo page1_info() const;
+    void escape();
     void next_from_page1();
     void next_from_page2();
     void back_from_page3();
@@ -92,6 +95,8 @@ class fm_game_input : public QWidget {
     QStringList fixed_fields_;  // event_fields 0-42 once pages 1 and 2 are done
     QStackedLayout* pages_ = nullptr;
     int page_ = 0;
+    GameInfo opened_info_;  // page 1 as the window opened
+    bool went_past_page1_ = false;
 };
 
 }  // namespace kl

@@ -103,10 +103,33 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
     return std::nullopt;
 }
 
+bool GameInfo::operator==(const GameInfo& other) const {
+    return recorder == other.recorder && date == other.date && hour == other.hour && minute == other.minute &&
+           ground == other.ground && opponent == other.opponent && meeting == other.meeting;
+}
+
 QStringList game_info_fields(const GameInfo& info, const md::Meeting& meeting) {
     return {info.recorder,    info.date,         start_time(info),   info.ground,        info.opponent,
             meeting.name,     meeting.game_time, meeting.extra_time, meeting.extra_mode, meeting.extra_length,
             meeting.shoot_out};
+}
+
+std::optional<md::UserMessage> check_team_file_open(const md::DataStore& store) {
+    if (!store.data_file_path.isEmpty()) {
+        return std::nullopt;
+    }
+    return input_error(
+        QStringLiteral(u"チームデータファイルが開かれていません。　「新規作成」　か　「開く」　でファイルを選"
+                       u"択して下さい。"));
+}
+
+bool entry_started(const GameInfo& opened, const GameInfo& now, bool went_past_page1) {
+    return went_past_page1 || !(now == opened);
+}
+
+md::UserMessage discard_entry_question() {
+    return {QStringLiteral(u"入力の中止"),
+            QStringLiteral(u"入力した内容は保存されません。閉じてもよろしいですか？")};
 }
 
 }  // namespace kl

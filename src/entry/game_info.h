@@ -43,6 +43,8 @@ struct GameInfo {
     QString ground;
     QString opponent;
     QString meeting;  // empty when none is chosen
+
+    bool operator==(const GameInfo& other) const;
 };
 
 QString start_time(const GameInfo& info);
@@ -54,5 +56,17 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
 
 // event_fields 0-10: the game information and the chosen meeting's rules.
 QStringList game_info_fields(const GameInfo& info, const md::Meeting& meeting);
+
+// --- Opening and leaving the wizard ---
+
+// 入力 while no team file is open: what to do instead. Nothing when a file is open.
+std::optional<md::UserMessage> check_team_file_open(const md::DataStore& store);
+
+// Whether the wizard holds something the user entered: page 1 is no longer as it opened, or the
+// entry went on past it.
+bool entry_started(const GameInfo& opened, const GameInfo& now, bool went_past_page1);
+
+// The question Esc asks before the wizard closes on something entered.
+md::UserMessage discard_entry_question();
 
 }  // namespace kl

@@ -91,6 +91,16 @@ void Lineup::delete_reserve() {
     }
 }
 
+std::optional<int> Lineup::next_empty_row(int row) const {
+    for (int step = 1; step <= starting_rows; ++step) {
+        const int next = (row + step) % starting_rows;
+        if (row_in_play(next) && starters[static_cast<size_t>(next)].isEmpty()) {
+            return next;
+        }
+    }
+    return std::nullopt;
+}
+
 int Lineup::filled_starters() const {
     int filled = 0;
     for (int row = 0; row < starting_rows; ++row) {

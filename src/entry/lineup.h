@@ -51,6 +51,10 @@ struct Lineup {
     // 削除: the last filled reserve slot back to the list.
     void delete_reserve();
 
+    // The row the line-up is filled at next after row: the first empty row in play below it, then
+    // from the top; none when every row in play is filled.
+    std::optional<int> next_empty_row(int row) const;
+
     int filled_starters() const;
     // In keyboard mode the starting rows and the reserve slots up to the first empty one take typing.
     int first_empty_reserve() const;

@@ -1,11 +1,10 @@
 #include "editor_page.h"
 
 #include "line_edits.h"
+#include "widgets/list_columns.h"
 #include "widgets/naming.h"
-#include "widgets/twips.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QTreeWidget>
@@ -23,10 +22,8 @@ QWidget* EditorPage::build_list_half(const QString& kind, const QStringList& hea
     list_view_->setRootIsDecorated(false);
     list_view_->setAllColumnsShowFocus(true);
     list_view_->setHeaderLabels(headers);
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
-        list_view_->setColumnWidth(column, column_width(list_view_, widths[static_cast<size_t>(column)]));
-    }
-    list_view_->header()->setStretchLastSection(false);
+    // Every field of a meeting or formation is read at a glance: the window makes room for them.
+    fit_columns(list_view_, widths, ListWidth::shows_columns);
     const QString button = QStringLiteral(u"cm_") + kind;
     add_button_ = named(new QPushButton(QStringLiteral(u"追加"), page), button + QStringLiteral(u"_add"));
     change_button_ =

@@ -1,6 +1,7 @@
 #include "fm_name_import.h"
 
 #include "store/text_file.h"
+#include "widgets/list_columns.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -56,9 +56,7 @@ fm_name_import::fm_name_import(NameList list, const QStringList& listed, QWidget
     lstv_import->setRootIsDecorated(false);
     lstv_import->setUniformRowHeights(true);
     lstv_import->setHeaderLabels({QStringLiteral(u"行"), name_list_heading(list), QStringLiteral(u"結果")});
-    lstv_import->setColumnWidth(0, px(600));
-    lstv_import->setColumnWidth(1, px(2400));
-    lstv_import->header()->setStretchLastSection(true);
+    fit_columns(lstv_import, {600, 2400});
     cm_import_add->setEnabled(false);
 
     auto* sources = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "widgets/child_window.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
+#include "widgets/window_keys.h"
 
 #include <QPushButton>
 #include <QStackedLayout>
@@ -48,6 +49,7 @@ fm_setting_input::fm_setting_input(md::DataStore& store, const QWidget* owner)
 
     // The data are saved at each change; closing drops nothing but a half-filled editor.
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
+    close_on_escape(this);
     connect(ts_setting, &QTabBar::currentChanged, this, &fm_setting_input::show_tab);
     for (EditorPage* page : std::initializer_list<EditorPage*>{formation_page_, meeting_page_}) {
         connect(page, &EditorPage::team_file_reloaded, this, &fm_setting_input::show_reloaded_file);

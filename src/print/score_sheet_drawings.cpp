@@ -136,11 +136,11 @@ void paint_form_heading(MillimetrePainter& mm, const ScoreSheetForm& form) {
     mm.cell(118, 1, 62, 8, form.team_name, 11, Qt::AlignCenter, true);
     const std::array<std::pair<QString, QString>, 6> fields = {
         {{QStringLiteral(u"日付"), form.date},
-         {QStringLiteral(u"開始時刻"), form.start_time},
-         {QStringLiteral(u"グラウンド"), form.ground},
+         {QStringLiteral(u"開始時間"), form.start_time},
+         {QStringLiteral(u"場所"), form.ground},
          {QStringLiteral(u"対戦相手"), form.opponent},
          {QStringLiteral(u"大会名"), form.meeting},
-         {QStringLiteral(u"記録者"), form.recorder}}};
+         {QStringLiteral(u"起票者"), form.recorder}}};
     for (size_t i = 0; i < fields.size(); ++i) {
         const double x = static_cast<double>(i % 3) * 60;
         const double y = 13 + static_cast<double>(i / 3) * 8;
@@ -221,7 +221,8 @@ void paint_form_timeline(MillimetrePainter& mm, const ScoreSheetForm& form) {
 }
 
 // Where a position stands on the sketch, attacking upwards: its line from the top (0-1) and whether
-// it plays on a wing.
+// it plays on a wing. The midfield stands far enough up that the names below its marks end short of
+// the halfway line and the centre circle, and the defensive midfield's marks start below the line.
 struct PitchSpot {
     double line;
     bool wide;
@@ -229,9 +230,9 @@ struct PitchSpot {
 
 PitchSpot pitch_spot(const QString& code) {
     static const std::map<QString, PitchSpot> spots = {
-        {QStringLiteral(u"CF"), {0.12, false}}, {QStringLiteral(u"WF"), {0.12, true}},
-        {QStringLiteral(u"OH"), {0.30, false}}, {QStringLiteral(u"SH"), {0.45, true}},
-        {QStringLiteral(u"CH"), {0.45, false}}, {QStringLiteral(u"DH"), {0.58, false}},
+        {QStringLiteral(u"CF"), {0.06, false}}, {QStringLiteral(u"WF"), {0.06, true}},
+        {QStringLiteral(u"OH"), {0.20, false}}, {QStringLiteral(u"SH"), {0.33, true}},
+        {QStringLiteral(u"CH"), {0.33, false}}, {QStringLiteral(u"DH"), {0.56, false}},
         {QStringLiteral(u"SB"), {0.73, true}},  {QStringLiteral(u"CB"), {0.73, false}},
         {QStringLiteral(u"SW"), {0.84, false}}, {QStringLiteral(u"GK"), {0.94, false}}};
     const auto spot = spots.find(code);
@@ -288,14 +289,18 @@ void paint_players(MillimetrePainter& mm, const QRectF& pitch, const ScoreSheetF
             painter.restore();
             mm.text(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius), member.position, 5,
                     Qt::AlignCenter, true);
-            // A name too long for its place goes on two lines at its blank: family name over given name.
+            // A name too long for its place is set smaller, and only then goes on two lines at its
+            // blank (family name over given name).
             const double spacing = pitch.width() / static_cast<double>(order.size() + 1);
-            const QFont name_font = mm.font(5.5);
             QString name = member.name;
-            if (mm.style().metrics(name_font).horizontalAdvance(name) > spacing) {
+            double points = 5.5;
+            while (points > 4 && mm.style().metrics(mm.font(points)).horizontalAdvance(name) > spacing) {
+                points -= 0.5;
+            }
+            if (mm.style().metrics(mm.font(points)).horizontalAdvance(name) > spacing) {
                 name.replace(u' ', u'\n');
             }
-            mm.text(QRectF(at.x() - spacing / 2, at.y() + radius, spacing, mm.unit() * 6), name, 5.5,
+            mm.text(QRectF(at.x() - spacing / 2, at.y() + radius, spacing, mm.unit() * 6), name, points,
                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
         }
     }

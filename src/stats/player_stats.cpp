@@ -162,14 +162,13 @@ QString number(int value) {
     return QString::number(value);
 }
 
-// "　　label" TAB(s) n, one per word; the last without a line end.
+// "　　label" TAB n, one per word; the last without a line end. The box sets its tab after the
+// widest label, so the numbers stand in one column whatever the labels' widths.
 template <typename Counts>
-QString breakdown_box(const QString& heading, const QStringList& labels, const QList<int>& tabs,
-                      const Counts& counts) {
+QString breakdown_box(const QString& heading, const QStringList& labels, const Counts& counts) {
     QString text = heading + crlf + crlf;
     for (qsizetype i = 0; i < labels.size(); ++i) {
-        text += QStringLiteral(u"　　") + labels[i] + QString(tabs[i], tab) +
-                number(counts[static_cast<size_t>(i)]);
+        text += QStringLiteral(u"　　") + labels[i] + tab + number(counts[static_cast<size_t>(i)]);
         if (i + 1 < labels.size()) {
             text += crlf;
         }
@@ -234,19 +233,17 @@ std::array<QString, 8> personal_box_texts(const PersonalStats& stats) {
     const QString body = QStringLiteral(u"部位");
     const QString area = QStringLiteral(u"ポジション");
     const QString action = QStringLiteral(u"アクション");
-    const QList<int> body_tabs = {2, 2, 2, 2};
-    const QList<int> area_tabs = {1, 1, 1, 1, 2};
     const QStringList assist_labels = {QStringLiteral(u"ショートパス"), QStringLiteral(u"ロングパス"),
                                        QStringLiteral(u"FK "),          QStringLiteral(u"CK "),
                                        QStringLiteral(u"PK"),           QStringLiteral(u"GK")};
     return {QStringLiteral(u"得点数") + QString(3, tab) + number(stats.positions[0].goals),
-            breakdown_box(body, labels_of(md::words::goal_body_parts), body_tabs, d.goal_body),
-            breakdown_box(area, labels_of(md::words::areas), area_tabs, d.goal_area),
-            breakdown_box(action, labels_of(md::words::finish_actions), {1, 1, 1, 2, 2, 2}, d.goal_action),
+            breakdown_box(body, labels_of(md::words::goal_body_parts), d.goal_body),
+            breakdown_box(area, labels_of(md::words::areas), d.goal_area),
+            breakdown_box(action, labels_of(md::words::finish_actions), d.goal_action),
             QStringLiteral(u"アシスト数") + QString(3, tab) + number(stats.positions[0].assists),
-            breakdown_box(body, labels_of(md::words::goal_body_parts), body_tabs, d.assist_body),
-            breakdown_box(area, labels_of(md::words::areas), area_tabs, d.assist_area),
-            breakdown_box(action, assist_labels, {1, 1, 2, 2, 2, 2}, d.assist_action)};
+            breakdown_box(body, labels_of(md::words::goal_body_parts), d.assist_body),
+            breakdown_box(area, labels_of(md::words::areas), d.assist_area),
+            breakdown_box(action, assist_labels, d.assist_action)};
 }
 
 QString personal_copy_text(const PersonalStats& stats) {

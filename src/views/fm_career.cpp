@@ -8,6 +8,7 @@
 #include "stats/head_to_head.h"
 #include "widgets/child_window.h"
 #include "widgets/choice_list.h"
+#include "widgets/list_columns.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -19,7 +20,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -40,10 +40,7 @@ QTreeWidget* table(QWidget* parent, const QString& name, const QStringList& head
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setHeaderLabels(headers);
-    list->header()->setStretchLastSection(false);
-    for (size_t column = 0; column < widths.size(); ++column) {
-        list->setColumnWidth(static_cast<int>(column), column_width(list, widths[column]));
-    }
+    fit_columns(list, widths);
     return list;
 }
 
@@ -164,7 +161,6 @@ QWidget* fm_career::build_career_page() {
     lstv_career_milestone = table(
         page, QStringLiteral(u"lstv_career_milestone"),
         {QStringLiteral(u"日付"), QStringLiteral(u"記録"), QStringLiteral(u"対戦相手")}, {1100, 1300, 1800});
-    lstv_career_milestone->header()->setStretchLastSection(true);
     ck_career_book_all =
         named(new QCheckBox(QStringLiteral(u"全メンバー"), page), QStringLiteral(u"ck_career_book_all"));
     cm_career_book = named(new QPushButton(QStringLiteral(u"記録帳をPDFに保存..."), page),
@@ -196,7 +192,6 @@ QWidget* fm_career::build_h2h_page() {
     auto* page = new QWidget;
     lstv_h2h = table(page, QStringLiteral(u"lstv_h2h"), cells_of(h2h_headers()),
                      {2200, 700, 600, 600, 600, 700, 700, 2400});
-    lstv_h2h->header()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(lstv_h2h);
     return page;

@@ -3,6 +3,7 @@
 #include "help_manual.h"
 #include "store/text_file.h"
 #include "widgets/naming.h"
+#include "widgets/window_keys.h"
 
 #include <QAction>
 #include <QDir>
@@ -87,6 +88,7 @@ fm_help::fm_help(const QString& folder)
     splitter->setSizes({230, 870});
     setCentralWidget(splitter);
 
+    close_on_escape(this);
     connect(cm_back, &QAction::triggered, tx_help, &QTextBrowser::backward);
     connect(cm_forward, &QAction::triggered, tx_help, &QTextBrowser::forward);
     connect(cm_home, &QAction::triggered, this, [this] { show_page(help_contents_page); });

@@ -10,6 +10,7 @@
 #include "dialogs/fm_setting.h"
 #include "dialogs/given_file.h"
 #include "entry/fm_game_input.h"
+#include "entry/game_info.h"
 #include "fm_career.h"
 #include "fm_help.h"
 #include "fm_version.h"
@@ -393,6 +394,10 @@ void fm_main::open_file() {
 }
 
 void fm_main::open_game_input() {
+    if (const std::optional<md::UserMessage> refusal = check_team_file_open(store_)) {
+        show_message(*refusal);
+        return;
+    }
     auto* wizard = new fm_game_input(store_, this);
     connect(wizard, &fm_game_input::games_changed, this, &fm_main::refresh_game_lists);
     connect(wizard, &fm_game_input::team_file_reloaded, this, &fm_main::show_reloaded_file);
@@ -508,7 +513,7 @@ QString fm_main::output_name(const PrintDocument& document) const {
 
 void fm_main::print_view() {
     if (const std::optional<PrintDocument> document = view_document()) {
-        preview_document(this, *document, document->name());
+        preview_document(this, *document, document->name(), output_name(*document));
     } else {
         show_message({md::input_error_title, QStringLiteral(u"印刷するデータがありません。")});
     }
@@ -536,8 +541,10 @@ void fm_main::show_score_sheet(const QString& picture, bool sample) {
     if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         return;
     }
-    preview_document(this, score_sheet_form_document(sample ? demo_score_sheet() : ScoreSheetForm{}),
-                     sample ? QStringLiteral(u"スコアシート（サンプル）") : QStringLiteral(u"スコアシート"));
+    const QString title =
+        sample ? QStringLiteral(u"スコアシート（サンプル）") : QStringLiteral(u"スコアシート");
+    preview_document(this, score_sheet_form_document(sample ? demo_score_sheet() : ScoreSheetForm{}), title,
+                     title);
 }
 
 // The manual opens in a window of its own, beside the program's windows rather than in their turn:

@@ -2,6 +2,7 @@
 
 #include "print/view_documents.h"
 #include "reports/copy_texts.h"
+#include "widgets/list_columns.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
 
@@ -62,12 +63,8 @@ GameListView::GameListView(const md::DataStore& store, QWidget* parent)
     lstv_game->setUniformRowHeights(true);
     lstv_game->setAllColumnsShowFocus(true);
     lstv_game->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const std::array<int, headers.size()> widths = {1440, 1440, 1440, 3000, 1440};
-    for (size_t column = 0; column < widths.size(); ++column) {
-        lstv_game->setColumnWidth(static_cast<int>(column), column_width(lstv_game, widths[column]));
-    }
+    fit_columns(lstv_game, {1440, 1440, 1440, 3000, 1440});
     lstv_game->header()->setSectionsClickable(true);
-    lstv_game->header()->setStretchLastSection(false);
     lstv_game->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstv_game->header(), &QHeaderView::sectionClicked, this, &GameListView::sort_by);
     connect(lstv_game, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {

@@ -5,6 +5,7 @@
 #include "season_chart_pictures.h"
 #include "statistics_models.h"
 #include "store/text_file.h"
+#include "widgets/list_columns.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -247,13 +248,8 @@ QWidget* GraphDataView::build_squad_panel() {
     lstv_squad->setUniformRowHeights(true);
     lstv_squad->setAllColumnsShowFocus(true);
     lstv_squad->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstv_squad->header()->setStretchLastSection(false);
     // Wide enough for each header: two, three or four characters.
-    const std::array<int, squad_column_count> widths = {1440, 700, 700, 950, 950, 800,
-                                                        700,  950, 700, 700, 700, 800};
-    for (int column = 0; column < squad_column_count; ++column) {
-        lstv_squad->setColumnWidth(column, column_width(lstv_squad, widths[static_cast<size_t>(column)]));
-    }
+    fit_columns(lstv_squad, {1440, 700, 700, 950, 950, 800, 700, 950, 700, 700, 700, 800});
     lstv_squad->setSortingEnabled(true);
     lstv_squad->sortByColumn(squad_minutes, Qt::DescendingOrder);  // who played most first
     lb_caution = named(new LinesLabel, QStringLiteral(u"lb_caution"));

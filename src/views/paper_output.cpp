@@ -45,13 +45,14 @@ QString chosen_file(QWidget* owner, const QString& caption, const QString& defau
 
 }  // namespace
 
-QPrintPreviewDialog* preview_document(QWidget* owner, const PrintDocument& document, const QString& title) {
+QPrintPreviewDialog* preview_document(QWidget* owner, const PrintDocument& document, const QString& title,
+                                      const QString& file_name) {
     auto* preview = new QPrintPreviewDialog(owner);
     preview->setObjectName(QStringLiteral(u"print_preview"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(QStringLiteral(u"印刷プレビュー - ") + title);
     QPrinter* printer = preview->printer();
-    printer->setDocName(title);
+    printer->setDocName(file_name);
     printer->setFullPage(true);
     use_a4_pages(*printer);
     QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview, [document](QPrinter* target) {

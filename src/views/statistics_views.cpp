@@ -5,6 +5,7 @@
 #include "stats/team_stats.h"
 #include "widgets/choice_list.h"
 #include "widgets/fonts.h"
+#include "widgets/list_columns.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -20,12 +21,20 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kl {
 namespace {
+
+// lb_game until 更新 shows the totals.
+const QString team_totals_caption = QStringLiteral(u"通算成績");
 
 // A statistics list showing the rows of its model.
 QTreeView* statistics_list(QWidget* parent, const QString& name, StatsListModel* rows, int first_width) {
@@ -36,12 +45,10 @@ QTreeView* statistics_list(QWidget* parent, const QString& name, StatsListModel*
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setColumnWidth(0, column_width(list, first_width));
-    for (int column = 1; column < rows->columnCount(); ++column) {
-        list->setColumnWidth(column, column_width(list, 1000));
-    }
+    std::vector<int> widths(static_cast<size_t>(rows->columnCount()), 1000);
+    widths.front() = first_width;
+    fit_columns(list, widths);
     list->header()->setSectionsClickable(true);
-    list->header()->setStretchLastSection(false);
     return list;
 }
 
@@ -62,15 +69,17 @@ void record_filter_texts(const StatsFilter& filter, const std::array<QComboBox*,
     }
 }
 
-// Sizes a list to show its header and rows rows without scrolling.
+// Sizes a list to show its header and rows rows without scrolling, as its columns grow too.
 void fit_to_rows(QTreeView* list, int rows) {
-    int width = 2 * list->frameWidth() + 2;
-    for (int column = 0; column < list->model()->columnCount(); ++column) {
-        width += list->columnWidth(column);
-    }
-    const int row_height = list->fontMetrics().height() + 6;
-    list->setFixedSize(width,
-                       list->header()->sizeHint().height() + rows * row_height + 2 * list->frameWidth() + 2);
+    const auto fit = [list, rows] {
+        // Exactly as wide as its columns: the last column has no room to stretch into.
+        const int width = list->header()->length() + 2 * list->frameWidth();
+        const int row_height = list->fontMetrics().height() + 6;
+        list->setFixedSize(
+            width, list->header()->sizeHint().height() + rows * row_height + 2 * list->frameWidth() + 2);
+    };
+    fit();
+    QObject::connect(list->header(), &QHeaderView::sectionResized, list, fit);
 }
 
 // A read-only box of the personal breakdown in a fixed-pitch font; sized by fit_breakdown_box.
@@ -98,6 +107,25 @@ void fit_breakdown_box(QTextEdit* box, int index) {
     box->setFixedSize(index % 4 == 0 ? px(3000) : px(2900), lines * line_height + frame + 2);
 }
 
+// Shows text in a breakdown box with its tab just after the widest label, so that the numbers stand
+// in one column whatever the labels' widths.
+void show_breakdown(QTextEdit* box, const QString& text) {
+    const QString shown = QString(text).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n"));
+    int widest = 0;
+    for (const QString& line : shown.split(u'\n')) {
+        if (line.contains(u'\t')) {
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(line.section(u'\t', 0, 0)));
+        }
+    }
+    box->setPlainText(shown);
+    QTextBlockFormat tab_after_labels;
+    tab_after_labels.setTabPositions({QTextOption::Tab(
+        widest + box->fontMetrics().horizontalAdvance(QStringLiteral(u"　")), QTextOption::LeftTab)});
+    QTextCursor whole(box->document());
+    whole.select(QTextCursor::Document);
+    whole.mergeBlockFormat(tab_after_labels);
+}
+
 void select_text(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text));
 }
@@ -114,7 +142,7 @@ TeamDataView::TeamDataView(const md::DataStore& store, const SharedChoices& choi
       ck_meeting(named(new QCheckBox(QStringLiteral(u"大会名"), fr_setting), QStringLiteral(u"ck_meeting"))),
       cb_meeting(selection_combo(fr_setting, QStringLiteral(u"cb_meeting"), 1800)),
       cm_setting(named(new QPushButton(QStringLiteral(u"更新"), fr_setting), QStringLiteral(u"cm_setting"))),
-      lb_game(named(new QLabel(QStringLiteral(u"通算成績"), this), QStringLiteral(u"lb_game"))),
+      lb_game(named(new QLabel(team_totals_caption, this), QStringLiteral(u"lb_game"))),
       lb_game_detail(named(new QLabel(this), QStringLiteral(u"lb_game_detail"))),
       lstv_team(nullptr),
       tx_copy{hidden_copy_box(this, 0), hidden_copy_box(this, 1), hidden_copy_box(this, 2)},
@@ -250,8 +278,14 @@ void TeamDataView::update() {
     has_results_ = true;
 }
 
+// The totals go with the rows: nothing shows a result that is not computed.
 void TeamDataView::clear_results() {
     rows_->set_rows({});
+    lb_game->setText(team_totals_caption);
+    lb_game_detail->clear();
+    for (QLineEdit* box : tx_copy) {
+        box->clear();
+    }
     has_results_ = false;
 }
 
@@ -313,7 +347,7 @@ void PersonalDataView::update() {
     rows_->set_rows(personal_rows(stats));
     const std::array<QString, 8> texts = personal_box_texts(stats);
     for (size_t i = 0; i < texts.size(); ++i) {
-        tx_player[i]->setPlainText(QString(texts[i]).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
+        show_breakdown(tx_player[i], texts[i]);
     }
     has_results_ = true;
 }

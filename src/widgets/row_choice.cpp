@@ -29,8 +29,18 @@ void RowChoice::attach(QListWidget* list, std::function<void(int)> chosen) {
 }
 
 bool RowChoice::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+        mark_row_for_keys();
+    }
     if (watched == list_ && event->type() == QEvent::KeyPress) {
-        return step_from_last_pick(static_cast<QKeyEvent*>(event)->key());
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            list_->currentIndex().isValid()) {
+            pick(list_->currentIndex().row());
+            return true;
+        }
+        return step_from_last_pick(key);
     }
     if (event->type() == QEvent::MouseButtonPress) {
         pressing_ = true;
@@ -68,8 +78,24 @@ bool RowChoice::is_hidden(int row) const {
     return list != nullptr && list->isRowHidden(row);
 }
 
+// Reached by the keys, the list marks a row (the one picked last, else the first shown) without
+// picking it: the list would otherwise make its first row current, which is a pick.
+void RowChoice::mark_row_for_keys() {
+    const int rows = list_->model()->rowCount();
+    if (list_->currentIndex().isValid() || rows == 0) {
+        return;
+    }
+    int row = std::clamp(last_pick_, 0, rows - 1);
+    while (row < rows - 1 && is_hidden(row)) {
+        ++row;
+    }
+    marking_ = true;
+    list_->selectionModel()->setCurrentIndex(list_->model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    marking_ = false;
+}
+
 void RowChoice::current_changed(int row) {
-    if (row < 0) {
+    if (row < 0 || marking_) {
         return;
     }
     press_made_current_ = pressing_;

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
+#include <tuple>
 
 namespace kl {
 namespace {
@@ -96,6 +98,39 @@ TEST_F(ProgramStart, ASecondStartHandsItsFileToTheRunningProgram) {
     EXPECT_TRUE(eventually([&] { return settings_file_line() == b_file; }))
         << settings_file_line().toStdString();
     EXPECT_EQ(running_.state(), QProcess::Running);
+}
+
+TEST_F(ProgramStart, DemoOpensACopyOfTheDemoSeasonInTheDataFolder) {
+    start(running_, {QStringLiteral(u"--demo")});
+    EXPECT_TRUE(eventually([&] { return settings_file_line() == QStringLiteral(u"demo.kld"); }))
+        << settings_file_line().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(data(QStringLiteral(u"demo.kld"))));
+}
+
+// Where no window can open (a terminal without a display), the help and the version still come.
+TEST_F(ProgramStart, HelpAndVersionNeedNoDisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    const auto run = [&](const QStringList& arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KL_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(30000));
+        return std::make_tuple(program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                               QString::fromUtf8(program.readAllStandardError()));
+    };
+    const auto [help_code, help, help_errors] = run({QStringLiteral(u"--help")});
+    EXPECT_EQ(help_code, 0);
+    EXPECT_TRUE(help.startsWith(QStringLiteral(u"使い方: kickledger"))) << help.toStdString();
+    const auto [version_code, version, version_errors] = run({QStringLiteral(u"--version")});
+    EXPECT_EQ(version_code, 0);
+    EXPECT_TRUE(version.startsWith(QStringLiteral(u"Kickledger "))) << version.toStdString();
+    const auto [usage_code, nothing, usage] = run({QStringLiteral(u"a.kld"), QStringLiteral(u"b.kld")});
+    EXPECT_EQ(usage_code, 64);
+    EXPECT_TRUE(usage.startsWith(QStringLiteral(u"kickledger: 一度に開けるファイルは一つだけです。")))
+        << usage.toStdString();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace kl {
 namespace {
@@ -80,6 +81,89 @@ TEST_F(DialogWindows, AFirstStartShowsOnlyTheNewFileDialog) {
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"さくらFC.kld")).size(), 15);
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"さくらFC.kld"));
     EXPECT_TRUE(window->isEnabled());
+}
+
+// A first start ended by closing 新規作成, then a new file made from the main window: the next start
+// opens that file.
+TEST_F(DialogWindows, AFileMadeWhenNoneWasOpenIsTheOneTheNextStartOpens) {
+    start();
+    find_window(QStringLiteral(u"fm_new"))->close();
+    settle();
+    window.reset();
+    {
+        test::MessageBoxAnswerer answerer;
+        start();
+        EXPECT_EQ(answerer.seen().at(0).title, QStringLiteral(u"読み込みエラー"));
+        // 入力 without a file says what to do instead of opening an empty wizard.
+        window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
+        EXPECT_EQ(answerer.last_text(),
+                  QStringLiteral(
+                      u"チームデータファイルが開かれていません。　「新規作成」　か　「開く」　でファイルを"
+                      u"選択して下さい。"));
+        EXPECT_EQ(find_window(QStringLiteral(u"fm_game_input")), nullptr);
+    }
+    QWidget* dialog = open(u"tb_main_2", u"fm_new");
+    child<QLineEdit>(dialog, u"tx_team")->setText(QStringLiteral(u"さくらFC"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    QWidget* settings = open(u"tb_main_18", u"fm_setting");
+    EXPECT_EQ(child<QLineEdit>(settings, u"tx_input_file")->text(), QStringLiteral(u"さくらFC.kld"));
+    settings->close();
+    settle();
+    window->close();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"さくらFC.kld"));
+}
+
+// 環境設定 shows the file the next start opens, also while another file is open.
+TEST_F(DialogWindows, TheSettingsShowTheFileTheNextStartOpens) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    write_team(QStringLiteral(u"B.kld"), QStringLiteral(u"B"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 0 "));
+    QWidget* dialog = open(u"tb_main_3", u"fm_open");
+    choose(child<QListWidget>(dialog, u"flst"), QStringLiteral(u"B.kld"));
+    child<QPushButton>(dialog, u"cm_ok")->click();
+    settle();
+    ASSERT_EQ(store.team_name, QStringLiteral(u"B"));
+    QWidget* settings = open(u"tb_main_18", u"fm_setting");
+    EXPECT_EQ(child<QLineEdit>(settings, u"tx_input_file")->text(), QStringLiteral(u"A.kld"));
+    settings->close();
+    settle();
+    window->close();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+}
+
+// Enter presses OK in 新規作成 and 開く; Esc closes 環境設定 and 入力項目設定.
+TEST_F(DialogWindows, EnterPressesOkAndEscCloses) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    write_team(QStringLiteral(u"B.kld"), QStringLiteral(u"B"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_3", u"fm_open");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    auto* files = child<QListWidget>(dialog, u"flst");
+    choose(files, QStringLiteral(u"B.kld"));
+    QTest::keyClick(files, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_open")), nullptr);
+    EXPECT_EQ(store.team_name, QStringLiteral(u"B"));
+
+    dialog = open(u"tb_main_2", u"fm_new");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    auto* team = child<QLineEdit>(dialog, u"tx_team");
+    QTest::keyClicks(team, QStringLiteral(u"C"));
+    QTest::keyClick(team, Qt::Key_Enter);
+    settle();
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_new")), nullptr);
+    EXPECT_EQ(store.data_file_path, QStringLiteral(u"C.kld"));
+
+    for (const auto& [button, name] :
+         {std::pair{u"tb_main_18", u"fm_setting"}, std::pair{u"tb_main_17", u"fm_setting_input"}}) {
+        dialog = open(button, name);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        settle();
+        EXPECT_EQ(find_window(QString::fromUtf16(name)), nullptr) << QString::fromUtf16(name).toStdString();
+        EXPECT_TRUE(window->isEnabled());
+    }
 }
 
 TEST_F(DialogWindows, NewFilesAreNamedByTeamOrByTheTypedNameAndNeverOverwrittenUnasked) {

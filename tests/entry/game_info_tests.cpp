@@ -77,6 +77,23 @@ TEST(GameInfoChecks, ComeInOrderAndRefuseAStoredGame) {
     EXPECT_EQ(text(info), QStringLiteral(u"名前に　「制御文字」　は使えません。変更して下さい。"));
 }
 
+TEST(LeavingTheWizard, CountsAnEntryStartedOncePageOneChangedOrWasLeft) {
+    const GameInfo opened{QStringLiteral(u"1"), QStringLiteral(u"2024/07/06"), {}, {}, {}, {}, {}};
+    EXPECT_FALSE(entry_started(opened, opened, false));
+    GameInfo typed = opened;
+    typed.hour = QStringLiteral(u"10");
+    EXPECT_TRUE(entry_started(opened, typed, false));
+    EXPECT_TRUE(entry_started(opened, opened, true));
+    EXPECT_EQ(discard_entry_question().title, QStringLiteral(u"入力の中止"));
+}
+
+TEST(OpeningTheWizard, NeedsAnOpenTeamFile) {
+    md::DataStore store;
+    EXPECT_EQ(check_team_file_open(store)->title, QStringLiteral(u"入力エラー"));
+    store.data_file_path = QStringLiteral(u"team.kld");
+    EXPECT_EQ(check_team_file_open(store), std::nullopt);
+}
+
 TEST(GameInfoFields, CopyTheMeetingsRules) {
     const GameInfo info{QStringLiteral(u"R"),  QStringLiteral(u"2006/04/01"), QStringLiteral(u"09"),
                         QStringLiteral(u"05"), QStringLiteral(u"G"),          QStringLiteral(u"O"),

@@ -50,6 +50,23 @@ TEST(Lineup, PositionButtonsToggleTheirRowWithTheSelectedMember) {
     EXPECT_EQ(lineup.starters[0], QStringLiteral(u"M2"));
 }
 
+TEST(Lineup, TheNextEmptyRowFollowsDownwardsThenFromTheTop) {
+    Lineup lineup;
+    lineup.starters[0] = QStringLiteral(u"A");
+    lineup.starters[4] = QStringLiteral(u"B");
+    EXPECT_EQ(lineup.next_empty_row(0), 1);
+    EXPECT_EQ(lineup.next_empty_row(3), 5);
+    EXPECT_EQ(lineup.next_empty_row(10), 1);
+    lineup.starters.fill(QStringLiteral(u"X"));
+    EXPECT_EQ(lineup.next_empty_row(3), std::nullopt);
+    // Rows out of play are passed by.
+    lineup.small_sided_games = true;
+    lineup.side = 8;
+    lineup.starters.fill(QString());
+    lineup.starters[0] = QStringLiteral(u"A");
+    EXPECT_EQ(lineup.next_empty_row(0), 4);
+}
+
 TEST(Lineup, ReservesFillWithoutGaps) {
     Lineup lineup = with_members(3);
     lineup.add_reserve();

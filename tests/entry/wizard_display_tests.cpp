@@ -175,6 +175,7 @@ TEST_F(WizardDisplay, AnEventLineIsReadableInFull) {
     click_pitch(9);
     choose(1, 0, 1, 1);
     events->cm_event_add->click();
+    settle();
     QTreeWidget* list = events->lstv_event;
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = list->topLevelItem(row);

@@ -60,9 +60,11 @@ check_package() {
   [ "$(field Package)" = kickledger ] || fail "Package: $(field Package)"
   [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
   [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
-  [ "$(field Recommends)" = "fonts-noto-cjk, fcitx5-frontend-qt6 | ibus" ] || fail "Recommends: $(field Recommends)"
-  # Depends is computed from the programs' libraries, and names Qt's Japanese texts.
-  for package in qt6-translations-l10n libqt6widgets6 libqt6network6 libc6; do
+  [ "$(field Recommends)" = "fonts-noto-cjk" ] || fail "Recommends: $(field Recommends)"
+  [ "$(field Suggests)" = "fcitx5-mozc" ] || fail "Suggests: $(field Suggests)"
+  # Depends is computed from the programs' libraries, and names Qt's Japanese texts and its window
+  # system plugins.
+  for package in qt6-translations-l10n qt6-qpa-plugins libqt6widgets6 libqt6network6 libc6; do
     field Depends | tr ',' '\n' | grep -q "^ *$package\b" || fail "Depends lacks $package: $(field Depends)"
   done
   dpkg-deb --info "$deb" >/dev/null

@@ -1,8 +1,11 @@
 #include "print/pdf_output.h"
+#include "print/score_sheet_drawings.h"
 #include "print/view_documents.h"
 #include "support/pdf_reader.h"
 
 #include <gtest/gtest.h>
+#include <QImage>
+#include <QPainter>
 
 namespace kl {
 namespace {
@@ -14,10 +17,10 @@ TEST(PrintedForms, TheBlankScoreSheetIsOnePageOfLabelsToFillIn) {
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_TRUE(in_reading_order(pdf.text, {QStringLiteral(u"スコアシート"), QStringLiteral(u"日付")}));
     for (const QString& label :
-         {QStringLiteral(u"開始時刻"), QStringLiteral(u"グラウンド"), QStringLiteral(u"対戦相手"),
-          QStringLiteral(u"大会名"), QStringLiteral(u"延長前半"), QStringLiteral(u"スターティングメンバー"),
-          QStringLiteral(u"リザーブメンバー"), QStringLiteral(u"フォーメーション"), QStringLiteral(u"PK戦"),
-          QStringLiteral(u"アシスト・OUT")}) {
+         {QStringLiteral(u"開始時間"), QStringLiteral(u"場所"), QStringLiteral(u"対戦相手"),
+          QStringLiteral(u"起票者"), QStringLiteral(u"大会名"), QStringLiteral(u"延長前半"),
+          QStringLiteral(u"スターティングメンバー"), QStringLiteral(u"リザーブメンバー"),
+          QStringLiteral(u"フォーメーション"), QStringLiteral(u"PK戦"), QStringLiteral(u"アシスト・OUT")}) {
         EXPECT_TRUE(pdf.text.contains(label)) << label.toStdString();
     }
     // A form has no running header or page numbers.
@@ -35,6 +38,37 @@ TEST(PrintedForms, TheSampleIsTheFormFilledInWithADemoGame) {
                                 sample.starters[0].name, sample.timeline.front().player}) {
         EXPECT_TRUE(pdf.text.contains(text)) << text.toStdString();
     }
+}
+
+// The form painted at 8 dots per millimetre: its design is 180 mm wide and 270 mm high.
+QImage painted_form(const ScoreSheetForm& form) {
+    constexpr int dots_per_mm = 8;
+    QImage image(180 * dots_per_mm, 270 * dots_per_mm, QImage::Format_RGB32);
+    image.setDotsPerMeterX(dots_per_mm * 1000);
+    image.setDotsPerMeterY(dots_per_mm * 1000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const PageStyle style(image);
+    score_sheet_form_drawing(form).paint(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), style);
+    return image;
+}
+
+// Text is drawn in black; the pitch's lines are green.
+bool looks_like_text(const QColor& colour) {
+    return colour.value() < 110 && std::abs(colour.green() - colour.red()) < 25;
+}
+
+TEST(PrintedForms, TheNamesOnThePitchKeepClearOfTheHalfwayLine) {
+    const QImage image = painted_form(demo_score_sheet());
+    // The pitch sketch lies 137 to 177 mm from the left and 148 to 208 mm from the top.
+    const int halfway = 178 * 8;
+    int text_dots = 0;
+    for (int x = 137 * 8 + 4; x < 177 * 8 - 4; ++x) {
+        for (int y = halfway - 2; y <= halfway + 2; ++y) {
+            text_dots += looks_like_text(image.pixelColor(x, y)) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(text_dots, 0);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "views/fm_help.h"
 #include "views/fm_main.h"
 #include "views/graph_data_view.h"
+#include "widgets/child_window.h"
 #include "widgets/fonts.h"
 #include "widgets/japanese_ui.h"
 
@@ -580,6 +581,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The pictures show the program as it runs: Qt's own texts in Japanese too, and its 9-point font.
     kl::use_japanese_ui();
+    kl::keep_windows_on_screen();
     kl::use_program_font();
     if (argc < 2) {
         std::fprintf(stderr, "usage: screen_tour OUTDIR [SCENE...]\n");

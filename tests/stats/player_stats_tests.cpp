@@ -59,19 +59,20 @@ TEST(PersonalStats, GoalsAndAssistsFillTheBreakdowns) {
 
     const std::array<QString, 8> boxes = personal_box_texts(stats);
     EXPECT_EQ(boxes[0], QStringLiteral(u"得点数\t\t\t1"));
-    EXPECT_EQ(boxes[1], QStringLiteral(
-                            u"部位\r\n\r\n　　頭\t\t0\r\n　　右足\t\t1\r\n　　左足\t\t0\r\n　　その他\t\t0"));
+    // One TAB before each number: the box lines the numbers up at its widest label.
+    EXPECT_EQ(boxes[1],
+              QStringLiteral(u"部位\r\n\r\n　　頭\t0\r\n　　右足\t1\r\n　　左足\t0\r\n　　その他\t0"));
     EXPECT_EQ(boxes[2],
               QStringLiteral(u"ポジション\r\n\r\n　　中央（エリア内）\t0\r\n　　中央（エリア外）\t0\r\n"
-                             u"　　右サイド\t1\r\n　　左サイド\t0\r\n　　その他\t\t0"));
+                             u"　　右サイド\t1\r\n　　左サイド\t0\r\n　　その他\t0"));
     EXPECT_EQ(
         boxes[3],
         QStringLiteral(u"アクション\r\n\r\n　　ドリブル突破\t0\r\n　　被アシスト\t0\r\n　　こぼれ球\t0\r\n"
-                       u"　　FK\t\t0\r\n　　CK\t\t0\r\n　　PK\t\t1"));
+                       u"　　FK\t0\r\n　　CK\t0\r\n　　PK\t1"));
     EXPECT_EQ(boxes[4], QStringLiteral(u"アシスト数\t\t\t1"));
     EXPECT_EQ(boxes[7],
-              QStringLiteral(u"アクション\r\n\r\n　　ショートパス\t0\r\n　　ロングパス\t0\r\n　　FK \t\t0\r\n"
-                             u"　　CK \t\t1\r\n　　PK\t\t0\r\n　　GK\t\t0"));
+              QStringLiteral(u"アクション\r\n\r\n　　ショートパス\t0\r\n　　ロングパス\t0\r\n　　FK \t0\r\n"
+                             u"　　CK \t1\r\n　　PK\t0\r\n　　GK\t0"));
     EXPECT_EQ(personal_copy_text(stats),
               QStringLiteral(u"得点数\t1\r\n\r\n部位\t\tポジション\t\tアクション\r\n\r\n"
                              u"頭\t0\t中央（エリア内）\t0\tドリブル突破\t0\r\n"

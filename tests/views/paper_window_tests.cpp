@@ -109,13 +109,32 @@ TEST_F(PaperWindow, PrintShowsThePreviewOfTheVisibleView) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview_pages(preview), 1);
     EXPECT_EQ(preview->printer()->pageLayout().pageSize().id(), QPageSize::A4);
-    EXPECT_EQ(preview->printer()->docName(), QStringLiteral(u"テストFC 試合データ一覧"));
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral(u"印刷プレビュー - テストFC 試合データ一覧"));
     preview->close();
 
     choose_game(1);
     find<QAction>(u"menu_print")->trigger();
     ASSERT_NE(open_preview(), nullptr);
-    EXPECT_EQ(open_preview()->printer()->docName(), QStringLiteral(u"テストFC 試合データ詳細"));
+    EXPECT_EQ(open_preview()->windowTitle(), QStringLiteral(u"印刷プレビュー - テストFC 試合データ詳細"));
+}
+
+// The print dialog offers the document's name for printing to a file: the name PDFに保存 offers.
+TEST_F(PaperWindow, PrintingToAFileOffersTheNamePdfOffers) {
+    const auto expect_same_names = [this](const char* view) {
+        SaveDialogAnswerer dialog(path(QString::fromLatin1(view) + QStringLiteral(u".pdf")));
+        find<QAction>(u"menu_pdf")->trigger();
+        find<QAction>(u"menu_print")->trigger();
+        ASSERT_NE(open_preview(), nullptr) << view;
+        EXPECT_EQ(open_preview()->printer()->docName() + QStringLiteral(u".pdf"), dialog.offered) << view;
+        open_preview()->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    expect_same_names("game list");
+    choose_game(1);
+    expect_same_names("game detail");
+    find<QAction>(u"tb_main_graph")->trigger();
+    find<QPushButton>(u"cm_graph")->click();
+    expect_same_names("charts");
 }
 
 TEST_F(PaperWindow, PrintingToAPdfFileGivesTextThatReadsAsPrinted) {

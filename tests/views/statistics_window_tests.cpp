@@ -1,5 +1,6 @@
 #include "support/game_builder.h"
 #include "support/main_window_fixture.h"
+#include "widgets/naming.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -11,8 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTreeView>
+#include <set>
 
 namespace kl {
 namespace {
@@ -77,6 +82,45 @@ TEST_F(StatisticsWindow, TeamUpdateShowsTotalsRowsAndKeepsTheFilterTexts) {
     find<QPushButton>(u"cm_setting")->click();
     EXPECT_EQ(cell(u"lstv_team", 0, 2), QStringLiteral(u"0"));
     EXPECT_EQ(cell(u"lstv_team", 13, 2), QStringLiteral(u"2"));
+}
+
+// A refresh of the games (after 削除, 完了 or 復元) empties the team list, and its totals with it.
+TEST_F(StatisticsWindow, AnEmptiedTeamListShowsNoTotals) {
+    find<QPushButton>(u"cm_setting")->click();
+    ASSERT_TRUE(find<QLabel>(u"lb_game")->text().startsWith(QStringLiteral(u"全 2 試合")));
+    window->refresh_game_lists();
+    EXPECT_EQ(rows(u"lstv_team"), 0);
+    EXPECT_EQ(find<QLabel>(u"lb_game")->text(), QStringLiteral(u"通算成績"));
+    EXPECT_TRUE(find<QLabel>(u"lb_game_detail")->text().isEmpty());
+    EXPECT_TRUE(find<QLineEdit>(u"tx_copy_0")->text().isEmpty());
+    find<QAction>(u"tb_main_14")->trigger();
+    find<QAction>(u"tb_main_7")->trigger();
+    EXPECT_FALSE(QApplication::clipboard()->text().contains(QStringLiteral(u"全 2 試合")));
+}
+
+// The breakdown of goals and assists: whatever a label's width, its number stands in one column.
+TEST_F(StatisticsWindow, TheBreakdownsNumbersStandInOneColumn) {
+    find<QAction>(u"tb_main_15")->trigger();
+    auto* members = find<QComboBox>(u"cb_player");
+    members->setCurrentIndex(members->findText(QStringLiteral(u"S10")));
+    find<QPushButton>(u"cm_renew")->click();
+    for (int box = 1; box < 8; ++box) {
+        if (box == 4) {
+            continue;  // the count of assists: one line
+        }
+        auto* text = find<QTextEdit>(indexed(u"tx_player", box));
+        std::set<int> number_columns;
+        QTextCursor cursor(text->document());
+        for (QTextBlock line = text->document()->begin(); line.isValid(); line = line.next()) {
+            const int tab = static_cast<int>(line.text().indexOf(u'\t'));
+            if (tab < 0) {
+                continue;
+            }
+            cursor.setPosition(line.position() + tab + 1);
+            number_columns.insert(text->cursorRect(cursor).left());
+        }
+        EXPECT_EQ(number_columns.size(), 1u) << box;
+    }
 }
 
 TEST_F(StatisticsWindow, AReversedPeriodIsRefusedWithEachViewsMessage) {

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -111,6 +115,19 @@ TEST_F(JapaneseUi, TextBoxesOfferTheirEditingCommandsInJapanese) {
                                     QStringLiteral(u"切り取り"), QStringLiteral(u"コピー"),
                                     QStringLiteral(u"貼り付け"), QStringLiteral(u"削除"),
                                     QStringLiteral(u"すべてを選択")}));
+}
+
+// The type column of the file dialogs (PDFに保存, エクスポート, 読み込み...): Qt's own catalogue leaves
+// "Folder" in English.
+TEST_F(JapaneseUi, FileDialogsNameAFolderInJapanese) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral(u"backup")));
+    const QAbstractFileIconProvider types;
+    EXPECT_EQ(types.type(QFileInfo(folder.filePath(QStringLiteral(u"backup")))), QStringLiteral(u"フォルダ"));
+    EXPECT_EQ(types.type(QFileInfo(QStringLiteral(u"/"))), QStringLiteral(u"ドライブ"));
+    // Texts the catalogue has still come from it.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "All Files (*)"),
+              QStringLiteral(u"すべてのファイル(*)"));
 }
 
 }  // namespace
