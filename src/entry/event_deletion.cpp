@@ -23,6 +23,8 @@ void EventPage::delete_last_event() {
     const md::GameEvent removed = events_.back();
     events_.pop_back();
     lines.pop_back();
+    details_missing.pop_back();
+    pitch_at_event_.pop_back();
     const int minute_before = events_.empty() ? 0 : events_.back().minute();
     event_field_count -= static_cast<int>(removed.fields.size());
     event_fields.resize(md::fixed_field_count + event_field_count);
