@@ -185,6 +185,7 @@ void EventPage::replace_event(int index, const QStringList& fields) {
     event.fields = fields;
     lines[static_cast<size_t>(index)] = md::event_list_line(event);
     details_missing[static_cast<size_t>(index)] = missing_details(event).has_value();
+    ++lines_revision;
 }
 
 bool EventPage::set_event_detail(int index, DetailPanel panel, int group, int option) {

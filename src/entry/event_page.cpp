@@ -407,6 +407,7 @@ void EventPage::append_event(const QStringList& fields) {
     lines.push_back(md::event_list_line(event, current_formation));
     details_missing.push_back(missing_details(event).has_value());
     pitch_at_event_.push_back(pitch_names());
+    ++lines_revision;
     events_.push_back(event);
     event_fields += fields;
     event_field_count += static_cast<int>(fields.size());

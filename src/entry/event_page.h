@@ -134,6 +134,9 @@ struct EventPageState {
     // on the pitch when it happened, and 追加 writes the details into the event where it stands.
     std::vector<bool> details_missing;
     std::optional<int> completing;
+    // Counts every change of the lines (added, taken back, completed): a list showing them need only
+    // look again when it moved.
+    int lines_revision = 0;
 
     // The minute box's text, and the range of the period shown beside it.
     QString time_text() const { return time_text_; }

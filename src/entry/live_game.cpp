@@ -392,4 +392,81 @@ qint64 LiveGame::resumed_clock_ms(qint64 now) const {
     return std::min(clock_.elapsed(now), regular_end);
 }
 
+namespace {
+
+md::UserMessage only_one(const char16_t* role) {
+    return input_error(QStringLiteral(u"「") + QString::fromUtf16(role) +
+                       QStringLiteral(u"」　を1人だけ選択して下さい。"));
+}
+
+}  // namespace
+
+std::variant<LiveAction, md::UserMessage> live_action_for(LiveVerb verb, const LiveSelection& selected,
+                                                          const LiveGame& game, qint64 now) {
+    LiveAction action(verb);
+    action.minute = game.next_minute(now);
+    const qsizetype picked = selected.pitch.size();
+    switch (verb) {
+        case LiveVerb::goal:
+            if (picked > 1) {
+                return only_one(u"得点者");
+            }
+            action.members = selected.pitch;
+            break;
+        case LiveVerb::assist: {
+            if (picked != 1) {
+                return picked == 0
+                           ? input_error(QStringLiteral(u"「アシスト者」　を左のリストから選択して下さい。"))
+                           : only_one(u"アシスト者");
+            }
+            action.event = game.latest_scoring_event();
+            const auto& events = game.page().events();
+            if (action.event < 0 || events[static_cast<size_t>(action.event)].kind != md::EventKind::Goal) {
+                return input_error(QStringLiteral(u"「アシスト」　は　「得点」　の後に選択して下さい。"));
+            }
+            action.members = selected.pitch;
+            break;
+        }
+        case LiveVerb::substitution:
+            if (picked != 1 || selected.bench.size() != 1) {
+                return input_error(QStringLiteral(u"「IN」　と　「OUT」　を左のリストから選択して下さい。"));
+            }
+            action.members = {selected.pitch[0], selected.bench[0]};
+            break;
+        case LiveVerb::caution:
+        case LiveVerb::sending_off:
+            if (picked != 1) {
+                return picked == 0
+                           ? input_error(QStringLiteral(u"「対象者」　を左のリストから選択して下さい。"))
+                           : only_one(u"対象者");
+            }
+            action.members = selected.pitch;
+            break;
+        case LiveVerb::position_change:
+            if (picked != 2) {
+                return input_error(
+                    QStringLiteral(u"「メンバー１」　か　「メンバー２」　を左のリストから選択して下さい。"));
+            }
+            action.members = selected.pitch;
+            break;
+        default:
+            break;
+    }
+    return action;
+}
+
+std::variant<LiveAction, md::UserMessage> live_kick_for(bool own, bool scored,
+                                                        const LiveSelection& selected) {
+    LiveAction action(LiveVerb::kick);
+    action.own = own;
+    action.scored = scored;
+    if (own) {
+        if (selected.pitch.size() != 1) {
+            return input_error(QStringLiteral(u"左のリストからメンバーを選択して下さい。"));
+        }
+        action.members = selected.pitch;
+    }
+    return action;
+}
+
 }  // namespace kl

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace kl {
@@ -134,5 +135,20 @@ class LiveGame {
     qint64 last_action_time_ = 0;
     bool finished_ = false;
 };
+
+// The rows selected in the live window's lists, by member.
+struct LiveSelection {
+    QStringList pitch;
+    QStringList bench;
+};
+
+// What a button of the live window does with the selected rows and the minute of the next event:
+// the action, or the message that refuses it (page 3's where page 3 has one). 得点 takes one pitch
+// row or none (the scorer left for later), アシスト one for the latest goal, 交代 one of each list,
+// 警告 and 退場 one, ポジション変更 two, an own kick its kicker.
+std::variant<LiveAction, md::UserMessage> live_action_for(LiveVerb verb, const LiveSelection& selected,
+                                                          const LiveGame& game, qint64 now);
+// A kick's ○ or ×: an own kick names its kicker, the one selected pitch row.
+std::variant<LiveAction, md::UserMessage> live_kick_for(bool own, bool scored, const LiveSelection& selected);
 
 }  // namespace kl

@@ -75,6 +75,9 @@ md::UserMessage unreadable_journal_message(const QString& path, const QString& r
 // The end of a journal lost to a crash: the last action, which was being written.
 md::UserMessage torn_journal_message(qsizetype torn_bytes);
 
+// A stored game's journal that could not be removed.
+md::UserMessage journal_kept_message(const QString& path);
+
 // いいえ to the question, or a journal that cannot be used: the journal moves to live/abandoned/ and
 // is not asked about again. False when it could not be moved.
 bool abandon_journal(const QString& path);

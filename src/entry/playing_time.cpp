@@ -108,10 +108,14 @@ PlayingTime playing_time(const LiveGame& game, const PitchStints& stints, qint64
         result.bench.push_back(member);
     }
     // Members who played and are neither on the pitch nor able to come back keep their time in view.
+    // A kicker leaves the pitch list until his rotation of the shoot-out is over: he is on the pitch.
+    const bool shoot_out = page.period == Period::shoot_out;
     for (const PitchStints::Stint& stint : stints.members) {
         const bool listed = std::any_of(result.pitch.begin(), result.pitch.end(),
                                         [&](const MemberTime& on) { return on.member == stint.member; }) ||
-                            page.reserves.contains(stint.member);
+                            page.reserves.contains(stint.member) ||
+                            (shoot_out && std::find(page.shoot_out_names.begin(), page.shoot_out_names.end(),
+                                                    stint.member) != page.shoot_out_names.end());
         if (!listed && (stint.closed_ms > 0 || stint.on_since)) {
             result.bench.push_back({stint.member, played(stint, result.game_ms), -1, false});
         }
