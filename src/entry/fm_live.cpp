@@ -481,8 +481,9 @@ void fm_live::show_game() {
     const LiveClock& clock = game_.clock();
     const bool events = game_.takes_events();
     cm_live_start->setEnabled(is_timed(game_.shown_period()) && !clock.running());
-    cm_live_start->setText((clock.started() ? QStringLiteral(u"再開") : QStringLiteral(u"キックオフ")) +
-                           QStringLiteral(u" (F5)"));
+    cm_live_start->setText(
+        (clock.started() && !clock.running() ? QStringLiteral(u"再開") : QStringLiteral(u"キックオフ")) +
+        QStringLiteral(u" (F5)"));
     cm_live_pause->setEnabled(clock.running());
     cm_live_period_end->setEnabled(game_.can_end_period());
     if (const QString caption = period_end_caption(game_.period()); !caption.isEmpty()) {
