@@ -13,11 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kl {
 namespace {
@@ -158,9 +160,19 @@ fm_live::fm_live(LiveGame game, LiveJournal journal, TimeSource clock, int targe
     connect(ticks_, &QTimer::timeout, this, &fm_live::show_members);
     ticks_->start(tick_ms);
     show_game();
-    resize(1280, 720);
-    centre_over(this, owner);
+    place_on_screen(owner);
     lstv_live_pitch->setFocus();
+}
+
+// Centred over its owner, as every window, but whole on the owner's screen: a laptop's 1366x768
+// shows it all.
+void fm_live::place_on_screen(const QWidget* owner) {
+    const QRect screen = (owner != nullptr ? owner->screen() : this->screen())->availableGeometry();
+    resize(QSize(1280, 720).boundedTo(screen.size()));
+    centre_over(this, owner);
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - frame.width())),
+         std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - frame.height())));
 }
 
 QWidget* fm_live::build_top_bar() {

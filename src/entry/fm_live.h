@@ -72,6 +72,7 @@ class fm_live : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void place_on_screen(const QWidget* owner);
     QWidget* build_top_bar();
     QWidget* build_actions();
     QWidget* build_details();
