@@ -25,6 +25,10 @@ LiveEntry::LiveEntry(md::DataStore& store, QWidget* main, TimeSource clock)
     : QObject(main), store_(store), main_(main), clock_(std::move(clock)) {}
 
 void LiveEntry::start() {
+    if (store_.data_file_path.isEmpty()) {
+        show_message(no_team_file_message());
+        return;
+    }
     if (offer_resume()) {
         return;
     }

@@ -449,6 +449,11 @@ md::UserMessage torn_journal_message(qsizetype torn_bytes) {
                 QString::number(torn_bytes) + QStringLiteral(u"バイト）")};
 }
 
+md::UserMessage no_team_file_message() {
+    return {QStringLiteral(u"エラー"), QStringLiteral(u"チームデータファイルが開かれていません。ファイルを開"
+                                                      u"いてから　「ライブ入力」　を始めて下さい。")};
+}
+
 md::UserMessage journal_kept_message(const QString& path) {
     return {QStringLiteral(u"エラー"), QStringLiteral(u"試合データは保存しました。ライブ入力の記録　「") +
                                            path + QStringLiteral(u"」　は削除できませんでした。")};

@@ -75,6 +75,8 @@ md::UserMessage unreadable_journal_message(const QString& path, const QString& r
 // The end of a journal lost to a crash: the last action, which was being written.
 md::UserMessage torn_journal_message(qsizetype torn_bytes);
 
+// ライブ入力 with no team file open: its journal would belong to no file, and its game could not be stored.
+md::UserMessage no_team_file_message();
 // A stored game's journal that could not be removed.
 md::UserMessage journal_kept_message(const QString& path);
 

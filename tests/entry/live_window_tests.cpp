@@ -308,6 +308,16 @@ TEST_F(LiveEntryFlow, ALiveGameGoesFromPages1And2ThroughTheLiveWindowToPage3AndI
     EXPECT_TRUE(QDir(QStringLiteral(u"live")).entryList({QStringLiteral(u"*.journal")}).isEmpty());
 }
 
+TEST_F(LiveEntryFlow, WithoutATeamFileOpenNoLiveGameBegins) {
+    store.data_file_path.clear();
+    test::MessageBoxAnswerer answerer;
+    find<QAction>(u"menu_game_live")->trigger();
+    EXPECT_EQ(answerer.last_text(), QStringLiteral(u"チームデータファイルが開かれていません。ファイルを開いて"
+                                                   u"から　「ライブ入力」　を始めて下さい。"));
+    EXPECT_EQ(wizard(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
 // A journal of an unfinished game of team.kld: kick-off, a caution at 4:10 and the clock running.
 QString write_unfinished_journal(const QString& team_file = QStringLiteral(u"team.kld")) {
     const LiveGameSetup setup{team_file, GameBuilder().line().split(u',').mid(1, md::fixed_field_count),
