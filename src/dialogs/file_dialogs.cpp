@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -154,9 +155,9 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     }
     const auto settings = [&store] {
         return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names,
-                        store.small_sided_games);
+                        store.small_sided_games, store.live_elapsed_minutes, store.live_target_share);
     };
-    const std::tuple<md::StartMode, QString, bool, bool, bool> before = settings();
+    const std::tuple<md::StartMode, QString, bool, bool, bool, bool, int> before = settings();
     store.start_mode = chosen.fixed_start_file ? md::StartMode::fixed_file : md::StartMode::last_file;
     if (chosen.fixed_start_file) {
         store.start_file_path = chosen.start_file;
@@ -164,6 +165,8 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     store.keyboard_entry = chosen.keyboard_entry;
     store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names;
     store.small_sided_games = chosen.small_sided_games;
+    store.live_elapsed_minutes = chosen.live_elapsed_minutes;
+    store.live_target_share = std::clamp(chosen.live_target_share, 0, md::max_target_share);
     // Until the program ends, setting.ini names the open file.
     if (const md::SaveResult saved = store.save_settings(store.data_file_path); !saved.ok) {
         settings() = before;

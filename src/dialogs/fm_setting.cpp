@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -39,6 +40,13 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
                 QStringLiteral(u"ck_game_input_Add"))),
       ck_small_sided(named(new QCheckBox(QStringLiteral(u"8人制など少人数の試合を入力する。"), this),
                            QStringLiteral(u"ck_small_sided"))),
+      ck_live_elapsed(
+          named(new QCheckBox(QStringLiteral(u"ライブ入力の時間を経過分（0分から）で数える。"), this),
+                QStringLiteral(u"ck_live_elapsed"))),
+      ck_live_share(named(
+          new QCheckBox(QStringLiteral(u"ライブ入力で出場時間の目標を示す（試合時間に対する割合）："), this),
+          QStringLiteral(u"ck_live_share"))),
+      tx_live_share(named(new QSpinBox(this), QStringLiteral(u"tx_live_share"))),
       cm_set(named(new QPushButton(QStringLiteral(u"設定"), this), QStringLiteral(u"cm_set"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
@@ -63,6 +71,12 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     layout->addWidget(ck_game_input);
     layout->addWidget(ck_game_input_Add);
     layout->addWidget(ck_small_sided);
+    layout->addWidget(ck_live_elapsed);
+    auto* share = new QHBoxLayout;
+    share->addWidget(ck_live_share);
+    share->addWidget(tx_live_share);
+    share->addStretch();
+    layout->addLayout(share);
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7800), px(4500));
@@ -82,6 +96,14 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     ck_game_input_Add->setEnabled(add_names);
     ck_game_input_Add->setChecked(add_names);
     ck_small_sided->setChecked(store.small_sided_games);
+    ck_live_elapsed->setChecked(store.live_elapsed_minutes);
+    tx_live_share->setRange(5, md::max_target_share);
+    tx_live_share->setSingleStep(5);
+    tx_live_share->setSuffix(QStringLiteral(u"%"));
+    // Off shows the share a coach would start from.
+    tx_live_share->setValue(store.live_target_share > 0 ? store.live_target_share : 50);
+    ck_live_share->setChecked(store.live_target_share > 0);
+    tx_live_share->setEnabled(ck_live_share->isChecked());
     cm_set->setEnabled(false);
 
     // Set by a click or by the program, a box's change counts the same.
@@ -105,6 +127,12 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     });
     connect(ck_game_input_Add, &QCheckBox::toggled, this, &fm_setting::changed);
     connect(ck_small_sided, &QCheckBox::toggled, this, &fm_setting::changed);
+    connect(ck_live_elapsed, &QCheckBox::toggled, this, &fm_setting::changed);
+    connect(ck_live_share, &QCheckBox::toggled, this, [this](bool checked) {
+        tx_live_share->setEnabled(checked);
+        changed();
+    });
+    connect(tx_live_share, &QSpinBox::valueChanged, this, &fm_setting::changed);
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -123,9 +151,13 @@ void fm_setting::choose_start_file() {
 }
 
 void fm_setting::apply() {
-    const EnvironmentSettings chosen{op_input_file[0]->isChecked(), tx_input_file->text(),
-                                     ck_game_input->isChecked(), ck_game_input_Add->isChecked(),
-                                     ck_small_sided->isChecked()};
+    const EnvironmentSettings chosen{op_input_file[0]->isChecked(),
+                                     tx_input_file->text(),
+                                     ck_game_input->isChecked(),
+                                     ck_game_input_Add->isChecked(),
+                                     ck_small_sided->isChecked(),
+                                     ck_live_elapsed->isChecked(),
+                                     ck_live_share->isChecked() ? tx_live_share->value() : 0};
     // A failed save applies nothing: 設定 stays available to try again.
     if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
         show_message(*failure);

@@ -10,12 +10,13 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabBar;
 
 namespace kl {
 
-// 環境設定: the start-up file, the keyboard entry of the game wizard and small-sided games. 設定 applies and
-// saves; closing drops what was not applied.
+// 環境設定: the start-up file, the keyboard entry of the game wizard, small-sided games and how live
+// entry counts minutes and playing time. 設定 applies and saves; closing drops what was not applied.
 class fm_setting : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +30,9 @@ class fm_setting : public QWidget {
     QCheckBox* ck_game_input;
     QCheckBox* ck_game_input_Add;
     QCheckBox* ck_small_sided;
+    QCheckBox* ck_live_elapsed;
+    QCheckBox* ck_live_share;
+    QSpinBox* tx_live_share;  // the target share in percent
     QPushButton* cm_set;
     QPushButton* cm_cancel;
 

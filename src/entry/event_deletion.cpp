@@ -13,6 +13,7 @@ void EventPage::delete_all_events() {
         return;
     }
     EventPage fresh(event_fields.mid(0, md::fixed_field_count), formations_, free_reentry);
+    fresh.lines_revision = lines_revision + 1;
     *this = std::move(fresh);
 }
 
@@ -23,6 +24,9 @@ void EventPage::delete_last_event() {
     const md::GameEvent removed = events_.back();
     events_.pop_back();
     lines.pop_back();
+    details_missing.pop_back();
+    pitch_at_event_.pop_back();
+    ++lines_revision;
     const int minute_before = events_.empty() ? 0 : events_.back().minute();
     event_field_count -= static_cast<int>(removed.fields.size());
     event_fields.resize(md::fixed_field_count + event_field_count);

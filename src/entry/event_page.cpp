@@ -12,47 +12,11 @@
 namespace kl {
 namespace {
 
-template <size_t n>
-QStringList list_of(const std::array<QString, n>& words) {
-    return QStringList(words.begin(), words.end());
-}
-
-int area_index(const QString& area) {
-    return static_cast<int>(std::find(md::words::areas.begin(), md::words::areas.end(), area) -
-                            md::words::areas.begin());
-}
-
 size_t index_of(DetailPanel panel) {
     return static_cast<size_t>(panel);
 }
 
 }  // namespace
-
-const QStringList& EventPage::options(DetailPanel panel, int group) {
-    static const QStringList goal_bodies = list_of(md::words::goal_body_parts);
-    static const QStringList plain_bodies = list_of(md::words::plain_body_parts);
-    static const QStringList areas = list_of(md::words::areas);
-    static const QStringList finish_actions = list_of(md::words::finish_actions);
-    static const QStringList assist_actions = list_of(md::words::assist_actions);
-    static const QStringList pass_actions = list_of(md::words::pass_actions);
-    static const QStringList conceded_finish_actions = list_of(md::words::conceded_finish_actions);
-    if (group == 1) {
-        return areas;
-    }
-    switch (panel) {
-        case DetailPanel::finish:
-            return group == 0 ? goal_bodies : finish_actions;
-        case DetailPanel::assist:
-            return group == 0 ? goal_bodies : assist_actions;
-        case DetailPanel::own_goal:
-            return group == 0 ? plain_bodies : pass_actions;
-        case DetailPanel::conceded_finish:
-            return group == 0 ? plain_bodies : conceded_finish_actions;
-        case DetailPanel::play_before:
-            break;
-    }
-    return group == 0 ? plain_bodies : pass_actions;
-}
 
 EventPage::EventPage(const QStringList& fixed_fields, std::vector<md::Formation> formations,
                      bool small_sided_games)
@@ -142,7 +106,8 @@ void EventPage::lock_entry_controls(bool locked) {
     controls.event_list = !locked;
     controls.detail_buttons = !locked;
     controls.add = !locked;
-    controls.delete_all = !locked;
+    // Completing an event takes none back.
+    controls.delete_all = !locked && !completing;
     controls.navigation = !locked;
 }
 
@@ -248,7 +213,7 @@ void EventPage::click_pitch_row(int row) {
         return;
     }
     const PitchSlot& slot = pitch[static_cast<size_t>(row)];
-    if (period == Period::shoot_out) {
+    if (period == Period::shoot_out && !completing) {
         shoot_out.kicker = slot.member;
         kicker_row = row;
         return;
@@ -333,6 +298,9 @@ int EventPageState::first_extra_minute() const {
 }
 
 void EventPage::step_time(TimeButton button) {
+    if (completing) {
+        return;  // the event keeps its minute
+    }
     // In long long: minutes read from a file can be as large as an int holds.
     const long long t = md::leading_int(time_text_);
     const long long low = floor();
@@ -379,31 +347,10 @@ void EventPage::open_details(DetailPanel panel) {
 }
 
 void EventPage::apply_area_rule(DetailPanel panel, int action) {
-    std::array<bool, 5>& enabled = area_enabled[index_of(panel)];
-    enabled.fill(true);
-    if (panel == DetailPanel::own_goal) {
-        return;
-    }
-    int& area = details[index_of(panel)][1];
-    const QString caption = options(panel, 2).value(action);
-    const int inside = area_index(QStringLiteral(u"中央（エリア内）"));
-    const int outside = area_index(QStringLiteral(u"中央（エリア外）"));
-    const int right = area_index(QStringLiteral(u"右サイド"));
-    const int other = area_index(QStringLiteral(u"その他"));
-    if (caption == QStringLiteral(u"FK")) {
-        enabled[static_cast<size_t>(inside)] = false;
-        area = area == inside ? outside : area;
-    } else if (caption == QStringLiteral(u"CK")) {
-        for (const int disabled : {inside, outside, other}) {
-            enabled[static_cast<size_t>(disabled)] = false;
-        }
-        area = area == inside || area == outside || area == other ? right : area;
-    } else if (caption == QStringLiteral(u"PK") || caption == QStringLiteral(u"GK")) {
-        const int only = caption == QStringLiteral(u"PK") ? inside : other;
-        enabled.fill(false);
-        enabled[static_cast<size_t>(only)] = true;
-        area = only;
-    }
+    const AreaChoice rule =
+        area_after_action(panel, options(panel, 2).value(action), details[index_of(panel)][1]);
+    area_enabled[index_of(panel)] = rule.enabled;
+    details[index_of(panel)][1] = rule.area;
 }
 
 void EventPage::choose_detail(DetailPanel panel, int group, int option) {
@@ -458,20 +405,26 @@ bool EventPage::room_for(qsizetype field_count) const {
 void EventPage::append_event(const QStringList& fields) {
     md::GameEvent event{*md::kind_from_literal(fields.value(1)), fields};
     lines.push_back(md::event_list_line(event, current_formation));
+    details_missing.push_back(missing_details(event).has_value());
+    pitch_at_event_.push_back(pitch_names());
+    ++lines_revision;
     events_.push_back(event);
     event_fields += fields;
     event_field_count += static_cast<int>(fields.size());
 }
 
 std::optional<md::UserMessage> EventPage::add() {
+    if (completing) {
+        return complete_selected();
+    }
     if (period == Period::shoot_out) {
         return add_shoot_out();
     }
     switch (kind) {
         case KindOption::goal:
-            return add_goal();
+            return add_goal(false);
         case KindOption::conceded:
-            return add_conceded();
+            return add_conceded(false);
         case KindOption::substitution:
             return add_substitution();
         case KindOption::position_change:
@@ -482,6 +435,18 @@ std::optional<md::UserMessage> EventPage::add() {
             break;
     }
     return add_formation_change();
+}
+
+std::optional<md::UserMessage> EventPage::add_leaving_details() {
+    if (!completing && period != Period::shoot_out) {
+        if (kind == KindOption::goal) {
+            return add_goal(true);
+        }
+        if (kind == KindOption::conceded) {
+            return add_conceded(true);
+        }
+    }
+    return add();
 }
 
 std::optional<md::UserMessage> EventPage::add_substitution() {
@@ -620,39 +585,31 @@ std::optional<md::UserMessage> EventPage::add_formation_change() {
     return std::nullopt;
 }
 
-std::optional<md::UserMessage> EventPage::add_goal() {
+QStringList EventPage::goal_fields(const QString& minute, const QString& mark) const {
+    if (own_goal) {
+        return md::compose_goal(minute, mark, md::words::own_goal, detail_of(DetailPanel::own_goal), {}, {});
+    }
+    return md::compose_goal(minute, mark, scorer, detail_of(DetailPanel::finish),
+                            assist_visible() ? assister : QString(), detail_of(DetailPanel::assist));
+}
+
+QStringList EventPage::conceded_fields(const QString& minute, const QString& mark) const {
+    return md::compose_conceded(minute, mark, detail_of(DetailPanel::conceded_finish),
+                                detail_of(DetailPanel::play_before));
+}
+
+// A goal is refused while its scorer, assister or details are missing, unless they may wait (a live
+// game); the event then shows what it has, and is marked.
+std::optional<md::UserMessage> EventPage::add_goal(bool leave_details) {
     if (open_panel) {
         return std::nullopt;
     }
-    if (!own_goal) {
-        if (scorer.isEmpty() && assister.isEmpty() && assist_visible()) {
-            return input_error(
-                QStringLiteral(u"「得点者」　と　「アシスト者」　を左のリストから選択して下さい。"));
-        }
-        if (scorer.isEmpty()) {
-            return input_error(QStringLiteral(u"「得点者」　を左のリストから選択して下さい。"));
-        }
-        if (assister.isEmpty() && assist_visible()) {
-            return input_error(QStringLiteral(u"「アシスト者」　を左のリストから選択して下さい。"));
-        }
-        if (!details_done[index_of(DetailPanel::finish)]) {
-            return input_error(QStringLiteral(u"「得点者」　の詳細を右のボタンを押してから選択して下さい。"));
-        }
-        if (assist_visible() && !details_done[index_of(DetailPanel::assist)]) {
-            return input_error(
-                QStringLiteral(u"「アシスト者」　の詳細を右のボタンを押してから選択して下さい。"));
-        }
-    } else if (!details_done[index_of(DetailPanel::own_goal)]) {
-        return input_error(
-            QStringLiteral(u"「オウンゴール」　の詳細を右のボタンを押してから選択して下さい。"));
-    }
     const QString minute = QString::number(event_minute());
-    const QString mark = md::goal_mark(period == Period::extra, extra_mode);
-    const QStringList fields =
-        own_goal
-            ? md::compose_goal(minute, mark, md::words::own_goal, detail_of(DetailPanel::own_goal), {}, {})
-            : md::compose_goal(minute, mark, scorer, detail_of(DetailPanel::finish),
-                               assist_visible() ? assister : QString(), detail_of(DetailPanel::assist));
+    const QStringList fields = goal_fields(minute, md::goal_mark(period == Period::extra, extra_mode));
+    if (const std::optional<md::UserMessage> refusal = missing_details({md::EventKind::Goal, fields});
+        refusal && !leave_details) {
+        return refusal;
+    }
     if (!room_for(fields.size())) {
         return no_room_for_event();
     }
@@ -663,20 +620,16 @@ std::optional<md::UserMessage> EventPage::add_goal() {
     return std::nullopt;
 }
 
-std::optional<md::UserMessage> EventPage::add_conceded() {
+std::optional<md::UserMessage> EventPage::add_conceded(bool leave_details) {
     if (open_panel) {
         return std::nullopt;
     }
-    if (!details_done[index_of(DetailPanel::conceded_finish)]) {
-        return input_error(QStringLiteral(u"「フィニッシュ」　の詳細を選択して下さい。"));
-    }
-    if (!details_done[index_of(DetailPanel::play_before)]) {
-        return input_error(QStringLiteral(u"「1プレー前」　の詳細を選択して下さい。"));
-    }
     const QString minute = QString::number(event_minute());
-    const QStringList fields =
-        md::compose_conceded(minute, md::goal_mark(period == Period::extra, extra_mode),
-                             detail_of(DetailPanel::conceded_finish), detail_of(DetailPanel::play_before));
+    const QStringList fields = conceded_fields(minute, md::goal_mark(period == Period::extra, extra_mode));
+    if (const std::optional<md::UserMessage> refusal = missing_details({md::EventKind::Conceded, fields});
+        refusal && !leave_details) {
+        return refusal;
+    }
     if (!room_for(fields.size())) {
         return no_room_for_event();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "event_details.h"
 #include "lineup.h"
 #include "shoot_out.h"
 #include "store/event_composer.h"
@@ -22,10 +23,6 @@ enum class KindOption { substitution, position_change, card, goal, conceded, for
 inline constexpr int kind_option_count = 6;
 
 enum class Period { regular, extra, shoot_out };
-
-// The detail panels and the buttons that open them.
-enum class DetailPanel { finish, assist, own_goal, conceded_finish, play_before };
-inline constexpr int detail_panel_count = 5;
 
 enum class TimeButton { back_one, back_ten, forward_one, forward_ten };
 
@@ -127,9 +124,19 @@ struct EventPageState {
     // The option chosen in each group of each detail panel (-1: none), which options of the area
     // group are enabled, which panel is open and which details buttons show their details complete.
     std::array<std::array<int, 3>, detail_panel_count> details;
-    std::array<std::array<bool, 5>, detail_panel_count> area_enabled;
+    std::array<std::array<bool, area_option_count>, detail_panel_count> area_enabled;
     std::optional<DetailPanel> open_panel;
     std::array<bool, detail_panel_count> details_done{};
+
+    // A goal or conceded goal of a live game may stand with its details left for later: such lines
+    // are marked (by line), and 完了 refuses them. Selecting a marked line opens its event for
+    // completion (completing): the goal or conceded panel shows the event, the pitch list the members
+    // on the pitch when it happened, and 追加 writes the details into the event where it stands.
+    std::vector<bool> details_missing;
+    std::optional<int> completing;
+    // Counts every change of the lines (added, taken back, completed): a list showing them need only
+    // look again when it moved.
+    int lines_revision = 0;
 
     // The minute box's text, and the range of the period shown beside it.
     QString time_text() const { return time_text_; }
@@ -155,6 +162,8 @@ class EventPage : private EventPageState {
                        bool small_sided_games = false);
 
     const EventPageState& state() const { return *this; }
+    // The events added, in order.
+    const std::vector<md::GameEvent>& events() const { return events_; }
     using EventPageState::assist_visible;
     using EventPageState::holds_pitch_pick;
     using EventPageState::time_label;
@@ -174,8 +183,26 @@ class EventPage : private EventPageState {
     void close_details(DetailPanel panel);  // the panel's OK
     void set_own_goal(bool ticked);
 
-    // 追加: the refusal to show, or nothing when the event was added.
+    // 追加: the refusal to show, or nothing when the event was added. While an event is being
+    // completed, 追加 completes it.
     std::optional<md::UserMessage> add();
+    // 追加 of a live game: a goal or conceded goal goes in whatever its details (and scorer), to be
+    // completed later; other kinds as add().
+    std::optional<md::UserMessage> add_leaving_details();
+
+    // A line of the event list chosen: a marked line opens its event for completion; any other
+    // choice (-1: none) ends a completion, dropping what it chose.
+    void select_event(int index);
+    // 完了's check: the first event whose details are missing is opened for completion, and the
+    // message that refuses it returned; nothing when every event is complete.
+    std::optional<md::UserMessage> refuse_missing_details();
+    // A live game gives an event's details one tap at a time, after it was added: a detail of a goal
+    // (finish, or assist once it has an assister) or of a conceded goal, or the assister of a goal,
+    // a member of pitch row `row` (the finish becomes 被アシスト). False when the event takes no
+    // such detail; an area the action rules out is refused, and an action moves the area as its
+    // panel would.
+    bool set_event_detail(int index, DetailPanel panel, int group, int option);
+    bool set_event_assister(int index, int row);
 
     // 前・後半, 延長戦 and PK戦: the refusal to show, or nothing when the period changed.
     std::optional<md::UserMessage> choose_period(Period chosen);
@@ -190,7 +217,7 @@ class EventPage : private EventPageState {
     void delete_all_events();
 
     // The options of each group of a panel, in order: body part, area, action.
-    static const QStringList& options(DetailPanel panel, int group);
+    static const QStringList& options(DetailPanel panel, int group) { return detail_options(panel, group); }
 
   private:
     // A fixed field of the game (game information and line-up) by its record position.
@@ -203,8 +230,10 @@ class EventPage : private EventPageState {
     void lock_entry_controls(bool locked);
     void apply_area_rule(DetailPanel panel, int action);
     md::GoalDetail detail_of(DetailPanel panel) const;
-    std::optional<md::UserMessage> add_goal();
-    std::optional<md::UserMessage> add_conceded();
+    std::optional<md::UserMessage> add_goal(bool leave_details);
+    std::optional<md::UserMessage> add_conceded(bool leave_details);
+    QStringList goal_fields(const QString& minute, const QString& mark) const;
+    QStringList conceded_fields(const QString& minute, const QString& mark) const;
     std::optional<md::UserMessage> add_substitution();
     std::optional<md::UserMessage> add_position_change();
     std::optional<md::UserMessage> add_card();
@@ -225,6 +254,21 @@ class EventPage : private EventPageState {
     void end_by_golden_goal();
     std::optional<md::UserMessage> add_shoot_out();
     void close_after_shoot_out();
+
+    // Completing an event whose details are missing (event_completion.cpp).
+    struct Completion {
+        EntryControls controls;
+        KindOption kind;
+        QString time_text;
+        RowTexts pitch_names;
+    };
+    void enter_completion(int index);
+    void leave_completion();
+    void show_event_in_panel(const md::GameEvent& event);
+    std::optional<md::UserMessage> complete_selected();
+    void replace_event(int index, const QStringList& fields);
+    RowTexts pitch_names() const;
+    void set_pitch_names(const RowTexts& names);
 
     // Periods (event_periods.cpp).
     void back_to_regular_time();
@@ -248,7 +292,9 @@ class EventPage : private EventPageState {
     void period_after_removal(bool shoot_out_removed, int removed_minute, int minute_before);
 
     std::vector<md::Formation> formations_;
-    std::vector<md::GameEvent> events_;  // the events added, in order, to take back the last
+    std::vector<md::GameEvent> events_;     // the events added, in order, to take back the last
+    std::vector<RowTexts> pitch_at_event_;  // the pitch names when each event was added
+    std::optional<Completion> completion_;  // what completing an event put aside
     // The rows of each position change: a row left empty by a sending-off holds no name to find.
     std::vector<std::pair<int, int>> swapped_rows_;
     int kicker_row = -1;

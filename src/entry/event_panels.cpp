@@ -42,6 +42,9 @@ QColor line_colour(md::LineColour colour, const QColor& normal) {
     return normal;
 }
 
+// A line whose details wait for the scorer.
+const QColor details_missing_colour(0xFF, 0xE0, 0xA0);
+
 // A button whose face shows light cyan while its part is done.
 void paint_button(QPushButton* button, bool done) {
     set_back_colour(button, done ? std::optional<QColor>(light_cyan) : std::nullopt);
@@ -364,6 +367,9 @@ QWidget* EventPageView::build_timeline() {
         largest_panel = largest_panel.expandedTo(controls.frame->sizeHint());
     }
     layout->addWidget(lstv_event, 1);
+    // A marked line (details missing) opens its event for completion.
+    RowChoice::attach(lstv_event,
+                      [this](int line) { act([line](EventPage& page) { page.select_event(line); }); });
     const int last_lines = 3;
     const int list_height =
         lstv_event->header()->sizeHint().height() + last_lines * (lstv_event->fontMetrics().height() + 4) +
@@ -558,7 +564,17 @@ QPushButton* EventPageView::details_button(DetailPanel panel) const {
 
 void EventPageView::set_state(std::unique_ptr<EventPage> state) {
     state_ = std::move(state);
+    shown_lines_revision_ = -1;
     sync();
+}
+
+std::optional<md::UserMessage> EventPageView::refuse_missing_details() {
+    std::optional<md::UserMessage> refusal;
+    if (state_) {
+        refusal = state_->refuse_missing_details();
+        sync();
+    }
+    return refusal;
 }
 
 void EventPageView::act(const std::function<void(EventPage&)>& action) {
@@ -590,7 +606,8 @@ void EventPageView::sync() {
         op_input[static_cast<size_t>(i)]->setEnabled(enabled.kinds);
     }
     kind_panels_->setCurrentWidget(fr_event[static_cast<size_t>(page.kind)]);
-    kind_panel_area_->setVisible(page.period != Period::shoot_out);
+    // An event being completed shows its panel, even once the shoot-out has begun.
+    kind_panel_area_->setVisible(page.period != Period::shoot_out || page.completing);
     lb_event_time->setText(page.time_label());
     if (tx_event_time->text() != page.time_text()) {
         tx_event_time->setText(page.time_text());
@@ -632,6 +649,8 @@ void EventPageView::sync_pitch() {
             lstv_sm->addTopLevelItem(new QTreeWidgetItem(QStringList{QString(), QString()}));
         }
     }
+    // The colour of the list as it is now enabled or not: a name drawn in the other would keep it.
+    lstv_sm->setEnabled(page.controls.pitch_list);
     const QColor normal = lstv_sm->palette().color(QPalette::Text);
     for (size_t row = 0; row < page.pitch.size(); ++row) {
         QTreeWidgetItem* item = lstv_sm->topLevelItem(static_cast<int>(row));
@@ -644,7 +663,6 @@ void EventPageView::sync_pitch() {
     if (!page.holds_pitch_pick()) {
         lstv_sm->clearSelection();
     }
-    lstv_sm->setEnabled(page.controls.pitch_list);
     lb_sm->setEnabled(page.controls.pitch_list);
     QStringList shown;
     for (int i = 0; i < lst_rm->count(); ++i) {
@@ -743,24 +761,54 @@ void EventPageView::focus_first_group(const DetailPanelControls& controls) {
 
 void EventPageView::sync_events() {
     const EventPageState& page = state_->state();
-    const int shown = lstv_event->topLevelItemCount();
-    if (shown == static_cast<int>(page.lines.size()) &&
-        (shown == 0 || lstv_event->topLevelItem(shown - 1)->text(2) == page.lines.back().content)) {
-        return;
+    if (page.lines_revision != shown_lines_revision_) {
+        shown_lines_revision_ = page.lines_revision;
+        show_event_lines();
     }
-    lstv_event->clear();
-    const QColor normal = lstv_event->palette().color(QPalette::Text);
-    for (const md::EventListLine& line : page.lines) {
-        auto* item = new QTreeWidgetItem(QStringList{line.time, line.kind, line.content});
+    // The line being completed stays highlighted.
+    if (page.completing) {
+        lstv_event->topLevelItem(*page.completing)->setSelected(true);
+    } else if (!lstv_event->selectedItems().isEmpty()) {
+        lstv_event->clearSelection();
+    }
+}
+
+// The lines as the page holds them: those taken back go, changed ones are written anew, new ones
+// are added below; a line whose details are missing is marked.
+void EventPageView::show_event_lines() {
+    const EventPageState& page = state_->state();
+    const int count = static_cast<int>(page.lines.size());
+    while (lstv_event->topLevelItemCount() > count) {
+        delete lstv_event->takeTopLevelItem(lstv_event->topLevelItemCount() - 1);
+    }
+    const int kept = lstv_event->topLevelItemCount();
+    const QColor normal = lstv_event->palette().color(QPalette::Active, QPalette::Text);
+    for (int i = 0; i < count; ++i) {
+        const md::EventListLine& line = page.lines[static_cast<size_t>(i)];
+        QTreeWidgetItem* item = i < kept ? lstv_event->topLevelItem(i) : new QTreeWidgetItem;
+        const bool missing = page.details_missing[static_cast<size_t>(i)];
+        if (i < kept && item->text(2) == line.content && item->text(0) == line.time &&
+            (item->background(0) != QBrush()) == missing) {
+            continue;
+        }
+        item->setText(0, line.time);
+        item->setText(1, line.kind);
+        item->setText(2, line.content);
         item->setForeground(2, line_colour(line.colour, normal));
         const QString whole =
             line.time + QStringLiteral(u"　") + line.kind + QStringLiteral(u"　") + line.content;
         for (int column = 0; column < 3; ++column) {
-            item->setToolTip(column, whole);
+            item->setBackground(column, missing ? QBrush(details_missing_colour) : QBrush());
+            item->setToolTip(
+                column, missing ? QStringLiteral(u"詳細が未入力です。行を選んで入力して下さい。") : whole);
         }
-        lstv_event->addTopLevelItem(item);
+        if (i >= kept) {
+            lstv_event->addTopLevelItem(item);
+        }
     }
-    lstv_event->scrollToBottom();
+    if (count > kept) {
+        lstv_event->scrollToBottom();
+    }
 }
 
 // Page 3 left by 戻る: empty lists, time and scores at zero, 交代 chosen, no shoot-out.
@@ -768,6 +816,7 @@ void EventPageView::show_cleared_page() {
     lstv_sm->clear();
     lst_rm->clear();
     lstv_event->clear();
+    shown_lines_revision_ = -1;
     lstv_pk->clear();
     for (QWidget* list : std::initializer_list<QWidget*>{lstv_sm, lst_rm, lb_sm, lb_rm, cm_pk_delete}) {
         list->setEnabled(true);
@@ -784,7 +833,7 @@ void EventPageView::show_cleared_page() {
 void EventPageView::sync_shoot_out() {
     const EventPageState& page = state_->state();
     const ShootOut& kicks = page.shoot_out;
-    fr_pk->setVisible(page.period == Period::shoot_out);
+    fr_pk->setVisible(page.period == Period::shoot_out && !page.completing);
     for (size_t i = 0; i < op_pk.size(); ++i) {
         op_pk[i]->setChecked(kicks.own_first == (i == 0));
         op_pk[i]->setEnabled(kicks.order_enabled[i]);

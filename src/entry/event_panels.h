@@ -39,6 +39,9 @@ class EventPageView : public QWidget {
     const EventPage* state() const { return state_.get(); }
     // Shows the state in every control.
     void sync();
+    // 完了's check of events whose details are missing: the first is opened for completion and the
+    // message to show returned.
+    std::optional<md::UserMessage> refuse_missing_details();
 
     QLabel* lb_sm;
     QTreeWidget* lstv_sm;
@@ -135,6 +138,7 @@ class EventPageView : public QWidget {
     void sync_details();
     static void focus_first_group(const DetailPanelControls& controls);
     void sync_events();
+    void show_event_lines();
     void sync_shoot_out();
     void show_cleared_page();
 
@@ -143,6 +147,7 @@ class EventPageView : public QWidget {
     QStackedLayout* kind_panels_ = nullptr;
     QWidget* kind_panel_area_ = nullptr;
     bool syncing_ = false;  // the controls are being set from the page
+    int shown_lines_revision_ = -1;
 };
 
 }  // namespace kl

@@ -109,13 +109,13 @@ void EventPage::restore_shoot_out_names() {
 }
 
 void EventPage::choose_kick_order(bool own_first) {
-    if (period == Period::shoot_out) {
+    if (period == Period::shoot_out && !completing) {
         shoot_out.choose_order(own_first);
     }
 }
 
 std::optional<md::UserMessage> EventPage::record_kick(bool own, bool scored) {
-    if (period != Period::shoot_out || !(own ? shoot_out.own_side : shoot_out.opponent_side)) {
+    if (period != Period::shoot_out || completing || !(own ? shoot_out.own_side : shoot_out.opponent_side)) {
         return std::nullopt;
     }
     if (own && shoot_out.kicker.isEmpty()) {
@@ -150,7 +150,7 @@ void EventPage::take_kicker_off() {
 }
 
 void EventPage::reset_shoot_out() {
-    if (period != Period::shoot_out || !shoot_out.reset_enabled) {
+    if (period != Period::shoot_out || completing || !shoot_out.reset_enabled) {
         return;
     }
     shoot_out.reset();

@@ -3,6 +3,7 @@
 #include "event_panels.h"
 #include "game_completion.h"
 #include "game_info.h"
+#include "live_journal.h"
 #include "store/master_lists.h"
 #include "widgets/back_colour.h"
 #include "widgets/child_window.h"
@@ -98,6 +99,20 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner,
     centre_over(this, owner);
     opened_info_ = page1_info();
     close_on_escape(this, [this] { escape(); });
+}
+
+fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner, LiveStart)
+    : fm_game_input(store, owner) {
+    live_ = true;
+    show_page(0);
+}
+
+fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner, LiveFinish finished)
+    : fm_game_input(store, owner) {
+    live_ = true;
+    live_journal_ = finished.journal;
+    show_live_game(finished.game);
+    centre_over(this, owner);
 }
 
 QWidget* fm_game_input::build_page1() {
@@ -331,10 +346,17 @@ void fm_game_input::show_page(int page) {
         pages_->widget(shown)->setSizePolicy(policy, policy);
     }
     pages_->setCurrentIndex(page);
-    const QString task = correction_ ? QStringLiteral(u"試合データ修正") : QStringLiteral(u"試合データ入力");
-    setWindowTitle(task + QStringLiteral(u" （") + QString::number(page + 1) + QStringLiteral(u"/3）"));
+    setWindowTitle(task_caption() + QStringLiteral(u" （") + QString::number(page + 1) +
+                   QStringLiteral(u"/3）"));
     resize(page_sizes[static_cast<size_t>(page)].expandedTo(minimumSizeHint()));
     first_input(page)->setFocus();
+}
+
+QString fm_game_input::task_caption() const {
+    if (live_) {
+        return QStringLiteral(u"ライブ入力");
+    }
+    return correction_ ? QStringLiteral(u"試合データ修正") : QStringLiteral(u"試合データ入力");
 }
 
 // Where the typing starts on each page: the date, the formation, the event kind.
@@ -398,24 +420,42 @@ void show_stored_text(QComboBox* box, const QString& text) {
 
 // Pages 1 and 2 as the corrected game was entered; names no longer in the master lists are shown.
 void fm_game_input::show_correction() {
-    const GameCorrection& game = *correction_;
+    show_pages(correction_->info, correction_->lineup);
+}
+
+void fm_game_input::show_pages(const GameInfo& info, const Lineup& lineup) {
     const int used = box_in_use();
-    tx_date->setText(game.info.date);
-    show_stored_text(cb_time_h, game.info.hour);
-    show_stored_text(cb_time_m, game.info.minute);
+    tx_date->setText(info.date);
+    show_stored_text(cb_time_h, info.hour);
+    show_stored_text(cb_time_m, info.minute);
     for (QComboBox* recorder : cb_writer) {
-        recorder->setEditText(game.info.recorder);
+        recorder->setEditText(info.recorder);
     }
-    show_stored_text(cb_ground[static_cast<size_t>(used)], game.info.ground);
-    show_stored_text(cb_team[static_cast<size_t>(used)], game.info.opponent);
-    show_stored_text(cb_meeting, game.info.meeting);
+    show_stored_text(cb_ground[static_cast<size_t>(used)], info.ground);
+    show_stored_text(cb_team[static_cast<size_t>(used)], info.opponent);
+    show_stored_text(cb_meeting, info.meeting);
     {
         // The line-up keeps its stored positions: choosing the formation would give them anew.
         const QSignalBlocker quiet(cb_formation);
-        show_stored_text(cb_formation, game.lineup.formation);
+        show_stored_text(cb_formation, lineup.formation);
     }
-    lineup_ = game.lineup;
+    lineup_ = lineup;
     sync_lineup();
+}
+
+// Page 3 of a live game: pages 1 and 2 show the game (their names count as typed there, for 完了),
+// and there is no way back to them.
+void fm_game_input::show_live_game(const LiveGame& game) {
+    const LiveGameSetup& setup = game.setup();
+    fixed_fields_ = setup.fixed_fields;
+    const std::optional<md::GameRecord> record =
+        md::GameRecord::parse(md::compose_record_line(setup.fixed_fields, 0));
+    if (record) {
+        show_pages(info_of(*record), lineup_of(*record, store_.member_list, setup.small_sided_games));
+    }
+    events->set_state(std::make_unique<EventPage>(game.page()));
+    cm_back[2]->hide();
+    show_page(2);
 }
 
 GameInfo fm_game_input::page1_info() const {
@@ -465,6 +505,13 @@ void fm_game_input::next_from_page2() {
     }
     // The game information of page 1, then the line-up from the formation on.
     fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
+    if (live_) {
+        emit live_game_ready(
+            {store_.data_file_path, fixed_fields_, lineup_.small_sided_games,
+             store_.live_elapsed_minutes ? MinuteCounting::elapsed : MinuteCounting::football});
+        close();
+        return;
+    }
     std::vector<md::Formation> formations = store_.formations();
     if (correction_) {
         formations = replay_formations(formations, correction_->game);
@@ -497,6 +544,11 @@ void fm_game_input::back_from_page3() {
 void fm_game_input::complete() {
     const EventPage* page = events->state();
     if (page == nullptr) {
+        return;
+    }
+    // A live game's events whose details were left for later are completed here first.
+    if (const std::optional<md::UserMessage> refusal = events->refuse_missing_details()) {
+        show_message(*refusal);
         return;
     }
     std::optional<TypedNames> typed;
@@ -533,6 +585,10 @@ void fm_game_input::complete() {
     }
     switch (save_or_report(store_)) {
         case SaveOutcome::saved:
+            // The live game is stored: its journal has done its work.
+            if (!live_journal_.isEmpty() && !remove_journal(live_journal_)) {
+                show_message(journal_kept_message(live_journal_));
+            }
             emit games_changed();
             close();
             break;

@@ -3,6 +3,7 @@
 #include "game_correction.h"
 #include "game_info.h"
 #include "lineup.h"
+#include "live_game.h"
 #include "store/data_store.h"
 
 #include <QWidget>
@@ -19,6 +20,15 @@ namespace kl {
 
 class EventPageView;
 
+// ライブ入力 begins on pages 1 and 2: page 2's 次へ hands the game to the live window.
+struct LiveStart {};
+// ライブ入力 ends on page 3 with the live game's events, to be completed and stored; 完了 then
+// removes the game's journal.
+struct LiveFinish {
+    LiveGame game;
+    QString journal;
+};
+
 // The game entry wizard: page 1 game information, page 2 formation and line-up, page 3 the timeline;
 // 完了 stores the game. Opened on a stored game (試合データ修正) it shows the game as it was entered,
 // and 完了 stores the corrected game in its place.
@@ -28,6 +38,8 @@ class fm_game_input : public QWidget {
     // owner: the window to centre over; correction: the stored game to correct, if any.
     fm_game_input(md::DataStore& store, const QWidget* owner,
                   std::optional<GameCorrection> correction = std::nullopt);
+    fm_game_input(md::DataStore& store, const QWidget* owner, LiveStart);
+    fm_game_input(md::DataStore& store, const QWidget* owner, LiveFinish finished);
 
     int page() const { return page_; }
 
@@ -68,6 +80,8 @@ class fm_game_input : public QWidget {
     // 完了 found the file changed by another program and the user kept that version: the store was
     // loaded again, and the wizard stays open so that 完了 can add the game to that version.
     void team_file_reloaded();
+    // ライブ入力: pages 1 and 2 are done; the live window takes the game from here.
+    void live_game_ready(const kl::LiveGameSetup& setup);
 
   private:
     QWidget* build_page1();
@@ -86,11 +100,17 @@ class fm_game_input : public QWidget {
     // meeting is chosen.
     std::optional<md::Meeting> rules_for(const QString& meeting) const;
     void show_correction();
+    // Pages 1 and 2 showing a game's information and line-up.
+    void show_pages(const GameInfo& info, const Lineup& lineup);
+    void show_live_game(const LiveGame& game);
+    QString task_caption() const;
     void sync_lineup();
     int box_in_use() const;
 
     md::DataStore& store_;
     std::optional<GameCorrection> correction_;
+    bool live_ = false;
+    QString live_journal_;  // page 3 of a live game: the journal 完了 removes
     Lineup lineup_;
     QStringList fixed_fields_;  // event_fields 0-42 once pages 1 and 2 are done
     QStackedLayout* pages_ = nullptr;

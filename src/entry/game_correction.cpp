@@ -208,14 +208,24 @@ std::optional<QString> replay_event(EventPage& page, const md::GameEvent& event,
     return std::nullopt;
 }
 
-// page 1 and page 2 as a game's fixed fields show them.
+}  // namespace
+
+std::optional<ReplayStop> replay_events(EventPage& page, const std::vector<md::GameEvent>& events,
+                                        ReplayMatch match) {
+    for (const md::GameEvent& event : events) {
+        if (std::optional<QString> reason = replay_event(page, event, match)) {
+            return ReplayStop{event, *reason};
+        }
+    }
+    return std::nullopt;
+}
+
 GameInfo info_of(const md::GameRecord& game) {
     const QStringList time = game.start_time().split(u':');
     return {game.recorder(), game.date(),     time.value(0), time.value(1),
             game.ground(),   game.opponent(), game.meeting()};
 }
 
-// small_sided_games: the option as it is now; a game entered small-sided stays small-sided.
 Lineup lineup_of(const md::GameRecord& game, const QString& member_list, bool small_sided_games) {
     Lineup lineup;
     lineup.formation = game.formation();
@@ -241,18 +251,6 @@ Lineup lineup_of(const md::GameRecord& game, const QString& member_list, bool sm
         }
     }
     return lineup;
-}
-
-}  // namespace
-
-std::optional<ReplayStop> replay_events(EventPage& page, const std::vector<md::GameEvent>& events,
-                                        ReplayMatch match) {
-    for (const md::GameEvent& event : events) {
-        if (std::optional<QString> reason = replay_event(page, event, match)) {
-            return ReplayStop{event, *reason};
-        }
-    }
-    return std::nullopt;
 }
 
 QString event_label(const md::GameEvent& event) {

@@ -32,6 +32,11 @@ struct ReplayStop {
 std::optional<ReplayStop> replay_events(EventPage& page, const std::vector<md::GameEvent>& events,
                                         ReplayMatch match);
 
+// Pages 1 and 2 as a game's fixed fields show them; members of member_list not in the line-up are
+// the ones available. small_sided_games: the option as it is now (a game entered small-sided stays so).
+GameInfo info_of(const md::GameRecord& game);
+Lineup lineup_of(const md::GameRecord& game, const QString& member_list, bool small_sided_games);
+
 // How messages name an event: "30分 交代", "PK戦".
 QString event_label(const md::GameEvent& event);
 

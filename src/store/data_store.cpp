@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <iterator>
 
 namespace md {
 namespace {
@@ -433,6 +435,8 @@ void DataStore::read_settings(const QString& reloaded_file) {
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
     // Written only while on: a file without the line (or with a bad one) means off.
     small_sided_games = settings.small_sided_games.value_or(false);
+    live_elapsed_minutes = settings.live_elapsed_minutes.value_or(false);
+    live_target_share = settings.live_target_share.value_or(0);
 }
 
 SaveResult DataStore::save_settings(const QString& file) const {
@@ -440,8 +444,17 @@ SaveResult DataStore::save_settings(const QString& file) const {
     const QString named_file = encode_cp932(file) ? file : start_file_path;
     QStringList lines = {named_file, window_placement, print_form(static_cast<int>(start_mode)),
                          print_form(keyboard_entry), print_form(add_typed_names)};
-    if (small_sided_games) {
-        lines.append(print_form(small_sided_games));
+    // The later options in their line order; a line stands only when it or a later one is on, so
+    // each keeps its line number whichever of them are on.
+    const std::pair<bool, QString> later_options[] = {
+        {small_sided_games, print_form(small_sided_games)},
+        {live_elapsed_minutes, print_form(live_elapsed_minutes)},
+        {live_target_share != 0, print_form(live_target_share)},
+    };
+    const auto last_on = std::find_if(std::rbegin(later_options), std::rend(later_options),
+                                      [](const auto& option) { return option.first; });
+    for (auto option = std::begin(later_options); option != last_on.base(); ++option) {
+        lines.append(option->second);
     }
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};

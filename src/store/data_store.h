@@ -94,6 +94,10 @@ class DataStore {
     bool add_typed_names = false;
     // The wizard and the formation editor take games of fewer than eleven a side.
     bool small_sided_games = false;
+    // Live entry counts regular time in elapsed minutes (from 0) rather than as football counts.
+    bool live_elapsed_minutes = false;
+    // The share of the game (percent) each member should play, shown in live entry; 0 is off.
+    int live_target_share = 0;
 
     void clear_data_store();
 
@@ -132,8 +136,8 @@ class DataStore {
     // the start file stays as it was.
     void read_settings(const QString& reloaded_file = {});
     // Writes setting.ini; its first line names file (the team file the next start opens), or
-    // start_file_path when cp932 cannot hold that name. Five lines, and a sixth only while
-    // small-sided games are on, so the settings of a program that never used them stay as they were.
+    // start_file_path when cp932 cannot hold that name. Five lines, then the later options' lines up
+    // to the last one that is on, so the settings of a program that never used them stay as they were.
     SaveResult save_settings(const QString& file) const;
 
   private:

@@ -37,6 +37,11 @@ StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines) {
     settings.keyboard_entry = switch_value(line(3));
     settings.add_typed_names = switch_value(line(4));
     settings.small_sided_games = switch_value(line(5));
+    settings.live_elapsed_minutes = switch_value(line(6));
+    if (const std::optional<int> share = line(7) ? strict_int(*line(7)) : std::nullopt;
+        share && *share >= 0 && *share <= max_target_share) {
+        settings.live_target_share = share;
+    }
     return settings;
 }
 

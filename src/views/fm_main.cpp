@@ -11,6 +11,7 @@
 #include "dialogs/given_file.h"
 #include "entry/fm_game_input.h"
 #include "entry/game_info.h"
+#include "entry/live_entry.h"
 #include "fm_career.h"
 #include "fm_help.h"
 #include "fm_version.h"
@@ -46,6 +47,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -99,6 +101,9 @@ fm_main::fm_main(md::DataStore& store)
       meeting_choices_(new ChoiceList(this)),
       member_choices_(new ChoiceList(this)) {
     setObjectName(QStringLiteral(u"fm_main"));
+    live_entry_ = new LiveEntry(store_, this);
+    connect(live_entry_, &LiveEntry::games_changed, this, &fm_main::refresh_game_lists);
+    connect(live_entry_, &LiveEntry::team_file_reloaded, this, &fm_main::show_reloaded_file);
     setGeometry(design_geometry);
     build_views();
     build_toolbar();
@@ -187,6 +192,13 @@ void fm_main::build_toolbar() {
     tb_main_graph->setToolTip(QStringLiteral(u"グラフ"));
     tb_main->insertAction(tb_main_buttons_[static_cast<size_t>(view_button(View::personal_data)) + 1],
                           tb_main_graph);
+    // ライブ follows 入力 in the same way.
+    tb_main_live =
+        new QAction(badge_icon(QStringLiteral(u"ラ"), data_colour), QStringLiteral(u"ライブ"), this);
+    tb_main_live->setObjectName(QStringLiteral(u"tb_main_live"));
+    tb_main_live->setToolTip(QStringLiteral(u"ライブ入力"));
+    tb_main->insertAction(tb_main_buttons_[static_cast<size_t>(game_input_button) + 1], tb_main_live);
+    connect(tb_main_live, &QAction::triggered, live_entry_, &LiveEntry::start);
     for (const View view :
          {View::game_list, View::game_detail, View::team_data, View::personal_data, View::graph}) {
         QAction* button = view_button_action(view);
@@ -239,6 +251,8 @@ void fm_main::build_menus() {
 
     QMenu* game_edit = menu(u"menu_game_edit", u"データ編集(&G)");
     entry(game_edit, u"menu_game_input", u"試合データ入力(&I)", QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(entry(game_edit, u"menu_game_live", u"ライブ入力(&L)", QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, live_entry_, &LiveEntry::start);
     connect(entry(game_edit, u"menu_game_modify", u"試合データ修正(&M)", QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &fm_main::open_game_modify);
     entry(game_edit, u"menu_game_delete", u"試合データ削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -583,6 +597,12 @@ void fm_main::start(const QString& given_file) {
     }
     restore_placement();
     refresh_game_lists();
+    // A live game the program stopped in is offered once the main window runs.
+    QTimer::singleShot(0, live_entry_, [this] {
+        if (isVisible() && isEnabled()) {
+            live_entry_->offer_resume();
+        }
+    });
 }
 
 void fm_main::open_given_file(const QString& path) {

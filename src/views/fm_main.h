@@ -25,6 +25,7 @@ class fm_help;
 class GameDetailView;
 class GameListView;
 class GraphDataView;
+class LiveEntry;
 class MainView;
 class PersonalDataView;
 class TeamDataView;
@@ -137,6 +138,8 @@ class fm_main : public QMainWindow {
     QToolBar* tb_main = nullptr;
     std::array<QAction*, 19> tb_main_buttons_{};  // by button index 1-18
     QAction* tb_main_graph = nullptr;             // after 個人, without an index of its own
+    QAction* tb_main_live = nullptr;              // ライブ, after 入力, without an index of its own
+    LiveEntry* live_entry_ = nullptr;
     QActionGroup* view_buttons_ = nullptr;
     std::array<QAction*, view_count> menu_game_reference_{};
     ChoiceList* period_choices_;   // cb_date(0..5)

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace kl {
@@ -313,6 +314,39 @@ TEST_F(DialogWindows, SmallSidedGamesAreASixthSettingsLineOnlyWhileOn) {
     child<QPushButton>(dialog, u"cm_set")->click();
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 5);
     EXPECT_FALSE(store.small_sided_games);
+}
+
+TEST_F(DialogWindows, LiveEntrysCountingAndTargetShareAreSettingsLinesSevenAndEight) {
+    write_team(QStringLiteral(u"A.kld"), QStringLiteral(u"A"));
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_18", u"fm_setting");
+    ASSERT_NE(dialog, nullptr);
+    auto* elapsed = child<QCheckBox>(dialog, u"ck_live_elapsed");
+    EXPECT_EQ(elapsed->text(), QStringLiteral(u"ライブ入力の時間を経過分（0分から）で数える。"));
+    EXPECT_FALSE(elapsed->isChecked());
+    auto* share = child<QCheckBox>(dialog, u"ck_live_share");
+    auto* percent = child<QSpinBox>(dialog, u"tx_live_share");
+    EXPECT_FALSE(share->isChecked());
+    EXPECT_FALSE(percent->isEnabled());
+    elapsed->click();
+    child<QPushButton>(dialog, u"cm_set")->click();
+    EXPECT_TRUE(store.live_elapsed_minutes);
+    // Small-sided games stay off on their line, so that elapsed minutes keep line 7.
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).mid(2),
+              (QStringList{QStringLiteral(u" 1 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 1 ")}));
+    share->click();
+    EXPECT_TRUE(percent->isEnabled());
+    EXPECT_EQ(percent->value(), 50);
+    percent->setValue(60);
+    elapsed->click();
+    child<QPushButton>(dialog, u"cm_set")->click();
+    EXPECT_EQ(store.live_target_share, 60);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).mid(5),
+              (QStringList{QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 60 ")}));
+    share->click();
+    child<QPushButton>(dialog, u"cm_set")->click();
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 5);
 }
 
 TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {

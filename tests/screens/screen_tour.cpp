@@ -3,6 +3,7 @@
 // names the scenes whose pictures the manual in docs/help shows). Each file written is printed.
 #include "entry/event_panels.h"
 #include "entry/fm_game_input.h"
+#include "entry/fm_live.h"
 #include "master/fm_name_import.h"
 #include "store/data_store.h"
 #include "store/team_backups.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -542,11 +544,112 @@ void manual_small_sided(Tour& tour) {
     enter_small_sided_game(tour, QStringLiteral(u"small_sided_page2"), QStringLiteral(u"small_sided_page3"));
 }
 
+// A live button pressed with the pitch rows (by name) selected first.
+void press_on(fm_live* live, QPushButton* button, const QStringList& members, const QString& bench = {}) {
+    live->lstv_live_pitch->clearSelection();
+    for (const QString& member : members) {
+        live->lstv_live_pitch->findItems(member, Qt::MatchExactly, 1).value(0)->setSelected(true);
+    }
+    if (!bench.isEmpty()) {
+        live->lstv_live_bench->findItems(bench, Qt::MatchExactly, 0).value(0)->setSelected(true);
+    }
+    button->click();
+}
+
+// ライブ入力 of a 県大会 game: pages 1 and 2 of the wizard, then the live window at 1366x768 (as F11
+// shows it on a laptop) on a clock of the tour's own: the first half under way with a goal whose
+// details are being tapped, the bench coloured by the target share, the shoot-out, and page 3 with a
+// goal whose details were left for later.
+void manual_live(Tour& tour) {
+    tour.trigger(u"tb_main_live");
+    auto* wizard = qobject_cast<fm_game_input*>(Tour::find_top(QStringLiteral(u"fm_game_input")));
+    test::fill_game_information(wizard,
+                                {QStringLiteral(u"2024/07/20"), 9, 6, 2, QStringLiteral(u"佐藤監督")});
+    take(wizard, QStringLiteral(u"live_page1"));
+    wizard->cm_next[0]->click();
+    fill_page2(wizard);
+    std::optional<LiveGameSetup> setup;
+    QObject::connect(wizard, &fm_game_input::live_game_ready,
+                     [&setup](const LiveGameSetup& ready) { setup = ready; });
+    wizard->cm_next[1]->click();
+    settle();
+    // The live window the program opened, on the wall clock, gives way to one on the tour's clock.
+    if (QWidget* opened = Tour::find_top(QStringLiteral(u"fm_live"))) {
+        opened->close();
+        settle();
+    }
+    if (!setup) {
+        return;
+    }
+    qint64 now = 1'800'000'000'000;
+    const auto minutes = [&now](int m, int s = 0) { now += (m * 60 + s) * 1000LL; };
+    auto journal =
+        LiveJournal::begin(journal_path(QStringLiteral(u"tour.kld"), QDateTime::currentDateTime()), *setup);
+    auto* live = new fm_live(
+        LiveGame(*setup, tour.store.formations()), std::get<LiveJournal>(journal), [&now] { return now; }, 50,
+        tour.window.get());
+    live->setAttribute(Qt::WA_DeleteOnClose);
+    live->resize(1366, 768);
+    live->show();
+    live->cm_live_start->click();
+    minutes(8, 12);
+    press_on(live, live->cm_live_card, {QStringLiteral(u"田中 陽向")});
+    minutes(4, 22);
+    press_on(live, live->cm_live_goal, {QStringLiteral(u"加藤 颯太")});
+    press_on(live, live->cm_live_assist, {QStringLiteral(u"小林 蒼")});
+    live->cm_live_detail_option[0][1]->click();
+    live->cm_live_detail_option[1][0]->click();
+    minutes(6, 40);
+    press_on(live, live->cm_live_sub, {QStringLiteral(u"吉田 樹")}, QStringLiteral(u"山田 奏太"));
+    minutes(2, 5);
+    live->cm_live_conceded->click();
+    minutes(3, 16);
+    live->lstv_live_pitch->findItems(QStringLiteral(u"中村 陸"), Qt::MatchExactly, 1)
+        .value(0)
+        ->setSelected(true);
+    take(live, QStringLiteral(u"fm_live"));
+
+    live->cm_live_period_end->click();
+    live->cm_live_start->click();
+    minutes(45);
+    live->cm_live_period_end->click();
+    live->cm_live_ex->click();
+    live->cm_live_start->click();
+    minutes(10, 30);
+    live->cm_live_period_end->click();
+    live->cm_live_start->click();
+    minutes(11);
+    live->cm_live_period_end->click();
+    live->cm_live_pk->click();
+    live->cm_live_pk_order[0]->click();
+    press_on(live, live->cm_live_pk_point[0], {QStringLiteral(u"加藤 颯太")});
+    live->cm_live_pk_point[3]->click();
+    press_on(live, live->cm_live_pk_point[0], {QStringLiteral(u"小林 蒼")});
+    live->cm_live_pk_point[2]->click();
+    take(live, QStringLiteral(u"fm_live_shoot_out"));
+
+    press_on(live, live->cm_live_pk_point[1], {QStringLiteral(u"中村 陸")});
+    live->cm_live_pk_point[3]->click();
+    const QString path = live->journal_path();
+    QObject::connect(live, &fm_live::game_finished, [&tour, live, path] {
+        auto* page3 = new fm_game_input(tour.store, tour.window.get(), LiveFinish{live->game(), path});
+        page3->setAttribute(Qt::WA_DeleteOnClose);
+        page3->show();
+    });
+    live->cm_live_finish->click();
+    settle();
+    if (auto* page3 = qobject_cast<fm_game_input*>(Tour::find_top(QStringLiteral(u"fm_game_input")))) {
+        page3->cm_next[2]->click();  // 完了 refuses the conceded goal and opens it
+        take(page3, QStringLiteral(u"live_page3"));
+    }
+}
+
 // The scenes whose pictures the manual shows.
 const QStringList manual_scenes = {QStringLiteral(u"manual_views"),       QStringLiteral(u"manual_windows"),
                                    QStringLiteral(u"manual_wizard"),      QStringLiteral(u"manual_paper"),
                                    QStringLiteral(u"manual_correction"),  QStringLiteral(u"manual_backups"),
-                                   QStringLiteral(u"manual_small_sided"), QStringLiteral(u"manual_seasons")};
+                                   QStringLiteral(u"manual_small_sided"), QStringLiteral(u"manual_seasons"),
+                                   QStringLiteral(u"manual_live")};
 
 struct Scene {
     std::function<void(Tour&)> play;
@@ -570,6 +673,7 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"manual_backups"), {manual_backups}},
         {QStringLiteral(u"manual_small_sided"), {manual_small_sided, true}},
         {QStringLiteral(u"manual_seasons"), {manual_seasons}},
+        {QStringLiteral(u"manual_live"), {manual_live}},
     };
     return all;
 }

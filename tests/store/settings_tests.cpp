@@ -60,6 +60,47 @@ TEST_F(Settings, SmallSidedGamesAreASixthLineWrittenOnlyWhileOn) {
     EXPECT_FALSE(reader.small_sided_games);
 }
 
+// Each later option keeps its line number: a line stands while it or a later one is on.
+TEST_F(Settings, LiveEntryOptionsAreLinesSevenAndEightWrittenOnlyUpToTheLastOptionOn) {
+    store.data_file_path = QStringLiteral(u"A.kld");
+    store.live_elapsed_minutes = true;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
+    EXPECT_EQ(
+        read_bytes(QStringLiteral(u"setting.ini")),
+        cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                     QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 1 ")}));
+    DataStore reader;
+    reader.read_settings();
+    EXPECT_FALSE(reader.small_sided_games);
+    EXPECT_TRUE(reader.live_elapsed_minutes);
+    EXPECT_EQ(reader.live_target_share, 0);
+
+    store.live_elapsed_minutes = false;
+    store.live_target_share = 50;
+    store.small_sided_games = true;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 1 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 50 ")}));
+    reader.read_settings();
+    EXPECT_TRUE(reader.small_sided_games);
+    EXPECT_FALSE(reader.live_elapsed_minutes);
+    EXPECT_EQ(reader.live_target_share, 50);
+
+    // A share beyond the whole game is no share; the options end off when their lines go.
+    write_cp932_lines(
+        QStringLiteral(u"setting.ini"),
+        {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+         QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 1 "), QStringLiteral(u" 150 ")});
+    reader.read_settings();
+    EXPECT_TRUE(reader.live_elapsed_minutes);
+    EXPECT_EQ(reader.live_target_share, 0);
+    write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"A.kld")});
+    reader.read_settings();
+    EXPECT_FALSE(reader.live_elapsed_minutes);
+}
+
 TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {
     write_cp932_lines(QStringLiteral(u"setting.ini"),
                       {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "), QStringLiteral(u" 1 "),

@@ -100,7 +100,8 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
     const qsizetype at = buttons.indexOf(graph);
     EXPECT_EQ(buttons[at - 1], find<QAction>(u"tb_main_15"));
     EXPECT_EQ(buttons[at + 1], find<QAction>(u"tb_main_16"));
-    EXPECT_EQ(buttons.indexOf(find<QAction>(u"tb_main_17")), 17);
+    // Before 項目 stand sixteen numbered buttons, ライブ and グラフ.
+    EXPECT_EQ(buttons.indexOf(find<QAction>(u"tb_main_17")), 18);
     ASSERT_NE(graph->actionGroup(), nullptr);
     EXPECT_EQ(graph->actionGroup(), find<QAction>(u"tb_main_12")->actionGroup());
 
