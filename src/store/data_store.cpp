@@ -10,6 +10,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace md {
 namespace {
@@ -381,6 +384,7 @@ void DataStore::read_settings() {
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
     // Written only while on: a file without the line (or with a bad one) means off.
     small_sided_games = settings.small_sided_games.value_or(0);
+    shared_names = settings.shared_names.value_or(SharedNames::full);
 }
 
 SaveResult DataStore::save_settings() const {
@@ -388,8 +392,15 @@ SaveResult DataStore::save_settings() const {
     const QString named_file = encode_cp932(data_file_path) ? data_file_path : start_file_path;
     QStringList lines = {named_file, window_placement, print_form(start_mode), print_form(keyboard_entry),
                          print_form(add_typed_names)};
-    if (small_sided_games == 1) {
-        lines.append(print_form(small_sided_games));
+    // The further lines in their order, each with whether it is at its default; one is written
+    // when it or a line after it is not.
+    const std::pair<QString, bool> further[] = {
+        {print_form(small_sided_games == 1 ? 1 : 0), small_sided_games != 1},
+        {print_form(static_cast<int>(shared_names)), shared_names == SharedNames::full}};
+    const auto last_set =
+        std::find_if(std::rbegin(further), std::rend(further), [](const auto& line) { return !line.second; });
+    for (auto line = std::begin(further); line != last_set.base(); ++line) {
+        lines.append(line->first);
     }
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};

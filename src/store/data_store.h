@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared_names.h"
 #include "text_file.h"
 #include "user_message.h"
 
@@ -97,6 +98,8 @@ class DataStore {
     qint16 add_typed_names = 0;
     // 1: the wizard and the formation editor take games of fewer than eleven a side.
     qint16 small_sided_games = 0;
+    // How the picture, the card and the web pages name the members.
+    SharedNames shared_names = SharedNames::full;
 
     void clear_data_store();
 
@@ -130,8 +133,9 @@ class DataStore {
 
     void read_settings();
     // Writes setting.ini; its first line names data_file_path, or start_file_path when cp932 cannot
-    // hold the name of the open file. Five lines, and a sixth only while small-sided games are on, so
-    // the settings of a program that never used them stay as they were.
+    // hold the name of the open file. Five lines, and the further ones (small-sided games, the names
+    // of shared outputs) up to the last that is not at its default, so the settings of a program
+    // that never used them stay as they were.
     SaveResult save_settings() const;
 
     // Rebuilds game_fields and game_index from game_lines.

@@ -40,6 +40,7 @@ StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines) {
     settings.keyboard_entry = flag_value(line(3));
     settings.add_typed_names = flag_value(line(4));
     settings.small_sided_games = flag_value(line(5));
+    settings.shared_names = shared_names_from_line(line(6));
     return settings;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared_names.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,8 +13,9 @@ namespace md {
 inline const QString settings_file_name = QStringLiteral(u"setting.ini");
 
 // What setting.ini says, line by line. A missing line, or a value that is not of its line's form
-// (five numbers on line 2, an integer on lines 3-6, cp932 text everywhere), is absent. The sixth
-// line, small-sided games, is written only while that option is on.
+// (five numbers on line 2, an integer on lines 3-7, cp932 text everywhere), is absent. Lines 6 on
+// (small-sided games, then the names of shared outputs) are written only up to the last one that is
+// not at its default, so a user who never changes them keeps a file of five lines.
 struct StartupSettings {
     std::optional<QString> file_path;
     std::optional<QString> window_placement;
@@ -20,6 +23,7 @@ struct StartupSettings {
     std::optional<qint16> keyboard_entry;
     std::optional<qint16> add_typed_names;
     std::optional<qint16> small_sided_games;
+    std::optional<SharedNames> shared_names;
 };
 
 StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines);
