@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/score_sheet_form.h"
+#include "reports/score_sheet_form.h"
 #include "print_document.h"
 #include "reports/copy_texts.h"
 #include "reports/game_lists.h"
