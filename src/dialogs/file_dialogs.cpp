@@ -148,9 +148,9 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     }
     const auto settings = [&store] {
         return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names,
-                        store.small_sided_games);
+                        store.small_sided_games, store.shared_names);
     };
-    const std::tuple<qint16, QString, qint16, qint16, qint16> before = settings();
+    const std::tuple<qint16, QString, qint16, qint16, qint16, md::SharedNames> before = settings();
     store.start_mode = chosen.fixed_start_file ? 0 : 1;
     if (chosen.fixed_start_file) {
         store.start_file_path = chosen.start_file;
@@ -158,6 +158,7 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     store.keyboard_entry = chosen.keyboard_entry ? 1 : 0;
     store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names ? 1 : 0;
     store.small_sided_games = chosen.small_sided_games ? 1 : 0;
+    store.shared_names = chosen.shared_names;
     if (const md::SaveResult saved = store.save_settings(); !saved.ok) {
         settings() = before;
         return saved.message();

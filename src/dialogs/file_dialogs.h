@@ -59,6 +59,7 @@ struct EnvironmentSettings {
     bool keyboard_entry = false;
     bool add_typed_names = false;
     bool small_sided_games = false;  // 8人制など少人数の試合を入力する。
+    md::SharedNames shared_names = md::SharedNames::full;
 };
 
 // 設定: the store takes the choices and setting.ini is written. A start file setting.ini cannot

@@ -1,16 +1,20 @@
 #include "fm_setting.h"
 
 #include "file_dialogs.h"
+#include "fm_name_reading.h"
 #include "fm_open.h"
+#include "reports/shared_names_rule.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +42,11 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
                 QStringLiteral(u"ck_game_input_Add"))),
       ck_small_sided(named(new QCheckBox(QStringLiteral(u"8人制など少人数の試合を入力する。"), this),
                            QStringLiteral(u"ck_small_sided"))),
+      lb_share_names(named(new QLabel(QStringLiteral(u"結果画像・個人カード・Webページの名前"), this),
+                           QStringLiteral(u"lb_share_names"))),
+      cb_share_names(named(new QComboBox(this), QStringLiteral(u"cb_share_names"))),
+      cm_name_reading(
+          named(new QPushButton(QStringLiteral(u"読み..."), this), QStringLiteral(u"cm_name_reading"))),
       cm_set(named(new QPushButton(QStringLiteral(u"設定"), this), QStringLiteral(u"cm_set"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
@@ -62,6 +71,11 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     layout->addWidget(ck_game_input);
     layout->addWidget(ck_game_input_Add);
     layout->addWidget(ck_small_sided);
+    auto* share_names = new QHBoxLayout;
+    share_names->addWidget(lb_share_names);
+    share_names->addWidget(cb_share_names, 1);
+    share_names->addWidget(cm_name_reading);
+    layout->addLayout(share_names);
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7800), px(4500));
@@ -80,6 +94,10 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     ck_game_input_Add->setEnabled(add_names);
     ck_game_input_Add->setChecked(add_names);
     ck_small_sided->setChecked(store.small_sided_games == 1);
+    for (const QString& caption : shared_names_captions()) {
+        cb_share_names->addItem(caption);
+    }
+    cb_share_names->setCurrentIndex(static_cast<int>(store.shared_names));
     cm_set->setEnabled(false);
 
     // Set by a click or by the program, a box's change counts the same.
@@ -103,6 +121,9 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     });
     connect(ck_game_input_Add, &QCheckBox::toggled, this, &fm_setting::changed);
     connect(ck_small_sided, &QCheckBox::toggled, this, &fm_setting::changed);
+    connect(cb_share_names, &QComboBox::currentIndexChanged, this, &fm_setting::changed);
+    connect(cm_name_reading, &QPushButton::clicked, this,
+            [this] { open_child_window(this, new fm_name_reading(store_, this)); });
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -120,9 +141,10 @@ void fm_setting::choose_start_file() {
 }
 
 void fm_setting::apply() {
-    const EnvironmentSettings chosen{op_input_file[0]->isChecked(), tx_input_file->text(),
-                                     ck_game_input->isChecked(), ck_game_input_Add->isChecked(),
-                                     ck_small_sided->isChecked()};
+    const EnvironmentSettings chosen{
+        op_input_file[0]->isChecked(), tx_input_file->text(),
+        ck_game_input->isChecked(),    ck_game_input_Add->isChecked(),
+        ck_small_sided->isChecked(),   static_cast<md::SharedNames>(cb_share_names->currentIndex())};
     // A failed save applies nothing: 設定 stays available to try again.
     if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
         show_message(*failure);

@@ -6,7 +6,9 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -14,8 +16,8 @@ class QTabBar;
 
 namespace kl {
 
-// 環境設定: the start-up file, the keyboard entry of the game wizard and small-sided games. 設定 applies and
-// saves; closing drops what was not applied.
+// 環境設定: the start-up file, the keyboard entry of the game wizard, small-sided games and the names on
+// shared outputs. 設定 applies and saves; closing drops what was not applied.
 class fm_setting : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +31,9 @@ class fm_setting : public QWidget {
     QCheckBox* ck_game_input;
     QCheckBox* ck_game_input_Add;
     QCheckBox* ck_small_sided;
+    QLabel* lb_share_names;
+    QComboBox* cb_share_names;  // how the picture, the card and the web pages name the members
+    QPushButton* cm_name_reading;
     QPushButton* cm_set;
     QPushButton* cm_cancel;
 

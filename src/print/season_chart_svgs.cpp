@@ -14,8 +14,8 @@
 namespace kl {
 namespace {
 
-constexpr double chart_width = 720;
-constexpr double text_size = 14;
+constexpr double chart_width = 440;
+constexpr double text_size = 15;
 
 const QColor for_colour(0x2f, 0x6f, 0xb5);
 const QColor against_colour(0xc0, 0x39, 0x2b);

@@ -8,6 +8,7 @@
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
 #include "stats/team_stats.h"
+#include "store/vocabulary.h"
 
 #include <algorithm>
 #include <map>
@@ -137,7 +138,7 @@ QString totals_section(const SeasonCharts& charts) {
 QString results_section(const std::vector<SiteGame>& games) {
     std::vector<std::vector<Cell>> rows;
     for (const SiteGame& game : games) {
-        rows.push_back({Cell::text(md::game_key(game.bar.date, game.bar.start_time)),
+        rows.push_back({Cell::text(game.bar.date),
                         {link(game_page_path(game.number), game.bar.opponent)},
                         Cell::text(game_bar_score(game.bar)),
                         {result_cell(game.bar)},
@@ -210,19 +211,39 @@ QString score_section(const md::GameRecord& game, const QString& team_name) {
     return table(headers, {own, opponent}, QStringLiteral(u"score"));
 }
 
+// One line of the timeline in words, narrow enough for a phone: who did what, and below it in small
+// type how (the goal's details, the new formation).
+QString timeline_html(const ScoreSheetForm::Entry& entry) {
+    QString what = entry.kind;
+    if (entry.kind == md::words::substitution) {
+        what += QStringLiteral(u"　IN ") + entry.player + QStringLiteral(u"　OUT ") + entry.partner;
+    } else if (entry.kind == md::words::position_change) {
+        what += u' ' + entry.player + QStringLiteral(u" ⇔ ") + entry.partner;
+    } else {
+        if (!entry.player.isEmpty()) {
+            what += u' ' + entry.player;
+        }
+        if (!entry.partner.isEmpty()) {
+            what += QStringLiteral(u"（アシスト ") + entry.partner + u'）';
+        }
+    }
+    QString html = escaped(what);
+    if (!entry.note.isEmpty()) {
+        html += QStringLiteral(u"<br><small>") + escaped(entry.note) + QStringLiteral(u"</small>");
+    }
+    return html;
+}
+
 QString timeline_section(const ScoreSheetForm& form) {
     std::vector<std::vector<Cell>> rows;
     for (const ScoreSheetForm::Entry& entry : form.timeline) {
-        rows.push_back({Cell::text(entry.minute, true), Cell::text(entry.kind), Cell::text(entry.player),
-                        Cell::text(entry.partner), Cell::text(entry.note)});
+        rows.push_back({Cell::text(entry.minute + QStringLiteral(u"分"), true), Cell{timeline_html(entry)}});
     }
     if (rows.empty()) {
         return {};
     }
     return element(QStringLiteral(u"h2"), QStringLiteral(u"経過")) +
-           table({QStringLiteral(u"分"), QStringLiteral(u"内容"), QStringLiteral(u"選手（得点・IN）"),
-                  QStringLiteral(u"アシスト・OUT"), QStringLiteral(u"メモ")},
-                 rows, QStringLiteral(u"timeline"));
+           table({QStringLiteral(u"分"), QStringLiteral(u"内容")}, rows, QStringLiteral(u"timeline"));
 }
 
 template <size_t count>
@@ -348,12 +369,14 @@ QString style_sheet() {
         u"th { background: #eaf2ec; font-weight: bold; }\n"
         u"td.n { text-align: right; font-variant-numeric: tabular-nums; }\n"
         u"table.timeline td, table.lineup td { white-space: normal; }\n"
+        u"table.timeline td.n { width: 3.5em; vertical-align: top; }\n"
+        u"small { color: #4a5a50; }\n"
         u"table.score td.n { font-size: 1.2rem; font-weight: bold; }\n"
         u".win { color: #fff; background: #2e8b57; padding: 1px 6px; border-radius: 4px; }\n"
         u".draw { color: #fff; background: #7f8c8d; padding: 1px 6px; border-radius: 4px; }\n"
         u".loss { color: #fff; background: #c0392b; padding: 1px 6px; border-radius: 4px; }\n"
         u".chart { margin: 8px 0 16px; }\n"
-        u".chart img { display: block; width: 100%; max-width: 720px; height: auto; }\n"
+        u".chart img { display: block; width: 100%; max-width: 640px; height: auto; }\n"
         u"@media (min-width: 700px) {\n"
         u"  .page { padding: 24px 32px 48px; }\n"
         u"  h1 { font-size: 1.9rem; }\n"

@@ -75,7 +75,7 @@ QString given_name(const QString& name) {
 }
 
 std::optional<QChar> latin_initial(QStringView word) {
-    for (const QChar c : word) {
+    for (const QChar c : word.toString().normalized(QString::NormalizationForm_KC)) {
         bool other_script = false;
         if (const std::optional<QChar> initial = character_initial(c, other_script)) {
             return initial;
