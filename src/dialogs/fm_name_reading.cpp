@@ -28,11 +28,11 @@ QTableWidgetItem* fixed_item(const QString& text) {
 }  // namespace
 
 fm_name_reading::fm_name_reading(const md::DataStore& store, const QWidget* owner)
-    : lb_reading(named(
-          new QLabel(QStringLiteral(
-                         u"漢字の名前のイニシャルは読みから作ります（かな、またはローマ字で「姓 名」）。"),
-                     this),
-          QStringLiteral(u"lb_reading"))),
+    : lb_reading(
+          named(new QLabel(QStringLiteral(u"漢字の名前のイニシャルは、ここに入力した読みから作ります。\n"
+                                          u"読みは、かなまたはローマ字で「姓 名」の順に入力します。"),
+                           this),
+                QStringLiteral(u"lb_reading"))),
       lstv_reading(named(new QTableWidget(this), QStringLiteral(u"lstv_reading"))),
       cm_set(named(new QPushButton(QStringLiteral(u"保存"), this), QStringLiteral(u"cm_set"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
@@ -40,7 +40,6 @@ fm_name_reading::fm_name_reading(const md::DataStore& store, const QWidget* owne
     setObjectName(QStringLiteral(u"fm_name_reading"));
     setWindowTitle(QStringLiteral(u"読みの設定"));
     setWindowFlags(Qt::Dialog);
-    lb_reading->setWordWrap(true);
     lstv_reading->setColumnCount(3);
     lstv_reading->setHorizontalHeaderLabels(
         {QStringLiteral(u"名前"), QStringLiteral(u"読み"), QStringLiteral(u"イニシャル")});

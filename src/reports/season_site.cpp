@@ -307,7 +307,7 @@ QString game_page(const QString& team_name, const SiteGame& game, const SiteGame
 // --- members/NNN.html ---
 
 QString member_page(const QString& team_name, const SquadLine& line, const QStringList& shared_lines,
-                    const QDate& made_on) {
+                    const std::vector<GameOfSeason>& season, const QDate& made_on) {
     const SquadRow cells = squad_row(line);
     std::vector<Cell> totals;
     for (size_t c = 1; c < cells.size(); ++c) {
@@ -326,7 +326,7 @@ QString member_page(const QString& team_name, const SquadLine& line, const QStri
         }
     }
     std::vector<std::vector<Cell>> games;
-    for (const MemberCard::Game& game : member_games(shared_lines, {}, line.name)) {
+    for (const MemberCard::Game& game : member_games(season, line.name)) {
         games.push_back({Cell::text(game.date), Cell::text(game.opponent), Cell::text(game.score),
                          Cell::text(game.result), Cell::text(game.part)});
     }
@@ -421,10 +421,11 @@ std::vector<SitePage> season_site_pages(const QString& team_name, const QStringL
                          game_page(team_name, games[i], i > 0 ? &games[i - 1] : nullptr,
                                    i + 1 < games.size() ? &games[i + 1] : nullptr, made_on)});
     }
+    const std::vector<GameOfSeason> season = games_of_season(shared_lines, {});
     for (const SquadLine& line : charts.squad) {
         if (const auto number = member_pages.find(line.name); number != member_pages.end()) {
-            pages.push_back(
-                {member_page_path(number->second), member_page(team_name, line, shared_lines, made_on)});
+            pages.push_back({member_page_path(number->second),
+                             member_page(team_name, line, shared_lines, season, made_on)});
         }
     }
     return pages;

@@ -116,10 +116,10 @@ std::vector<ResultPicture::Player> pitch_players(const md::GameRecord& game) {
     return players;
 }
 
+const SquadLine* squad_line_of(const std::vector<SquadLine>& squad, const QString& member);
+
 const SquadLine* squad_line_of(const SeasonCharts& charts, const QString& member) {
-    const auto found = std::find_if(charts.squad.begin(), charts.squad.end(),
-                                    [&](const SquadLine& line) { return line.name == member; });
-    return found == charts.squad.end() ? nullptr : &*found;
+    return squad_line_of(charts.squad, member);
 }
 
 std::vector<MemberCard::Position> positions_played(const PersonalStats& stats) {
@@ -168,11 +168,10 @@ std::vector<MemberCard::Figure> figures_of(const SquadLine& line, const QString&
     return figures;
 }
 
-MemberCard::Game card_game(const QString& line, const QString& member) {
-    const GameBar bar = game_bar(line);
-    const SeasonCharts one = compute_season_charts({line}, {});
-    return {bar.date, bar.opponent, game_bar_score(bar), result_text(bar.score.result()),
-            part_in_game(squad_line_of(one, member))};
+const SquadLine* squad_line_of(const std::vector<SquadLine>& squad, const QString& member) {
+    const auto found =
+        std::find_if(squad.begin(), squad.end(), [&](const SquadLine& line) { return line.name == member; });
+    return found == squad.end() ? nullptr : &*found;
 }
 
 // The member's part in each event of the game that names them; the other members stay unnamed.
@@ -273,26 +272,32 @@ MemberCard season_card(const QString& team_name, const QStringList& shared_lines
                        QStringLiteral(u"分 ") + QString::number(totals.losses) +
                        QStringLiteral(u"敗　得点 ") + QString::number(totals.goals) +
                        QStringLiteral(u"　失点 ") + QString::number(totals.conceded);
-    card.games = member_games(shared_lines, filter, member);
+    card.games = member_games(games_of_season(shared_lines, filter), member);
     return card;
 }
 
-std::vector<MemberCard::Game> member_games(const QStringList& shared_lines, const StatsFilter& filter,
-                                           const QString& member) {
-    std::vector<std::pair<QString, QString>> chosen;  // game key and line
-    for (const QString& game_line : shared_lines) {
-        if (const std::optional<md::GameRecord> game = md::GameRecord::parse(game_line);
-            game && select_games(filter, *game)) {
-            chosen.emplace_back(md::game_key(game->date(), game->start_time()), game_line);
+std::vector<GameOfSeason> games_of_season(const QStringList& shared_lines, const StatsFilter& filter) {
+    std::vector<GameOfSeason> games;
+    for (const QString& line : shared_lines) {
+        SeasonCharts one = compute_season_charts({line}, filter);
+        if (!one.games.empty()) {
+            games.push_back({one.games.front(), std::move(one.squad)});
         }
     }
-    std::stable_sort(chosen.begin(), chosen.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<MemberCard::Game> games;
-    for (const auto& [key, game_line] : chosen) {
-        games.push_back(card_game(game_line, member));
-    }
+    std::stable_sort(games.begin(), games.end(), [](const GameOfSeason& a, const GameOfSeason& b) {
+        return md::game_key(a.bar.date, a.bar.start_time) < md::game_key(b.bar.date, b.bar.start_time);
+    });
     return games;
+}
+
+std::vector<MemberCard::Game> member_games(const std::vector<GameOfSeason>& games, const QString& member) {
+    std::vector<MemberCard::Game> rows;
+    for (const GameOfSeason& game : games) {
+        rows.push_back({game.bar.date, game.bar.opponent, game_bar_score(game.bar),
+                        result_text(game.bar.score.result()),
+                        part_in_game(squad_line_of(game.squad, member))});
+    }
+    return rows;
 }
 
 MemberCard game_card(const QString& team_name, const QString& shared_line, const QString& member) {
@@ -316,7 +321,7 @@ MemberCard game_card(const QString& team_name, const QString& shared_line, const
     card.moments = moments_of(*game, member);
     const GameBar bar = game_bar(shared_line);
     card.team_record = game_bar_score(bar) + QStringLiteral(u"　") + result_words(bar.score);
-    card.games.push_back(card_game(shared_line, member));
+    card.games = member_games(games_of_season({shared_line}, {}), member);
     return card;
 }
 

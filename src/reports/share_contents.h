@@ -93,9 +93,16 @@ struct MemberCard {
 // member the name the setting shows.
 MemberCard season_card(const QString& team_name, const QStringList& shared_lines, const StatsFilter& filter,
                        const FilterTexts& filter_texts, const QString& member);
-// The games filter chooses, in date order, each with the member's part in it.
-std::vector<MemberCard::Game> member_games(const QStringList& shared_lines, const StatsFilter& filter,
-                                           const QString& member);
+// A game chosen for the cards' list of games, computed once for every member: its result and who
+// played how long.
+struct GameOfSeason {
+    GameBar bar;
+    std::vector<SquadLine> squad;
+};
+// The games of shared_lines that filter chooses, in date order.
+std::vector<GameOfSeason> games_of_season(const QStringList& shared_lines, const StatsFilter& filter);
+// Each game with the member's part in it.
+std::vector<MemberCard::Game> member_games(const std::vector<GameOfSeason>& games, const QString& member);
 // The card of one game.
 MemberCard game_card(const QString& team_name, const QString& shared_line, const QString& member);
 
