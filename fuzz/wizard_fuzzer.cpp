@@ -111,11 +111,8 @@ class Wizard {
     // What the window does when it opens: the lists from the master lists, today's date, the
     // recorder box holding "1".
     void open() {
-        store_.build_game_index();
-        store_.rebuild_meeting_fields();
-        store_.rebuild_formation_fields();
-        meetings_ = md::meetings_from_fields(store_.meeting_fields);
-        formations_ = md::formations_from_fields(store_.formation_fields);
+        meetings_ = store_.meetings();
+        formations_ = store_.formations();
         recorders_ = md::split_list(store_.recorder_list);
         grounds_ = md::split_list(store_.ground_list);
         opponents_ = md::split_list(store_.opponent_list);
@@ -129,8 +126,8 @@ class Wizard {
         page_ = 0;
     }
 
-    bool keyboard() const { return store_.keyboard_entry == 1; }
-    bool small_sided() const { return store_.small_sided_games == 1; }
+    bool keyboard() const { return store_.keyboard_entry; }
+    bool small_sided() const { return store_.small_sided_games; }
 
     void act_on_page1(uint8_t action, uint8_t argument) {
         switch (action % 12) {
@@ -283,7 +280,7 @@ class Wizard {
     }
 
     std::optional<TypedNames> typed_names() const {
-        if (store_.add_typed_names != 1) {
+        if (!store_.add_typed_names) {
             return std::nullopt;
         }
         TypedNames names{info_.recorder, info_.ground, info_.opponent, recorders_, grounds_,
@@ -383,9 +380,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!store.load_team_bytes(team, QStringLiteral(u"team.kld")).ok()) {
         std::abort();
     }
-    store.keyboard_entry = data[0] % 2;
-    store.add_typed_names = store.keyboard_entry == 1 && data[0] / 2 % 2 == 1 ? 1 : 0;
-    store.small_sided_games = data[0] / 4 % 2;
+    store.keyboard_entry = data[0] % 2 == 1;
+    store.add_typed_names = store.keyboard_entry && data[0] / 2 % 2 == 1;
+    store.small_sided_games = data[0] / 4 % 2 == 1;
     Wizard wizard(store);
     for (size_t i = 1; i + 1 < size; i += 2) {
         wizard.act(data[i], data[i + 1]);

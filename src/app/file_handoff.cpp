@@ -17,7 +17,8 @@ constexpr int wait_ms = 2000;
 }  // namespace
 
 QString handoff_socket_path() {
-    return instance_folder() + QStringLiteral(u"/kickledger.socket");
+    const QString folder = instance_folder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral(u"/kickledger.socket");
 }
 
 FileHandoffServer::FileHandoffServer(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
@@ -26,11 +27,15 @@ FileHandoffServer::FileHandoffServer(QObject* parent) : QObject(parent), server_
 }
 
 bool FileHandoffServer::listen() {
-    if (server_->listen(handoff_socket_path())) {
+    const QString socket = handoff_socket_path();
+    if (socket.isEmpty()) {
+        return false;
+    }
+    if (server_->listen(socket)) {
         return true;
     }
-    QLocalServer::removeServer(handoff_socket_path());
-    return server_->listen(handoff_socket_path());
+    QLocalServer::removeServer(socket);
+    return server_->listen(socket);
 }
 
 void FileHandoffServer::take_connections() {
@@ -62,9 +67,10 @@ void FileHandoffServer::read_message(QLocalSocket* socket) {
 bool hand_to_running_instance(const QString& path) {
     // The running instance takes its lock a moment before it listens: a start in that moment tries
     // again for a while.
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    const QString server = handoff_socket_path();
+    for (int attempt = 0; attempt < 20 && !server.isEmpty(); ++attempt) {
         QLocalSocket socket;
-        socket.connectToServer(handoff_socket_path());
+        socket.connectToServer(server);
         if (socket.waitForConnected(wait_ms)) {
             // As a file URL, whatever characters the path holds, the message stays one line.
             socket.write((path.isEmpty() ? QByteArray() : QUrl::fromLocalFile(path).toEncoded()) + '\n');

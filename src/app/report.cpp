@@ -15,8 +15,10 @@
 #include "stats/stats_filter.h"
 #include "stats/team_stats.h"
 #include "store/data_store.h"
+#include "store/text_file.h"
 
 #include <QDate>
+#include <cerrno>
 #include <optional>
 
 namespace kl {
@@ -248,7 +250,24 @@ ReportOutcome charts_report(const QStringList& arguments) {
     return {0, text_output(options, season_copy_text(charts, recorded_texts(store, options.filter))), {}};
 }
 
+bool write_all(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream) ==
+           static_cast<size_t>(bytes.size());
+}
+
 }  // namespace
+
+int print_outcome(const ReportOutcome& outcome, std::FILE* out, std::FILE* err) {
+    errno = 0;
+    if (!write_all(out, outcome.out) || std::fflush(out) != 0) {
+        write_all(err,
+                  QStringLiteral(u"標準出力に書き込めません。") + md::write_failure_reason(errno) + u'\n');
+        return report_output_failed;
+    }
+    write_all(err, outcome.err);
+    return outcome.exit_code;
+}
 
 ReportOutcome run_report(const QStringList& arguments) {
     const QString view = arguments.value(0);

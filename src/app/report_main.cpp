@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -31,10 +32,7 @@ std::unique_ptr<QCoreApplication> application_for(int& argc, char* argv[]) {
 // kickledger-report: the views of Kickledger as text, CSV or PDF, for scripts and spreadsheets.
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> application = application_for(argc, argv);
-    const kl::ReportOutcome outcome = kl::run_report(QCoreApplication::arguments().mid(1));
-    const QByteArray out = outcome.out.toUtf8();
-    const QByteArray err = outcome.err.toUtf8();
-    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
-    std::fwrite(err.constData(), 1, static_cast<size_t>(err.size()), stderr);
-    return outcome.exit_code;
+    // A reader that went away is a failed write to report, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+    return kl::print_outcome(kl::run_report(QCoreApplication::arguments().mid(1)), stdout, stderr);
 }

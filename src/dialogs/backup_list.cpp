@@ -209,12 +209,12 @@ md::UserMessage restore_question(const BackupRow& row) {
 }
 
 md::SaveResult restore_backup(md::DataStore& store, const QString& backup_file, md::OnDiskChange on_change) {
-    const std::optional<QByteArray> bytes = md::read_whole_file(backup_file);
+    const md::FileContent backup = md::read_team_file(backup_file);
     // Only what loads in full goes over the team file.
-    if (!bytes || !md::DataStore().load_team_bytes(*bytes, backup_file).ok()) {
+    if (!backup.ok() || !md::DataStore().load_team_bytes(backup.bytes, backup_file).ok()) {
         return {false, store.data_file_path, QStringLiteral(u"（バックアップを読み込めません）")};
     }
-    return store.write_team_file(*bytes, on_change);
+    return store.write_team_file(backup.bytes, on_change);
 }
 
 }  // namespace kl

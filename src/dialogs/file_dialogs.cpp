@@ -21,14 +21,6 @@ md::UserMessage input_error(const QString& text) {
     return {md::input_error_title, text};
 }
 
-// Writes setting.ini with its first line naming file, whichever file is open.
-md::SaveResult save_settings_naming(md::DataStore& store, const QString& file) {
-    const QString open_file = std::exchange(store.data_file_path, file);
-    const md::SaveResult saved = store.save_settings();
-    store.data_file_path = open_file;
-    return saved;
-}
-
 QString base_name(const QString& team_name, bool file_named_by_team, const QString& file_text) {
     return file_named_by_team ? team_name : file_text;
 }
@@ -82,11 +74,11 @@ std::optional<md::UserMessage> write_new_team_file(const QString& team_name, con
 md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name, const QString& file_name,
                                   bool first_start) {
     const QString open_before = store.data_file_path;
-    const qint16 mode = store.start_mode;
+    const md::StartMode mode = store.start_mode;
     store.clear_data_store();
     store.data_file_path = open_before;
     store.start_mode = mode;
-    if (!first_start && !store.data_file_path.isEmpty() && store.start_mode == 0) {
+    if (!first_start && !store.data_file_path.isEmpty() && store.start_mode == md::StartMode::fixed_file) {
         store.start_file_path = store.data_file_path;
     }
     // Read back as written, so that the next save knows the file as the program left it.
@@ -94,7 +86,7 @@ md::SaveResult switch_to_new_file(md::DataStore& store, const QString& team_name
         store.data_file_path = file_name;
         store.team_name = team_name;
     }
-    return store.save_settings();
+    return store.save_settings(store.data_file_path);
 }
 
 QStringList team_files() {
@@ -110,33 +102,45 @@ std::optional<md::UserMessage> check_start_file(const QString& file) {
         QStringLiteral(u"「") + file + QStringLiteral(u"」　は起動ファイルに設定できません。")};
 }
 
-OpenedFile open_team_file(md::DataStore& store, const QString& file) {
+StagedFile stage_team_file(const md::DataStore& store, const QString& file) {
+    StagedFile staged{store, {}, false};
     // In mode 1, and whenever no file was open, the chosen file becomes the start file.
-    const bool becomes_start_file = store.data_file_path.isEmpty() || store.start_mode == 1;
-    const qint16 mode = store.start_mode;
-    store.clear_data_store();
-    store.start_mode = mode;
+    staged.becomes_start_file =
+        store.data_file_path.isEmpty() || store.start_mode == md::StartMode::last_file;
+    staged.store.clear_data_store();
+    staged.store.start_mode = store.start_mode;
     // The file is loaded by its own name: setting.ini is written only once the file is open, so a
     // settings file that cannot be written never decides which team is loaded.
-    OpenedFile opened{store.load_team_file(file), {}};
+    staged.loaded = staged.store.load_team_file(file);
+    return staged;
+}
+
+OpenedFile commit_team_file(md::DataStore& store, StagedFile staged) {
+    store = std::move(staged.store);
+    OpenedFile opened{std::move(staged.loaded), {}};
     if (!opened.loaded.ok()) {
         return opened;
     }
+    const QString& file = opened.loaded.file;
     md::SaveResult saved;
-    if (becomes_start_file) {
+    if (staged.becomes_start_file) {
         if (std::optional<md::UserMessage> refusal = check_start_file(file)) {
             opened.notices.push_back(*refusal);
         } else {
             store.start_file_path = file;
         }
-        saved = store.save_settings();
+        saved = store.save_settings(file);
     } else {
-        saved = save_settings_naming(store, store.start_file_path);
+        saved = store.save_settings(store.start_file_path);
     }
     if (!saved.ok) {
         opened.notices.push_back(saved.message());
     }
     return opened;
+}
+
+OpenedFile open_team_file(md::DataStore& store, const QString& file) {
+    return commit_team_file(store, stage_team_file(store, file));
 }
 
 std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
@@ -150,16 +154,17 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
         return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names,
                         store.small_sided_games, store.shared_names);
     };
-    const std::tuple<qint16, QString, qint16, qint16, qint16, md::SharedNames> before = settings();
-    store.start_mode = chosen.fixed_start_file ? 0 : 1;
+    const std::tuple<md::StartMode, QString, bool, bool, bool, md::SharedNames> before = settings();
+    store.start_mode = chosen.fixed_start_file ? md::StartMode::fixed_file : md::StartMode::last_file;
     if (chosen.fixed_start_file) {
         store.start_file_path = chosen.start_file;
     }
-    store.keyboard_entry = chosen.keyboard_entry ? 1 : 0;
-    store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names ? 1 : 0;
-    store.small_sided_games = chosen.small_sided_games ? 1 : 0;
+    store.keyboard_entry = chosen.keyboard_entry;
+    store.add_typed_names = chosen.keyboard_entry && chosen.add_typed_names;
+    store.small_sided_games = chosen.small_sided_games;
     store.shared_names = chosen.shared_names;
-    if (const md::SaveResult saved = store.save_settings(); !saved.ok) {
+    // Until the program ends, setting.ini names the open file.
+    if (const md::SaveResult saved = store.save_settings(store.data_file_path); !saved.ok) {
         settings() = before;
         return saved.message();
     }

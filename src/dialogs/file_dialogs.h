@@ -46,9 +46,20 @@ struct OpenedFile {
 };
 
 // Opens file as the 開く dialog does: the file is loaded by its name, then setting.ini is written,
-// naming the fixed start file in start_mode 0 and the file opened last in start_mode 1 (or when no
-// file was open). A file that cannot be read leaves no file open and writes nothing.
+// naming the fixed start file in the fixed-file mode and the file opened last in the last-file mode
+// (or when no file was open). A file that cannot be read leaves no file open and writes nothing.
 OpenedFile open_team_file(md::DataStore& store, const QString& file);
+
+// open_team_file in two steps, for a caller that checks the loaded file before it opens it: the
+// file loaded into a copy of the store (its tables the file's, its settings the store's), and that
+// copy made the open store, with setting.ini written.
+struct StagedFile {
+    md::DataStore store;
+    md::LoadResult loaded;
+    bool becomes_start_file = false;
+};
+StagedFile stage_team_file(const md::DataStore& store, const QString& file);
+OpenedFile commit_team_file(md::DataStore& store, StagedFile staged);
 
 // --- 環境設定 ---
 

@@ -82,18 +82,18 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     centre_over(this, owner);
 
     // The dialog opens on the settings in force.
-    const bool last_file = store.start_mode == 1;
+    const bool last_file = store.start_mode == md::StartMode::last_file;
     op_input_file[last_file ? 1 : 0]->setChecked(true);
     tx_input_file->setEnabled(!last_file);
     cm_input_file->setEnabled(!last_file);
     if (!last_file) {
         tx_input_file->setText(store.data_file_path);
     }
-    ck_game_input->setChecked(store.keyboard_entry == 1);
-    const bool add_names = store.keyboard_entry == 1 && store.add_typed_names == 1;
+    ck_game_input->setChecked(store.keyboard_entry);
+    const bool add_names = store.keyboard_entry && store.add_typed_names;
     ck_game_input_Add->setEnabled(add_names);
     ck_game_input_Add->setChecked(add_names);
-    ck_small_sided->setChecked(store.small_sided_games == 1);
+    ck_small_sided->setChecked(store.small_sided_games);
     for (const QString& caption : shared_names_captions()) {
         cb_share_names->addItem(caption);
     }

@@ -21,22 +21,25 @@ std::optional<QString> unstorable_character(const QString& name) {
 
 }  // namespace
 
-std::optional<md::UserMessage> check_given_file(const QString& path) {
+std::variant<StagedFile, md::UserMessage> stage_given_file(const md::DataStore& store, const QString& path) {
     if (QFileInfo(path).suffix().compare(QStringLiteral(u"kld"), Qt::CaseInsensitive) != 0) {
         return md::UserMessage{load_error_title, QStringLiteral(u"「") + path +
                                                      QStringLiteral(u"」　はチームデータファイル（.kld）"
                                                                     u"ではありません。")};
     }
-    if (const std::optional<QString> character = unstorable_character(md::team_file_name(path))) {
+    const QString file = md::team_file_name(path);
+    if (const std::optional<QString> character = unstorable_character(file)) {
         return md::UserMessage{
             load_error_title, QStringLiteral(u"「") + path + QStringLiteral(u"」　を開けません。（「") +
                                   *character + QStringLiteral(u"」　は設定ファイルに保存できない文字です）")};
     }
-    md::DataStore trial;
-    if (const md::LoadResult read = trial.load_team_file(path); !read.ok()) {
-        return md::UserMessage{load_error_title, read.refusal_text()};
+    StagedFile staged = stage_team_file(store, file);
+    if (!staged.loaded.ok()) {
+        // Named as it was given, not by its name in the data folder.
+        staged.loaded.file = path;
+        return md::UserMessage{load_error_title, staged.loaded.refusal_text()};
     }
-    return std::nullopt;
+    return staged;
 }
 
 }  // namespace kl

@@ -89,7 +89,6 @@ fm_game_input::fm_game_input(md::DataStore& store, const QWidget* owner,
     connect(events, &EventPageView::refused, this,
             [](const md::UserMessage& message) { show_message(message); });
 
-    store_.build_game_index();
     fill_lists();
     if (correction_) {
         show_correction();
@@ -232,10 +231,8 @@ QWidget* fm_game_input::build_page2() {
         if (index < 0) {
             return;
         }
-        store_.rebuild_formation_fields();
-        const std::vector<md::Formation> formations = md::formations_from_fields(store_.formation_fields);
         const QString name = cb_formation->itemText(index);
-        for (const md::Formation& formation : formations) {
+        for (const md::Formation& formation : store_.formations()) {
             if (formation.name == name) {
                 lineup_.choose_formation(formation);
                 break;
@@ -265,7 +262,7 @@ QWidget* fm_game_input::build_page2() {
 }
 
 int fm_game_input::box_in_use() const {
-    return store_.keyboard_entry == 1 ? 1 : 0;
+    return store_.keyboard_entry ? 1 : 0;
 }
 
 void fm_game_input::fill_lists() {
@@ -297,24 +294,22 @@ void fm_game_input::fill_lists() {
     // Filling the choosers chooses nothing yet.
     const QSignalBlocker quiet_meetings(cb_meeting);
     const QSignalBlocker quiet_formations(cb_formation);
-    store_.rebuild_meeting_fields();
-    for (const md::Meeting& meeting : md::meetings_from_fields(store_.meeting_fields)) {
+    for (const md::Meeting& meeting : store_.meetings()) {
         cb_meeting->addItem(meeting.name);
     }
     cb_meeting->setCurrentIndex(-1);
-    store_.rebuild_formation_fields();
-    for (const md::Formation& formation : md::formations_from_fields(store_.formation_fields)) {
+    for (const md::Formation& formation : store_.formations()) {
         cb_formation->addItem(formation.name);
         events->cb_formation_change->addItem(formation.name);
     }
     cb_formation->setCurrentIndex(-1);
     events->cb_formation_change->setCurrentIndex(-1);
-    lineup_.small_sided_games = store_.small_sided_games == 1;
+    lineup_.small_sided_games = store_.small_sided_games;
     lineup_.available = md::split_list(store_.member_list);
     lst_member_check->addItems(lineup_.available);
     // Without keyboard entry, names come only from the list.
     for (QLineEdit* box : tx_member) {
-        box->setReadOnly(store_.keyboard_entry != 1);
+        box->setReadOnly(!store_.keyboard_entry);
     }
     sync_lineup();
 }
@@ -367,7 +362,7 @@ std::optional<md::Meeting> fm_game_input::rules_for(const QString& meeting) cons
         return correction_->rules;
     }
     std::optional<md::Meeting> found;
-    for (const md::Meeting& stored : md::meetings_from_fields(store_.meeting_fields)) {
+    for (const md::Meeting& stored : store_.meetings()) {
         if (stored.name == meeting) {
             found = stored;  // of two meetings of one name, the last one's rules
         }
@@ -445,7 +440,7 @@ void fm_game_input::next_from_page2() {
     }
     // The game information of page 1, then the line-up from the formation on.
     fixed_fields_ = fixed_fields_.mid(0, md::working_entry(md::record::formation)) + lineup_fields(lineup_);
-    std::vector<md::Formation> formations = md::formations_from_fields(store_.formation_fields);
+    std::vector<md::Formation> formations = store_.formations();
     if (correction_) {
         formations = replay_formations(formations, correction_->game);
     }
@@ -480,7 +475,7 @@ void fm_game_input::complete() {
         return;
     }
     std::optional<TypedNames> typed;
-    if (store_.add_typed_names == 1) {
+    if (store_.add_typed_names) {
         TypedNames names{cb_writer[1]->currentText(),
                          cb_ground[1]->currentText(),
                          cb_team[1]->currentText(),
@@ -496,18 +491,7 @@ void fm_game_input::complete() {
             names.member_check.append(lst_member_check->item(i)->text());
         }
         if (correction_) {
-            // A corrected game's names as stored are no typed names, though the master lists may
-            // not hold them (any more).
-            const GameInfo& stored = correction_->info;
-            names.recorders.append(stored.recorder);
-            names.grounds.append(stored.ground);
-            names.opponents.append(stored.opponent);
-            for (int slot = 0; slot < starting_rows; ++slot) {
-                names.member_check.append(correction_->game.starting_member(slot));
-            }
-            for (int slot = 0; slot < reserve_slots; ++slot) {
-                names.member_check.append(correction_->game.reserve(slot));
-            }
+            count_stored_names_as_known(names, *correction_);
         }
         typed = names;
     }
@@ -531,9 +515,7 @@ void fm_game_input::complete() {
             store_ = before;
             break;
         case SaveOutcome::reloaded:
-            // Page 1's check for a stored game looks at the games of the file as loaded now, and a
-            // corrected game takes the place of its line where the file still holds it.
-            store_.build_game_index();
+            // A corrected game takes the place of its line where the file still holds it.
             if (correction_) {
                 correction_->position = static_cast<int>(store_.game_lines.indexOf(correction_->line));
             }
@@ -563,7 +545,7 @@ void fm_game_input::sync_lineup() {
             edit->setText(text);
         }
     }
-    if (store_.keyboard_entry == 1) {
+    if (store_.keyboard_entry) {
         // Reserves are typed in order: the slots after the first empty one wait.
         const int first_empty = lineup_.first_empty_reserve();
         for (int slot = 0; slot < reserve_slots; ++slot) {

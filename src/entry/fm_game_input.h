@@ -83,7 +83,6 @@ class fm_game_input : public QWidget {
     // meeting is chosen.
     std::optional<md::Meeting> rules_for(const QString& meeting) const;
     void show_correction();
-    void shift_date(int button);
     void sync_lineup();
     int box_in_use() const;
 

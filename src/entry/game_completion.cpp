@@ -7,23 +7,22 @@ namespace kl {
 namespace {
 
 // A typed name not yet among items joins the master list line.
-void add_if_new(QString& list, const QStringList& items, const QString& name) {
-    if (name.isEmpty() || items.contains(name)) {
+void add_if_new(QString& list, const QStringList& items, const QString& name, const TypedNames& typed) {
+    if (name.isEmpty() || items.contains(name) || typed.known_names.contains(name)) {
         return;
     }
     list = md::line_with_name(list, items.isEmpty(), name);
 }
 
+// Each member box adds its name at most once: page 2 refuses a name in two boxes.
 void add_members(md::DataStore& store, const TypedNames& typed) {
-    QStringList check = typed.member_check;
-    if (check.isEmpty()) {
-        store.member_list = typed.members[0];
-        check.append(typed.members[0]);
-    }
+    bool list_empty = typed.member_check.isEmpty();
     for (const QString& member : typed.members) {
-        if (!member.isEmpty() && !check.contains(member)) {
-            store.member_list = md::line_with_name(store.member_list, store.member_list.isEmpty(), member);
+        if (member.isEmpty() || typed.member_check.contains(member) || typed.known_names.contains(member)) {
+            continue;
         }
+        store.member_list = md::line_with_name(store.member_list, list_empty, member);
+        list_empty = false;
     }
 }
 
@@ -39,9 +38,9 @@ std::optional<md::UserMessage> complete_game(md::DataStore& store, const QString
                                QStringLiteral(u"これ以上　「試合データ」　を保存できません。")};
     }
     if (typed) {
-        add_if_new(store.recorder_list, typed->recorders, typed->recorder);
-        add_if_new(store.ground_list, typed->grounds, typed->ground);
-        add_if_new(store.opponent_list, typed->opponents, typed->opponent);
+        add_if_new(store.recorder_list, typed->recorders, typed->recorder, *typed);
+        add_if_new(store.ground_list, typed->grounds, typed->ground, *typed);
+        add_if_new(store.opponent_list, typed->opponents, typed->opponent, *typed);
         add_members(store, *typed);
     }
     md::sort_game_lines(store.game_lines);

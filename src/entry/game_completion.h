@@ -21,6 +21,9 @@ struct TypedNames {
     QStringList opponents;
     std::array<QString, 20> members;  // tx_member 0-19
     QStringList member_check;         // lst_member_check
+    // Names that are known though the lists lack them (a corrected game's names as stored): never
+    // added, and no reason to count a list as holding names.
+    QStringList known_names = {};
 };
 
 // 完了: adds the game's record to game_lines, adds typed names to the master lists when asked to,

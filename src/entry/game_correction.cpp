@@ -283,8 +283,7 @@ std::vector<md::Formation> replay_formations(const std::vector<md::Formation>& m
     return formations;
 }
 
-std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position,
-                                                              const std::vector<md::Formation>& formations) {
+std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position) {
     const std::optional<md::GameRecord> game = position >= 0 && position < store.game_lines.size()
                                                    ? md::GameRecord::parse(store.game_lines[position])
                                                    : std::nullopt;
@@ -293,7 +292,7 @@ std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStor
     }
     GameCorrection correction{position, store.game_lines[position],
                               *game,    info_of(*game),
-                              {},       lineup_of(*game, store.member_list, store.small_sided_games == 1)};
+                              {},       lineup_of(*game, store.member_list, store.small_sided_games)};
     correction.rules = {game->meeting(),    game->game_time(),    game->extra_time(),
                         game->extra_mode(), game->extra_length(), game->shoot_out()};
     // Pages 1 and 2 must show the game as its fixed fields hold it, and pass their own checks.
@@ -305,7 +304,7 @@ std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStor
     if (!pages_hold_it) {
         return refused(QStringLiteral(u"試合情報かメンバーが入力できる形ではありません"));
     }
-    EventPage page(fixed, replay_formations(formations, *game), correction.lineup.small_sided_games);
+    EventPage page(fixed, replay_formations(store.formations(), *game), correction.lineup.small_sided_games);
     if (const std::optional<ReplayStop> stop = replay_events(page, game->events, ReplayMatch::exact)) {
         return refused(QStringLiteral(u"「") + event_label(stop->event) +
                        QStringLiteral(u"」　を入力し直せません"));
@@ -348,6 +347,16 @@ std::vector<md::GameEvent> events_for_lineup(const GameCorrection& correction, c
 md::UserMessage replay_cut_message(const ReplayStop& stop) {
     return {QStringLiteral(u"確認"), QStringLiteral(u"「") + event_label(stop.event) +
                                          QStringLiteral(u"」　以降のイベントを入力し直して下さい。")};
+}
+
+void count_stored_names_as_known(TypedNames& typed, const GameCorrection& correction) {
+    typed.known_names += {correction.info.recorder, correction.info.ground, correction.info.opponent};
+    for (int slot = 0; slot < starting_rows; ++slot) {
+        typed.known_names.append(correction.game.starting_member(slot));
+    }
+    for (int slot = 0; slot < reserve_slots; ++slot) {
+        typed.known_names.append(correction.game.reserve(slot));
+    }
 }
 
 std::optional<md::UserMessage> replace_game(md::DataStore& store, int position,

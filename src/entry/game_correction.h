@@ -52,8 +52,7 @@ struct GameCorrection {
 
 // Opens stored game `position` for correction, or gives the message that refuses a game the wizard
 // could not have entered ("この試合データは修正できません。（…）").
-std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position,
-                                                              const std::vector<md::Formation>& formations);
+std::variant<GameCorrection, md::UserMessage> open_correction(const md::DataStore& store, int position);
 
 // The stored events of a correction, each member named as the line-up's slot that carried him is
 // named now: a renamed starting member or reserve keeps his events.
@@ -61,6 +60,10 @@ std::vector<md::GameEvent> events_for_lineup(const GameCorrection& correction, c
 
 // The message that asks to enter the events again from the one a replay stopped at.
 md::UserMessage replay_cut_message(const ReplayStop& stop);
+
+// A corrected game's names as stored are no typed names, though the master lists may not hold them
+// (any more): typed takes them as known, so that 完了 adds none of them to the master lists.
+void count_stored_names_as_known(TypedNames& typed, const GameCorrection& correction);
 
 // 完了 of a correction: the corrected game takes the place of the stored one (sorted as every stored
 // game), with typed names added as for a new game. Refuses what the file could not hold; the store

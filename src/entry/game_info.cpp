@@ -68,23 +68,6 @@ QString start_time(const GameInfo& info) {
     return info.hour + u':' + info.minute;
 }
 
-bool is_stored_game(const md::DataStore& store, const md::GameIdentity& game,
-                    std::optional<int> corrected_game) {
-    // Each game's identity fields stand at their record positions from its "#".
-    const auto field = [&](int date_position, int record_position) {
-        return store.game_field(date_position - md::record::date + record_position).toString();
-    };
-    for (size_t k = 0; k < store.game_index.size(); ++k) {
-        const int p = store.game_index[k];
-        if (static_cast<int>(k) != corrected_game.value_or(-1) &&
-            md::GameIdentity{field(p, md::record::date), field(p, md::record::start_time),
-                             field(p, md::record::ground), field(p, md::record::opponent)} == game) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::DataStore& store,
                                                std::optional<int> corrected_game) {
     if (info.recorder.isEmpty()) {
@@ -112,7 +95,7 @@ std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::D
             return refusal;
         }
     }
-    if (is_stored_game(store, {info.date, start_time(info), info.ground, info.opponent}, corrected_game)) {
+    if (store.find_game({info.date, start_time(info), info.ground, info.opponent}, corrected_game)) {
         return input_error(
             QStringLiteral(u"「日付」　「開始時間」　「場所」　「対戦相手」　が同一のデータが存在します。どれ"
                            u"かを訂正して下さい。"));

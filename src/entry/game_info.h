@@ -47,14 +47,10 @@ struct GameInfo {
 
 QString start_time(const GameInfo& info);
 
-// The checks of 次へ in their order, against the stored games (build_game_index has run); a game
-// being corrected (its position in game_lines) is no other game.
+// The checks of 次へ in their order, against the stored games; a game being corrected (its position
+// in game_lines) is no other game.
 std::optional<md::UserMessage> check_game_info(const GameInfo& info, const md::DataStore& store,
                                                std::optional<int> corrected_game = std::nullopt);
-
-// Whether a stored game other than corrected_game has this date, start time, ground and opponent.
-bool is_stored_game(const md::DataStore& store, const md::GameIdentity& game,
-                    std::optional<int> corrected_game = std::nullopt);
 
 // event_fields 0-10: the game information and the chosen meeting's rules.
 QStringList game_info_fields(const GameInfo& info, const md::Meeting& meeting);

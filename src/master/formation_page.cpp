@@ -123,7 +123,7 @@ QStringList& FormationPage::lines() {
 
 QStringList FormationPage::names() const {
     QStringList names;
-    for (const md::Formation& formation : formations()) {
+    for (const md::Formation& formation : store_.formations()) {
         names.append(formation.name);
     }
     return names;
@@ -131,16 +131,11 @@ QStringList FormationPage::names() const {
 
 std::vector<QStringList> FormationPage::rows() const {
     std::vector<QStringList> rows;
-    for (const md::Formation& formation : formations()) {
+    for (const md::Formation& formation : store_.formations()) {
         rows.push_back(QStringList{formation.name} +
                        QStringList(formation.counts.begin(), formation.counts.end()));
     }
     return rows;
-}
-
-std::vector<md::Formation> FormationPage::formations() const {
-    store_.rebuild_formation_fields();
-    return md::formations_from_fields(store_.formation_fields);
 }
 
 void FormationPage::change() {
@@ -148,18 +143,18 @@ void FormationPage::change() {
     if (position < 0) {
         return;
     }
-    const QStringList fields = store_.formation_lines[position].split(u',');
-    tx_formation_name->setText(fields.value(0));
-    for (int index = 0; index < 9; ++index) {
-        tx_formation[static_cast<size_t>(index)]->setText(fields.value(index + 1));
+    const md::Formation stored = md::parse_formation_line(store_.formation_lines[position]);
+    tx_formation_name->setText(stored.name);
+    for (size_t index = 0; index < stored.counts.size(); ++index) {
+        tx_formation[index]->setText(stored.counts[index]);
     }
-    open_editor(fields.value(0), position);
+    open_editor(stored.name, position);
 }
 
 void FormationPage::accept() {
     const FormationDraft chosen = draft();
     if (const std::optional<Refusal<FormationField>> refusal =
-            check_formation(chosen, names(), former_name_, store_.small_sided_games == 1)) {
+            check_formation(chosen, names(), former_name_, store_.small_sided_games)) {
         show_message(refusal->message);
         (refusal->focus == FormationField::name ? static_cast<QWidget*>(tx_formation_name) : cm_up[0])
             ->setFocus();

@@ -24,9 +24,9 @@ class FormationPage : public EditorPage {
     QPushButton* cm_formation_delete;
     QWidget* fr_formation_set;
     QLineEdit* tx_formation_name;
-    std::array<QLineEdit*, 9> tx_formation;
-    std::array<QPushButton*, 9> cm_down;
-    std::array<QPushButton*, 9> cm_up;
+    std::array<QLineEdit*, md::outfield_position_count> tx_formation;
+    std::array<QPushButton*, md::outfield_position_count> cm_down;
+    std::array<QPushButton*, md::outfield_position_count> cm_up;
     QLineEdit* tx_gk;
     QPushButton* cm_formation_ok;
     QPushButton* cm_formation_cancel;
@@ -41,7 +41,6 @@ class FormationPage : public EditorPage {
     void change() override;
     void accept();
     FormationDraft draft() const;
-    std::vector<md::Formation> formations() const;
 };
 
 }  // namespace kl

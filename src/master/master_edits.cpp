@@ -116,16 +116,16 @@ QString compose_meeting_line(const MeetingDraft& draft) {
     return fields.join(u',');
 }
 
-MeetingDraft meeting_draft(const QStringList& fields, int current_mode) {
+MeetingDraft meeting_draft(const md::Meeting& meeting, int current_mode) {
     MeetingDraft draft;
-    draft.name = fields.value(0);
-    draft.game_time = std::clamp(md::leading_int(fields.value(1)), 0, game_time_limit);
-    draft.extra_time = fields.value(2) == md::words::yes;
+    draft.name = meeting.name;
+    draft.game_time = std::clamp(md::leading_int(meeting.game_time), 0, game_time_limit);
+    draft.extra_time = meeting.extra_time == md::words::yes;
     const auto& modes = extra_time_modes();
-    const auto mode = std::find(modes.begin(), modes.end(), fields.value(3));
+    const auto mode = std::find(modes.begin(), modes.end(), meeting.extra_mode);
     draft.mode_index = mode != modes.end() ? static_cast<int>(mode - modes.begin()) : current_mode;
-    draft.extra_length = std::clamp(md::leading_int(fields.value(4)), 0, extra_time_limit);
-    draft.shoot_out = fields.value(5) == md::words::yes;
+    draft.extra_length = std::clamp(md::leading_int(meeting.extra_length), 0, extra_time_limit);
+    draft.shoot_out = meeting.shoot_out == md::words::yes;
     return draft;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/master_lists.h"
 #include "store/user_message.h"
 
 #include <QString>
@@ -56,9 +57,9 @@ std::optional<Refusal<MeetingField>> check_meeting(const MeetingDraft& draft,
                                                    const QStringList& meeting_names,
                                                    const QString& former_name);
 QString compose_meeting_line(const MeetingDraft& draft);
-// The editor filled from a stored meeting's fields; the mode stays current_mode when the stored
-// mode is none of the three.
-MeetingDraft meeting_draft(const QStringList& fields, int current_mode);
+// The editor filled from a stored meeting; the mode stays current_mode when the stored mode is none
+// of the three.
+MeetingDraft meeting_draft(const md::Meeting& meeting, int current_mode);
 
 // --- Formations ---
 
@@ -67,7 +68,7 @@ int stepped_count(int count, bool up);
 
 struct FormationDraft {
     QString name;
-    std::array<int, 9> counts{};  // CF, WF, OH, SH, CH, DH, CB, SB, SW
+    std::array<int, md::outfield_position_count> counts{};  // CF, WF, OH, SH, CH, DH, CB, SB, SW
 };
 
 enum class FormationField { name, counts };

@@ -155,7 +155,7 @@ QStringList& MeetingPage::lines() {
 
 QStringList MeetingPage::names() const {
     QStringList names;
-    for (const md::Meeting& meeting : meetings()) {
+    for (const md::Meeting& meeting : store_.meetings()) {
         names.append(meeting.name);
     }
     return names;
@@ -163,16 +163,11 @@ QStringList MeetingPage::names() const {
 
 std::vector<QStringList> MeetingPage::rows() const {
     std::vector<QStringList> rows;
-    for (const md::Meeting& meeting : meetings()) {
+    for (const md::Meeting& meeting : store_.meetings()) {
         rows.push_back({meeting.name, meeting.game_time, meeting.extra_time, meeting.extra_mode,
                         meeting.extra_length, meeting.shoot_out});
     }
     return rows;
-}
-
-std::vector<md::Meeting> MeetingPage::meetings() const {
-    store_.rebuild_meeting_fields();
-    return md::meetings_from_fields(store_.meeting_fields);
 }
 
 void MeetingPage::change() {
@@ -189,7 +184,7 @@ void MeetingPage::change() {
     if (position < 0) {
         return;
     }
-    show_draft(meeting_draft(store_.meeting_lines[position].split(u','), cb_ex->currentIndex()));
+    show_draft(meeting_draft(md::parse_meeting_line(store_.meeting_lines[position]), cb_ex->currentIndex()));
     open_editor(selected_name(), position);
 }
 

@@ -54,7 +54,6 @@ class MeetingPage : public EditorPage {
     int time_value(int index) const;
     MeetingDraft draft() const;
     void show_draft(const MeetingDraft& draft);
-    std::vector<md::Meeting> meetings() const;
 
     std::vector<QWidget*> extra_time_controls_;
 };

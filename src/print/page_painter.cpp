@@ -335,11 +335,6 @@ void use_a4_pages(QPagedPaintDevice& device) {
                                      QPageLayout::Millimeter));
 }
 
-int count_pages(const PrintDocument& document, const QPaintDevice& device) {
-    const PageStyle style(device);
-    return static_cast<int>(compose(document, style, QRectF(0, 0, device.width(), device.height())).size());
-}
-
 int paint_document(const PrintDocument& document, QPagedPaintDevice& device, QString* drawn) {
     QPainter painter;
     if (!painter.begin(&device)) {

@@ -14,7 +14,4 @@ void use_a4_pages(QPagedPaintDevice& device);
 // text painted.
 int paint_document(const PrintDocument& document, QPagedPaintDevice& device, QString* drawn = nullptr);
 
-// The same layout without painting: the number of pages the document takes on device.
-int count_pages(const PrintDocument& document, const QPaintDevice& device);
-
 }  // namespace kl

@@ -13,9 +13,6 @@ namespace kl {
 namespace {
 
 const QString none_text = QStringLiteral(u"なし");
-const QStringList value_headers = {QStringLiteral(u"出場時間"), QStringLiteral(u"得点"),
-                                   QStringLiteral(u"アシスト"), QStringLiteral(u"警告"),
-                                   QStringLiteral(u"退場")};
 const std::vector<int> value_columns = {1, 2, 3, 4, 5};
 
 PrintDocument titled(const QString& team_name, const QString& view_title, const QDate& date) {
@@ -145,8 +142,8 @@ QString filter_line(const QString& from, const QString& to) {
     return QStringLiteral(u"期間 ") + from + QStringLiteral(u" ～ ") + to;
 }
 
-TableBlock stats_table(const QString& first_header, const std::vector<StatsRow>& rows) {
-    TableBlock table{QStringList{first_header} + value_headers, {}, value_columns};
+TableBlock stats_table(StatsList list, const std::vector<StatsRow>& rows) {
+    TableBlock table{stats_list_headers(list), {}, value_columns};
     for (const StatsRow& row : rows) {
         table.rows.push_back(QStringList(row.begin(), row.end()));
     }
@@ -217,7 +214,7 @@ PrintDocument team_data_document(const QString& team_name, const QDate& date,
         .text(QStringLiteral(u"大会名 ") + content.meeting)
         .gap(2)
         .section(content.totals_line)
-        .table(stats_table(QStringLiteral(u"名前"), content.rows));
+        .table(stats_table(StatsList::team, content.rows));
     return document;
 }
 
@@ -229,7 +226,7 @@ PrintDocument personal_data_document(const QString& team_name, const QDate& date
         .text(filter_line(content.from, content.to))
         .text(QStringLiteral(u"大会名 ") + content.meeting)
         .gap(2)
-        .table(stats_table(QStringLiteral(u"ポジション"), content.rows))
+        .table(stats_table(StatsList::personal, content.rows))
         .section(QStringLiteral(u"得点数 ") + QString::number(stats.positions[0].goals))
         .table(breakdown_table(d.goal_body, d.goal_area, md::words::finish_actions, d.goal_action))
         .section(QStringLiteral(u"アシスト数 ") + QString::number(stats.positions[0].assists))

@@ -122,24 +122,28 @@ QString stats_rows(const QStringList& headers, const std::vector<StatsRow>& rows
     return text;
 }
 
-const QStringList value_headers = {QStringLiteral(u"出場時間"), QStringLiteral(u"得点"),
-                                   QStringLiteral(u"アシスト"), QStringLiteral(u"警告"),
-                                   QStringLiteral(u"退場")};
-
 }  // namespace
+
+QStringList stats_list_headers(StatsList list) {
+    return {list == StatsList::team ? QStringLiteral(u"名前") : QStringLiteral(u"ポジション"),
+            QStringLiteral(u"出場時間"),
+            QStringLiteral(u"得点"),
+            QStringLiteral(u"アシスト"),
+            QStringLiteral(u"警告"),
+            QStringLiteral(u"退場")};
+}
 
 QString team_view_copy_text(const QString& team_name, const TeamViewContent& content) {
     return team_name + crlf + crlf + cells({QStringLiteral(u"期間"), content.from, content.to}) + crlf +
            cells({QStringLiteral(u"大会名"), content.meeting}) + crlf + content.totals_line + crlf + crlf +
-           stats_rows(QStringList{QStringLiteral(u"名前")} + value_headers, content.rows);
+           stats_rows(stats_list_headers(StatsList::team), content.rows);
 }
 
 QString personal_view_copy_text(const QString& team_name, const PersonalViewContent& content) {
     return team_name + crlf + crlf + QStringLiteral(u"メンバー") + tab + content.member + crlf +
            cells({QStringLiteral(u"期間"), content.from, content.to}) + crlf +
            cells({QStringLiteral(u"大会名"), content.meeting}) + crlf + crlf +
-           stats_rows(QStringList{QStringLiteral(u"ポジション")} + value_headers, content.rows) + crlf +
-           content.breakdown;
+           stats_rows(stats_list_headers(StatsList::personal), content.rows) + crlf + content.breakdown;
 }
 
 QString game_list_copy_text(const QString& team_name, const std::vector<GameListRow>& rows) {

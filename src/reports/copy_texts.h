@@ -17,6 +17,10 @@ QString game_list_copy_text(const QString& team_name, const std::vector<GameList
 // The plain-text form of one game's score sheet; empty when no game is chosen.
 QString compose_game_detail_text(const std::optional<md::GameRecord>& game, const QString& team_name);
 
+// The header cells of a statistics list: 名前 (team) or ポジション (personal), then 出場時間, 得点,
+// アシスト, 警告 and 退場.
+QStringList stats_list_headers(StatsList list);
+
 // What the team data view shows: the filter texts of its last computation, the totals line and the
 // list's rows in their order.
 struct TeamViewContent {

@@ -1,5 +1,6 @@
 #include "output_files.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -8,14 +9,24 @@ namespace {
 
 const QString crlf = QStringLiteral(u"\r\n");
 
+// Whether a spreadsheet would take the cell for a formula ("=1+2", "@SUM(1+1)"); a number, such as
+// a goal difference of -3, is a number there and no more.
+bool reads_as_formula(const QString& cell) {
+    static const QString formula_starts = QStringLiteral(u"=+-@\t\r");
+    static const QRegularExpression number(QStringLiteral(u"^-?\\d+(\\.\\d+)?$"));
+    return !cell.isEmpty() && formula_starts.contains(cell.front()) && !number.match(cell).hasMatch();
+}
+
 QString csv_field(const QString& cell) {
     static const QString needs_quotes = QStringLiteral(u",\"\r\n");
+    // A name a user typed is never run as a formula: the apostrophe makes it text.
+    const QString text = reads_as_formula(cell) ? u'\'' + cell : cell;
     const bool quoted =
-        std::any_of(cell.begin(), cell.end(), [](QChar c) { return needs_quotes.contains(c); });
+        std::any_of(text.begin(), text.end(), [](QChar c) { return needs_quotes.contains(c); });
     if (!quoted) {
-        return cell;
+        return text;
     }
-    return u'"' + QString(cell).replace(u'"', QStringLiteral(u"\"\"")) + u'"';
+    return u'"' + QString(text).replace(u'"', QStringLiteral(u"\"\"")) + u'"';
 }
 
 }  // namespace

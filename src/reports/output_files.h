@@ -10,8 +10,9 @@ namespace kl {
 enum class ExportFormat { csv, tsv };
 
 // The copy text as CSV: each line's TAB-separated cells become comma-separated fields (the TAB that
-// closes a line's last cell opens no field of its own), fields holding a comma, a quote or a line
-// break are quoted with their quotes doubled, and lines end with CR LF.
+// closes a line's last cell opens no field of its own), text cells that begin with "=", "+", "-",
+// "@", a TAB or a CR get a leading apostrophe (numbers such as -3 do not), fields holding a comma, a
+// quote or a line break are quoted with their quotes doubled, and lines end with CR LF.
 QString csv_from_copy_text(const QString& copy_text);
 
 // What an exported file holds: UTF-8 with a byte order mark, by which spreadsheet programs know the

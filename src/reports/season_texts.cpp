@@ -149,11 +149,11 @@ const SquadRow& squad_headers() {
 
 SquadRow squad_row(const SquadLine& line) {
     SquadRow row;
-    row[0] = line.name;
-    for (int column = 1; column < squad_column_count; ++column) {
+    row[squad_name] = line.name;
+    for (int column = squad_games; column < squad_column_count; ++column) {
         if (const std::optional<double> value = squad_value(line, column)) {
             row[static_cast<size_t>(column)] =
-                column == 5 ? percent_text(*value) : QString::number(static_cast<int>(*value));
+                column == squad_share ? percent_text(*value) : QString::number(static_cast<int>(*value));
         }
     }
     return row;
@@ -161,27 +161,27 @@ SquadRow squad_row(const SquadLine& line) {
 
 std::optional<double> squad_value(const SquadLine& line, int column) {
     switch (column) {
-        case 1:
+        case squad_games:
             return line.games;
-        case 2:
+        case squad_starts:
             return line.starts;
-        case 3:
+        case squad_came_on:
             return line.came_on;
-        case 4:
+        case squad_minutes:
             return line.minutes;
-        case 5:
+        case squad_share:
             return minutes_share(line.minutes, line.minutes_named);
-        case 6:
+        case squad_goals:
             return line.goals;
-        case 7:
+        case squad_assists:
             return line.assists;
-        case 8:
+        case squad_cautions:
             return line.cautions;
-        case 9:
+        case squad_sendings_off:
             return line.sendings_off;
-        case 10:
+        case squad_conceded:
             return line.kept_goal ? std::optional<double>(line.conceded_in_goal) : std::nullopt;
-        case 11:
+        case squad_clean_sheets:
             return line.kept_goal ? std::optional<double>(line.clean_sheets) : std::nullopt;
         default:
             return std::nullopt;

@@ -10,8 +10,23 @@
 
 namespace kl {
 
-// The squad table: 名前, 出場, 先発, 途中出場, 出場時間, 出場率, 得点, アシスト, 警告, 退場, 失点, 無失点.
-inline constexpr int squad_column_count = 12;
+// The squad table's columns: 名前, 出場, 先発, 途中出場, 出場時間, 出場率, 得点, アシスト, 警告, 退場, 失点,
+// 無失点.
+enum SquadColumn : int {
+    squad_name,
+    squad_games,
+    squad_starts,
+    squad_came_on,
+    squad_minutes,
+    squad_share,
+    squad_goals,
+    squad_assists,
+    squad_cautions,
+    squad_sendings_off,
+    squad_conceded,
+    squad_clean_sheets,
+    squad_column_count
+};
 using SquadRow = std::array<QString, squad_column_count>;
 const SquadRow& squad_headers();
 // The cells of a member's row; 失点 and 無失点 stay empty for a member who never kept goal.

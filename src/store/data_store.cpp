@@ -4,12 +4,15 @@
 #include "cp932_codec.h"
 #include "game_record.h"
 #include "master_lists.h"
+#include "save_lock.h"
 #include "startup_settings.h"
 #include "team_backups.h"
 #include "vocabulary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -110,7 +113,22 @@ QString walk_sections(const QStringList& lines, DataStore& store, bool& team_nam
     return store.beyond_capacity().value_or(QString());
 }
 
+QString read_failure_reason(FileContent::Failure failure) {
+    switch (failure) {
+        case FileContent::Failure::not_regular:
+            return QStringLiteral(u"（通常のファイルではありません）");
+        case FileContent::Failure::too_large:
+            return QStringLiteral(u"（ファイルが大きすぎます）");
+        default:
+            return QStringLiteral(u"（ファイルを開けません）");
+    }
+}
+
 }  // namespace
+
+FileContent read_team_file(const QString& path) {
+    return read_regular_file(path, max_team_file_bytes);
+}
 
 bool is_section_header(QStringView line) {
     for (const QString* header : {&team_name_header, &member_header, &ground_header, &opponent_header,
@@ -137,8 +155,12 @@ QString LoadResult::refusal_text() const {
 }
 
 UserMessage SaveResult::message() const {
-    return {QStringLiteral(u"保存エラー"),
-            QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
+    const QString title = QStringLiteral(u"保存エラー");
+    if (busy) {
+        return {title, QStringLiteral(u"「") + file +
+                           QStringLiteral(u"」　は他のプログラムが保存中です。もう一度お試し下さい。")};
+    }
+    return {title, QStringLiteral(u"「") + file + QStringLiteral(u"」　を保存できません。") + reason};
 }
 
 UserMessage SaveResult::changed_question() const {
@@ -154,27 +176,23 @@ void DataStore::clear_data_store() {
     opponent_list.clear();
     recorder_list.clear();
     formation_lines.clear();
-    formation_fields.clear();
     meeting_lines.clear();
-    meeting_fields.clear();
     game_lines.clear();
-    game_fields.clear();
-    game_index.clear();
     verbatim_lines_.clear();
     known_file_.reset();
     data_file_path.clear();
-    start_mode = 0;
+    start_mode = StartMode::fixed_file;
 }
 
-LoadResult DataStore::load_team_data() {
-    read_settings();
+LoadResult DataStore::load_team_data(const QString& reloaded_file) {
+    read_settings(reloaded_file);
     return load_team_file(data_file_path);
 }
 
 LoadResult DataStore::reload_team_data() {
-    reload_path_override = data_file_path;
+    const QString open_file = data_file_path;
     clear_data_store();
-    return load_team_data();
+    return load_team_data(open_file);
 }
 
 LoadResult DataStore::load_team_file(const QString& path) {
@@ -186,18 +204,18 @@ LoadResult DataStore::load_team_file(const QString& path) {
         result.reason = reason;
         return result;
     };
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        return fail(LoadResult::Status::no_file, {});
-    }
     // Stamped before reading: a change while it is read makes the stamp differ at the next save.
     const std::optional<FileStamp> stamp = file_stamp(path);
-    const std::optional<QByteArray> content = read_whole_file(path);
-    if (!content) {
-        return fail(LoadResult::Status::unreadable, QStringLiteral(u"（ファイルを開けません）"));
+    const FileContent content = read_team_file(path);
+    if (content.failure == FileContent::Failure::missing) {
+        return fail(LoadResult::Status::no_file, {});
     }
-    result = load_team_bytes(*content, path);
+    if (!content.ok()) {
+        return fail(LoadResult::Status::unreadable, read_failure_reason(content.failure));
+    }
+    result = load_team_bytes(content.bytes, path);
     if (result.ok()) {
-        known_file_ = KnownFile{path, stamp, *content};
+        known_file_ = KnownFile{path, stamp, content.bytes};
     }
     return result;
 }
@@ -262,32 +280,55 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
     if (data_file_path.isEmpty()) {
         return fail(QStringLiteral(u"（ファイルが開かれていません）"));
     }
-    const FileOnDisk on_disk = file_on_disk();
+    const SaveLock lock(data_file_path);
+    if (lock.busy()) {
+        result.busy = true;
+        return result;
+    }
+    const FileOnDisk on_disk = file_on_disk(known_file_);
     if (!on_disk.readable) {
         return fail(QStringLiteral(u"（ファイルを読み込めません）"));
     }
-    const bool changed = on_disk.changed;
-    if (changed && on_change == OnDiskChange::refuse) {
+    const auto refuse_changed = [&] {
         result.changed_on_disk = true;
         result.unsaved = bytes;
         return fail(QStringLiteral(u"（他のプログラムによって変更されています）"));
+    };
+    if (on_disk.changed && on_change == OnDiskChange::refuse) {
+        return refuse_changed();
+    }
+    // Only a save that can go ahead keeps a backup: a failed one leaves the backups as they were.
+    QSaveFile file(data_file_path);
+    if (const WriteResult prepared = prepare_replacement(file, bytes); !prepared.ok) {
+        return fail(prepared.reason);
     }
     std::optional<QString> backup_failure;
+    QString backup_made;
     if (on_disk.bytes) {
-        const BackupWritten backup = write_backup(data_file_path, *on_disk.bytes);
+        const BackupWritten backup = add_backup(data_file_path, *on_disk.bytes);
         // Another program's version would be kept nowhere: then the file is not overwritten.
-        if (!backup.ok && changed) {
+        if (!backup.ok && on_disk.changed) {
             return fail(backup_failure_text(backup.reason));
         }
-        if (!backup.ok) {
-            backup_failure = backup.reason;
-        }
+        backup_failure = backup.ok ? std::nullopt : std::optional<QString>(backup.reason);
+        backup_made = backup.path;
     }
-    const WriteResult written = write_whole_file(data_file_path, bytes);
-    if (!written.ok) {
+    // A program that takes no lock may have written the file since the check; its version would
+    // be in no backup.
+    if (changed_since(on_disk)) {
+        return refuse_changed();
+    }
+    if (const WriteResult written = complete_replacement(file, bytes.size()); !written.ok) {
+        // The file is as it was, and the backup a copy of it.
+        if (!backup_made.isEmpty()) {
+            QFile::remove(backup_made);
+        }
         return fail(written.reason);
     }
     known_file_ = KnownFile{data_file_path, file_stamp(data_file_path), bytes};
+    if (!backup_made.isEmpty()) {
+        remove_old_backups(data_file_path, backup_made);
+    }
     result.ok = true;
     if (backup_failure && !backup_failure_told_) {
         backup_failure_told_ = true;
@@ -297,17 +338,29 @@ SaveResult DataStore::write_team_file(const QByteArray& bytes, OnDiskChange on_c
     return result;
 }
 
-DataStore::FileOnDisk DataStore::file_on_disk() const {
+DataStore::FileOnDisk DataStore::file_on_disk(const std::optional<KnownFile>& known) const {
     const std::optional<FileStamp> stamp = file_stamp(data_file_path);
     if (!stamp) {
         return {};
     }
-    const bool known = known_file_ && known_file_->path == data_file_path;
-    if (known && known_file_->unchanged(stamp)) {
-        return {true, known_file_->bytes, false};
+    const bool same_file = known && known->path == data_file_path;
+    if (same_file && known->unchanged(stamp)) {
+        return {true, known->bytes, false, stamp};
     }
-    const std::optional<QByteArray> bytes = read_whole_file(data_file_path);
-    return {bytes.has_value(), bytes, bytes && known && *bytes != known_file_->bytes};
+    FileContent content = read_team_file(data_file_path);
+    if (!content.ok()) {
+        return {false, std::nullopt, false, stamp};
+    }
+    const bool changed = same_file && content.bytes != known->bytes;
+    return {true, std::move(content.bytes), changed, stamp};
+}
+
+bool DataStore::changed_since(const FileOnDisk& before) const {
+    if (!before.bytes) {
+        return file_stamp(data_file_path).has_value();
+    }
+    const FileOnDisk now = file_on_disk(KnownFile{data_file_path, before.stamp, *before.bytes});
+    return !now.readable || now.changed;
 }
 
 KeptDiskVersion DataStore::keep_disk_version(const QByteArray& unsaved) {
@@ -366,14 +419,13 @@ std::optional<QString> DataStore::beyond_capacity() const {
     return std::nullopt;
 }
 
-void DataStore::read_settings() {
-    const std::optional<QByteArray> content = read_whole_file(settings_file_name);
+void DataStore::read_settings(const QString& reloaded_file) {
+    const std::optional<QByteArray> content = read_whole_file(settings_file_name, max_settings_file_bytes);
     const StartupSettings settings =
         parse_settings(content ? split_raw_lines(*content) : std::vector<QByteArray>{});
     // A reload names its file itself, whatever setting.ini holds (or whether it is there at all).
-    if (!reload_path_override.isEmpty()) {
-        data_file_path = reload_path_override;
-        reload_path_override.clear();
+    if (!reloaded_file.isEmpty()) {
+        data_file_path = reloaded_file;
     } else if (settings.file_path) {
         data_file_path = *settings.file_path;
         start_file_path = *settings.file_path;
@@ -383,19 +435,19 @@ void DataStore::read_settings() {
     keyboard_entry = settings.keyboard_entry.value_or(keyboard_entry);
     add_typed_names = settings.add_typed_names.value_or(add_typed_names);
     // Written only while on: a file without the line (or with a bad one) means off.
-    small_sided_games = settings.small_sided_games.value_or(0);
+    small_sided_games = settings.small_sided_games.value_or(false);
     shared_names = settings.shared_names.value_or(SharedNames::full);
 }
 
-SaveResult DataStore::save_settings() const {
+SaveResult DataStore::save_settings(const QString& file) const {
     // A file whose name setting.ini cannot hold is open for this run only: the start file stays.
-    const QString named_file = encode_cp932(data_file_path) ? data_file_path : start_file_path;
-    QStringList lines = {named_file, window_placement, print_form(start_mode), print_form(keyboard_entry),
-                         print_form(add_typed_names)};
+    const QString named_file = encode_cp932(file) ? file : start_file_path;
+    QStringList lines = {named_file, window_placement, print_form(static_cast<int>(start_mode)),
+                         print_form(keyboard_entry), print_form(add_typed_names)};
     // The further lines in their order, each with whether it is at its default; one is written
     // when it or a line after it is not.
     const std::pair<QString, bool> further[] = {
-        {print_form(small_sided_games == 1 ? 1 : 0), small_sided_games != 1},
+        {print_form(small_sided_games), !small_sided_games},
         {print_form(static_cast<int>(shared_names)), shared_names == SharedNames::full}};
     const auto last_set =
         std::find_if(std::rbegin(further), std::rend(further), [](const auto& line) { return !line.second; });
@@ -406,48 +458,21 @@ SaveResult DataStore::save_settings() const {
     return {written.ok, settings_file_name, written.reason};
 }
 
-void DataStore::build_game_index() {
-    game_fields.clear();
-    game_index.clear();
-    std::vector<int> game_starts;
-    std::vector<QStringView> fields;
-    for (qsizetype line = 0; line < game_lines.size(); ++line) {
-        const QString& text = game_lines[line];
-        game_starts.push_back(static_cast<int>(game_fields.size()));
-        split_record_line(text, fields);
-        for (const QStringView field : fields) {
-            game_fields.push_back({line, field.data() - text.data(), field.size()});
-        }
-        if (fields.back() != words::end_marker) {
-            game_fields.push_back({});
+std::vector<Formation> DataStore::formations() const {
+    return formations_of(formation_lines);
+}
+
+std::vector<Meeting> DataStore::meetings() const {
+    return meetings_of(meeting_lines);
+}
+
+std::optional<int> DataStore::find_game(const GameIdentity& game, std::optional<int> except) const {
+    for (int position = 0; position < game_lines.size(); ++position) {
+        if (position != except && game.matches(game_lines[position])) {
+            return position;
         }
     }
-    // Each game is found where its line begins, so a "#" inside a record never starts a game.
-    for (const int start : game_starts) {
-        game_index.push_back(start + record::date);
-    }
-}
-
-QStringView DataStore::game_field(qsizetype position) const {
-    if (position < 0 || position >= static_cast<qsizetype>(game_fields.size())) {
-        return {};
-    }
-    const FieldPlace& place = game_fields[static_cast<size_t>(position)];
-    if (place.line < 0) {
-        return words::end_marker;
-    }
-    if (place.line >= game_lines.size() || place.offset + place.length > game_lines[place.line].size()) {
-        return {};
-    }
-    return QStringView(game_lines[place.line]).mid(place.offset, place.length);
-}
-
-void DataStore::rebuild_formation_fields() {
-    formation_fields = split_lines_into_fields(formation_lines, formation_field_count);
-}
-
-void DataStore::rebuild_meeting_fields() {
-    meeting_fields = split_lines_into_fields(meeting_lines, meeting_field_count);
+    return std::nullopt;
 }
 
 }  // namespace md

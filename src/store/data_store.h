@@ -1,6 +1,9 @@
 #pragma once
 
+#include "game_record.h"
+#include "master_lists.h"
 #include "shared_names.h"
+#include "startup_settings.h"
 #include "text_file.h"
 #include "user_message.h"
 
@@ -10,6 +13,9 @@
 #include <vector>
 
 namespace md {
+
+// Reads a team data file whole: a regular file no larger than a team file can be.
+FileContent read_team_file(const QString& path);
 
 // Whether a line is one of the team data file's section headers ("[チーム名]" and the others).
 bool is_section_header(QStringView line);
@@ -40,6 +46,8 @@ struct SaveResult {
     QString reason;
     // Refused: the file changed on disk. unsaved holds the bytes that were to be written.
     bool changed_on_disk = false;
+    // Refused: another program was saving the file (it held the save lock).
+    bool busy = false;
     QByteArray unsaved;
     // Saved without a backup of the file as it was; told only the first time in a run.
     std::optional<UserMessage> backup_notice;
@@ -69,56 +77,47 @@ class DataStore {
     QStringList meeting_lines;
     QStringList game_lines;
 
-    // Derived tables.
-    QStringList formation_fields;  // 10 per formation
-    QStringList meeting_fields;    // 6 per meeting
-    // Every game line's fields from "#" to "##", concatenated, as places in game_lines; game_field
-    // reads one.
-    struct FieldPlace {
-        qsizetype line = -1;  // -1: a closing "##" the line lacked
-        qsizetype offset = 0;
-        qsizetype length = 0;
-    };
-    std::vector<FieldPlace> game_fields;
-    std::vector<int> game_index;  // per game, the position of its date field in game_fields
-    // The text at a position of game_fields: empty outside the table, or when game_lines has
-    // changed since build_game_index so that the place is gone.
-    QStringView game_field(qsizetype position) const;
+    // The formations and meetings of their lines, and the stored games by identity: read from the
+    // tables as they are now, so nothing derived is ever out of date.
+    std::vector<Formation> formations() const;
+    std::vector<Meeting> meetings() const;
+    // The position in game_lines of the first stored game of this identity, other than the one at
+    // `except` (a game being corrected); nothing when there is none.
+    std::optional<int> find_game(const GameIdentity& game, std::optional<int> except = std::nullopt) const;
 
     QString data_file_path;
-    QString reload_path_override;
-    // 1 while the main window runs with its start done; 0 after a start without setting.ini.
-    qint16 main_window_ready = 0;
 
     // Start-up settings (setting.ini).
     QString start_file_path;
     QString window_placement;
-    qint16 start_mode = 0;
-    qint16 keyboard_entry = 0;
-    qint16 add_typed_names = 0;
-    // 1: the wizard and the formation editor take games of fewer than eleven a side.
-    qint16 small_sided_games = 0;
+    StartMode start_mode = StartMode::fixed_file;
+    bool keyboard_entry = false;
+    bool add_typed_names = false;
+    // The wizard and the formation editor take games of fewer than eleven a side.
+    bool small_sided_games = false;
     // How the picture, the card and the web pages name the members.
     SharedNames shared_names = SharedNames::full;
 
     void clear_data_store();
 
-    // Reads setting.ini, then the team data file it names (or reload_path_override).
-    LoadResult load_team_data();
+    // Reads setting.ini, then the team data file it names, or reloaded_file when that is not empty:
+    // a reload names its file itself, whatever setting.ini holds.
+    LoadResult load_team_data(const QString& reloaded_file = {});
     // Reads the team data file at path into the tables. A file that cannot be read in full changes
     // nothing but data_file_path, which becomes empty.
     LoadResult load_team_file(const QString& path);
     // The same from the file's bytes; name is the file the bytes came from.
     LoadResult load_team_bytes(const QByteArray& content, const QString& name);
-    // Loads the open file again: clear_data_store, then load_team_data with the file named by
-    // reload_path_override, so setting.ini is not asked which file.
+    // Loads the open file again: clear_data_store, then load_team_data naming the open file, so
+    // setting.ini is not asked which file.
     LoadResult reload_team_data();
     // Writes the whole team data file to data_file_path; never while no file is open.
     SaveResult save_team_data(OnDiskChange on_change = OnDiskChange::refuse);
-    // Replaces the team file with bytes. Every save of the team file comes here: the file as it
-    // was goes to a backup first, and a file changed on disk is overwritten only when on_change
-    // says so (then it is the backup). A failed backup of the program's own last version does not
-    // stop the save.
+    // Replaces the team file with bytes. Every save of the team file comes here, under the file's
+    // save lock: the file as it was goes to a backup once the new bytes are written beside it, a
+    // file changed on disk (checked again right before it is replaced) is overwritten only when
+    // on_change says so (then it is the backup), and old backups are removed only after a save. A
+    // failed backup of the program's own last version does not stop the save.
     SaveResult write_team_file(const QByteArray& bytes, OnDiskChange on_change = OnDiskChange::refuse);
     // After a refused save: the program's version (unsaved) becomes a backup and the file on disk is
     // loaded again. Nothing changes when either cannot be done.
@@ -131,18 +130,15 @@ class DataStore {
     // as it is.
     EncodedLines encode_team_file() const;
 
-    void read_settings();
-    // Writes setting.ini; its first line names data_file_path, or start_file_path when cp932 cannot
-    // hold the name of the open file. Five lines, and the further ones (small-sided games, the names
-    // of shared outputs) up to the last that is not at its default, so the settings of a program
-    // that never used them stay as they were.
-    SaveResult save_settings() const;
-
-    // Rebuilds game_fields and game_index from game_lines.
-    void build_game_index();
-    // Rebuilds formation_fields and meeting_fields from their lines.
-    void rebuild_formation_fields();
-    void rebuild_meeting_fields();
+    // Reads setting.ini into the start-up settings. Its first line names the file to load
+    // (data_file_path) and the fixed start file, unless reloaded_file names the file to load; then
+    // the start file stays as it was.
+    void read_settings(const QString& reloaded_file = {});
+    // Writes setting.ini; its first line names file (the team file the next start opens), or
+    // start_file_path when cp932 cannot hold that name. Five lines, and the further ones (small-sided
+    // games, the names of shared outputs) up to the last that is not at its default, so the settings
+    // of a program that never used them stay as they were.
+    SaveResult save_settings(const QString& file) const;
 
   private:
     // The team file as the program last read or wrote it: compared with one stat before a save,
@@ -159,13 +155,16 @@ class DataStore {
         QByteArray bytes;
     };
 
-    // The team file as it is now, and whether it changed since the program last read or wrote it.
+    // The team file as it is now, and whether it changed since it was known.
     struct FileOnDisk {
         bool readable = true;
         std::optional<QByteArray> bytes;  // none when there is no file
         bool changed = false;
+        std::optional<FileStamp> stamp;
     };
-    FileOnDisk file_on_disk() const;
+    FileOnDisk file_on_disk(const std::optional<KnownFile>& known) const;
+    // Whether the file is no longer as `before` found it: changed, or there now when it was not.
+    bool changed_since(const FileOnDisk& before) const;
 
     VerbatimLines verbatim_lines_;
     std::optional<KnownFile> known_file_;

@@ -5,6 +5,7 @@
 #include "vocabulary.h"
 
 #include <algorithm>
+#include <array>
 
 namespace md {
 
@@ -86,6 +87,19 @@ bool RecordView::read(QStringView line) {
         events_.emplace_back(fields_, span);
     }
     return true;
+}
+
+bool GameIdentity::matches(QStringView line) const {
+    std::array<QStringView, record::opponent + 1> fields{};
+    qsizetype start = 0;
+    for (QStringView& field : fields) {
+        const qsizetype comma = line.indexOf(u',', start);
+        const qsizetype end = comma < 0 ? line.size() : comma;
+        field = start <= line.size() ? line.mid(start, end - start) : QStringView();
+        start = end + 1;
+    }
+    return fields[record::date] == date && fields[record::start_time] == start_time &&
+           fields[record::ground] == ground && fields[record::opponent] == opponent;
 }
 
 QString game_key(const QString& date, const QString& start_time) {

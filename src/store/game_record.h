@@ -148,6 +148,8 @@ struct GameIdentity {
         return date == other.date && start_time == other.start_time && ground == other.ground &&
                opponent == other.opponent;
     }
+    // Whether a stored game line is of this game, read from the line's first fields alone.
+    bool matches(QStringView line) const;
 };
 
 // The record line of the wizard's working table: "#", entries 0 to 42 + event_field_count, "##".

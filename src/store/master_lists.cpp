@@ -18,29 +18,44 @@ QString line_with_name(const QString& line, bool list_was_empty, const QString& 
     return list_was_empty ? name : line + u',' + name;
 }
 
-QStringList split_lines_into_fields(const QStringList& lines, int count) {
-    QStringList fields;
-    fields.reserve(lines.size() * count);
-    for (const QString& line : lines) {
-        const QStringList pieces = line.split(u',');
-        for (int i = 0; i < count; ++i) {
-            fields.append(pieces.value(i));
-        }
+Formation parse_formation_line(const QString& line) {
+    const QStringList pieces = line.split(u',');
+    Formation formation{pieces.value(0), {}};
+    for (int k = 0; k < outfield_position_count; ++k) {
+        formation.counts[static_cast<size_t>(k)] = pieces.value(1 + k);
     }
-    return fields;
+    return formation;
 }
 
-std::vector<Formation> formations_from_fields(const QStringList& formation_fields) {
-    std::vector<Formation> formations;
-    for (qsizetype i = 0; i < formation_fields.size() && !formation_fields[i].isEmpty();
-         i += formation_field_count) {
-        Formation formation{formation_fields[i], {}};
-        for (int k = 0; k < 9; ++k) {
-            formation.counts[static_cast<size_t>(k)] = formation_fields.value(i + 1 + k);
+Meeting parse_meeting_line(const QString& line) {
+    const QStringList pieces = line.split(u',');
+    return {pieces.value(0), pieces.value(1), pieces.value(2),
+            pieces.value(3), pieces.value(4), pieces.value(5)};
+}
+
+namespace {
+
+template <typename Item, Item (*parse)(const QString&)>
+std::vector<Item> named_items(const QStringList& lines) {
+    std::vector<Item> items;
+    for (const QString& line : lines) {
+        Item item = parse(line);
+        if (item.name.isEmpty()) {
+            break;
         }
-        formations.push_back(formation);
+        items.push_back(std::move(item));
     }
-    return formations;
+    return items;
+}
+
+}  // namespace
+
+std::vector<Formation> formations_of(const QStringList& formation_lines) {
+    return named_items<Formation, parse_formation_line>(formation_lines);
+}
+
+std::vector<Meeting> meetings_of(const QStringList& meeting_lines) {
+    return named_items<Meeting, parse_meeting_line>(meeting_lines);
 }
 
 int formation_size(const Formation& formation) {
@@ -53,17 +68,6 @@ int formation_size(const Formation& formation) {
 
 bool is_allowed_formation_size(int size, bool small_sided_games) {
     return small_sided_games ? size >= smallest_side && size <= full_side : size == full_side;
-}
-
-std::vector<Meeting> meetings_from_fields(const QStringList& meeting_fields) {
-    std::vector<Meeting> meetings;
-    for (qsizetype i = 0; i < meeting_fields.size() && !meeting_fields[i].isEmpty();
-         i += meeting_field_count) {
-        meetings.push_back({meeting_fields[i], meeting_fields.value(i + 1), meeting_fields.value(i + 2),
-                            meeting_fields.value(i + 3), meeting_fields.value(i + 4),
-                            meeting_fields.value(i + 5)});
-    }
-    return meetings;
 }
 
 }  // namespace md

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capacities.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,7 +18,7 @@ QString line_with_name(const QString& line, bool list_was_empty, const QString& 
 // A formation line: its name and the counts of CF, WF, OH, SH, CH, DH, CB, SB and SW, as stored.
 struct Formation {
     QString name;
-    std::array<QString, 9> counts;
+    std::array<QString, outfield_position_count> counts;
 };
 
 // Players a side: eleven, or with small-sided games (an option) as few as four.
@@ -45,11 +47,13 @@ struct Meeting {
     QString shoot_out;
 };
 
-// The first `count` pieces of each line, concatenated (formation_fields, meeting_fields).
-QStringList split_lines_into_fields(const QStringList& lines, int count);
+// The one reading of a stored formation or meeting line: its pieces by position, a missing piece
+// empty, pieces beyond the line's fields ignored.
+Formation parse_formation_line(const QString& line);
+Meeting parse_meeting_line(const QString& line);
 
-// The formations and meetings of the derived field tables, up to the first one without a name.
-std::vector<Formation> formations_from_fields(const QStringList& formation_fields);
-std::vector<Meeting> meetings_from_fields(const QStringList& meeting_fields);
+// The formations and meetings of stored lines, up to the first one without a name.
+std::vector<Formation> formations_of(const QStringList& formation_lines);
+std::vector<Meeting> meetings_of(const QStringList& meeting_lines);
 
 }  // namespace md

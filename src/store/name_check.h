@@ -1,14 +1,12 @@
 #pragma once
 
+#include "capacities.h"
 #include "user_message.h"
 
 #include <QStringView>
 #include <optional>
 
 namespace md {
-
-// The longest name the program takes: a pasted text longer than this would make the lists unusable.
-inline constexpr int max_name_length = 100;
 
 // Whether text holds a control character (C0 or DEL): a line break, a tab, a NUL, an escape.
 bool has_control_character(QStringView text);

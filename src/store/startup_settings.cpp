@@ -2,8 +2,6 @@
 
 #include "cp932_codec.h"
 
-#include <limits>
-
 namespace md {
 namespace {
 
@@ -13,16 +11,13 @@ std::optional<int> strict_int(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<qint16> flag_value(const std::optional<QString>& line) {
-    if (!line) {
+// A switch line: 0 or 1.
+std::optional<bool> switch_value(const std::optional<QString>& line) {
+    const std::optional<int> value = line ? strict_int(*line) : std::nullopt;
+    if (value != 0 && value != 1) {
         return std::nullopt;
     }
-    const std::optional<int> value = strict_int(*line);
-    if (!value || *value < std::numeric_limits<qint16>::min() ||
-        *value > std::numeric_limits<qint16>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<qint16>(*value);
+    return *value == 1;
 }
 
 }  // namespace
@@ -36,16 +31,22 @@ StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines) {
     if (const std::optional<QString> placement = line(1); placement && parse_window_placement(*placement)) {
         settings.window_placement = placement;
     }
-    settings.start_mode = flag_value(line(2));
-    settings.keyboard_entry = flag_value(line(3));
-    settings.add_typed_names = flag_value(line(4));
-    settings.small_sided_games = flag_value(line(5));
+    if (const std::optional<bool> last_file = switch_value(line(2))) {
+        settings.start_mode = *last_file ? StartMode::last_file : StartMode::fixed_file;
+    }
+    settings.keyboard_entry = switch_value(line(3));
+    settings.add_typed_names = switch_value(line(4));
+    settings.small_sided_games = switch_value(line(5));
     settings.shared_names = shared_names_from_line(line(6));
     return settings;
 }
 
 QString print_form(int value) {
     return (value < 0 ? QString() : QStringLiteral(u" ")) + QString::number(value) + u' ';
+}
+
+QString print_form(bool on) {
+    return print_form(on ? 1 : 0);
 }
 
 std::optional<WindowPlacement> parse_window_placement(const QString& text) {

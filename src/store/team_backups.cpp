@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <tuple>
 
 namespace md {
 namespace {
@@ -22,14 +23,6 @@ QString base_name(const QString& team_file) {
 QRegularExpression backup_name_pattern(const QString& team_file) {
     return QRegularExpression(u'^' + QRegularExpression::escape(base_name(team_file)) +
                               QStringLiteral(u"_(\\d{8}-\\d{6}-\\d{3})\\.kld$"));
-}
-
-void remove_beyond_kept(const QString& team_file) {
-    const std::vector<BackupFile> backups = list_backups(team_file);
-    for (size_t i = kept_backups; i < backups.size(); ++i) {
-        // One that cannot be removed now is tried again at the next save.
-        QFile::remove(backups[i].path);
-    }
 }
 
 }  // namespace
@@ -52,15 +45,17 @@ std::vector<BackupFile> list_backups(const QString& team_file) {
         const QDateTime taken =
             match.hasMatch() ? QDateTime::fromString(match.captured(1), stamp_form) : QDateTime();
         if (taken.isValid()) {
-            backups.push_back({folder.filePath(name), taken});
+            const QString path = folder.filePath(name);
+            backups.push_back({path, taken, QFileInfo(path).lastModified()});
         }
     }
-    std::sort(backups.begin(), backups.end(),
-              [](const BackupFile& one, const BackupFile& other) { return one.taken > other.taken; });
+    std::sort(backups.begin(), backups.end(), [](const BackupFile& one, const BackupFile& other) {
+        return std::tie(one.taken, one.modified) > std::tie(other.taken, other.modified);
+    });
     return backups;
 }
 
-BackupWritten write_backup(const QString& team_file, const QByteArray& bytes, const QDateTime& taken) {
+BackupWritten add_backup(const QString& team_file, const QByteArray& bytes, const QDateTime& taken) {
     if (!QDir().mkpath(backup_folder(team_file))) {
         return {false, {}, QStringLiteral(u"（フォルダ　「backup」　を作成できません）")};
     }
@@ -74,8 +69,31 @@ BackupWritten write_backup(const QString& team_file, const QByteArray& bytes, co
     if (!written.ok) {
         return {false, {}, written.reason};
     }
-    remove_beyond_kept(team_file);
     return {true, path, {}};
+}
+
+void remove_old_backups(const QString& team_file, const QString& made) {
+    const QString made_path = QFileInfo(made).absoluteFilePath();
+    int kept = 1;  // the one just made
+    for (const BackupFile& backup : list_backups(team_file)) {
+        if (QFileInfo(backup.path).absoluteFilePath() == made_path) {
+            continue;
+        }
+        // One that cannot be removed now is tried again at the next save.
+        if (kept >= kept_backups) {
+            QFile::remove(backup.path);
+        } else {
+            ++kept;
+        }
+    }
+}
+
+BackupWritten write_backup(const QString& team_file, const QByteArray& bytes, const QDateTime& taken) {
+    const BackupWritten written = add_backup(team_file, bytes, taken);
+    if (written.ok) {
+        remove_old_backups(team_file, written.path);
+    }
+    return written;
 }
 
 QString backup_failure_text(const QString& reason) {

@@ -19,11 +19,12 @@ QString backup_path(const QString& team_file, const QDateTime& taken);
 
 struct BackupFile {
     QString path;
-    QDateTime taken;  // read from its name
+    QDateTime taken;     // read from its name
+    QDateTime modified;  // when the file was last written
 };
 
-// The backups of the team file, newest first. Files of other teams in the folder, and files not
-// named as backups, are not listed.
+// The backups of the team file, newest first: by the time in their names, then by when they were
+// written. Files of other teams in the folder, and files not named as backups, are not listed.
 std::vector<BackupFile> list_backups(const QString& team_file);
 
 struct BackupWritten {
@@ -32,8 +33,17 @@ struct BackupWritten {
     QString reason;  // why not, within full-width parentheses
 };
 
-// Keeps bytes (a version of the team file) as its newest backup, named by the time taken (a later
-// free millisecond when that name is in use), and removes the backups beyond the newest 50.
+// Keeps bytes (a version of the team file) as a backup named by the time taken (a later free
+// millisecond when that name is in use). Removes nothing.
+BackupWritten add_backup(const QString& team_file, const QByteArray& bytes,
+                         const QDateTime& taken = QDateTime::currentDateTime());
+
+// Removes the backups beyond the newest 50, never the one just made (made): after the clock was
+// set back, the newest backup may bear the oldest name, and it holds the file as it was before
+// the save.
+void remove_old_backups(const QString& team_file, const QString& made);
+
+// add_backup, then remove_old_backups.
 BackupWritten write_backup(const QString& team_file, const QByteArray& bytes,
                            const QDateTime& taken = QDateTime::currentDateTime());
 

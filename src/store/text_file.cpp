@@ -2,7 +2,9 @@
 
 #include "cp932_codec.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -66,21 +68,6 @@ bool has_doubled_code_row(QByteArrayView bytes) {
     return false;
 }
 
-// Why a step of writing failed, from the system's error number right after it.
-QString write_failure_reason(int error_number) {
-    switch (error_number) {
-        case ENOSPC:
-        case EDQUOT:
-            return QStringLiteral(u"（ディスクの空き容量が足りません）");
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return QStringLiteral(u"（書き込みが許可されていません）");
-        default:
-            return QStringLiteral(u"（ファイルに書き込めません）");
-    }
-}
-
 // Runs one step of writing; on failure, reason tells why. Qt reports the cause of a failed flush
 // only through errno, so errno is cleared before the step and read right after it.
 template <typename Step>
@@ -93,7 +80,65 @@ bool write_step(Step step, QString& reason) {
     return false;
 }
 
+FileContent::Failure refusal_by_status(const struct stat& status, qint64 max_bytes) {
+    if (!S_ISREG(status.st_mode)) {
+        return FileContent::Failure::not_regular;
+    }
+    return status.st_size > max_bytes ? FileContent::Failure::too_large : FileContent::Failure::none;
+}
+
+// Reads an open file to its end; a file that grew beyond max_bytes since its stat is refused.
+FileContent read_descriptor(int descriptor, qint64 size, qint64 max_bytes) {
+    QByteArray bytes;
+    bytes.reserve(size);
+    char chunk[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return {{}, FileContent::Failure::unreadable};
+        }
+        if (count == 0) {
+            return {bytes, FileContent::Failure::none};
+        }
+        if (bytes.size() + count > max_bytes) {
+            return {{}, FileContent::Failure::too_large};
+        }
+        bytes.append(chunk, count);
+    }
+}
+
+// A resource built into the program.
+FileContent read_resource(const QString& path, qint64 max_bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, FileContent::Failure::missing};
+    }
+    if (file.size() > max_bytes) {
+        return {{}, FileContent::Failure::too_large};
+    }
+    return {file.readAll(), FileContent::Failure::none};
+}
+
 }  // namespace
+
+QString write_failure_reason(int error_number) {
+    switch (error_number) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral(u"（ディスクの空き容量が足りません）");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return QStringLiteral(u"（書き込みが許可されていません）");
+        case EPIPE:
+            return QStringLiteral(u"（書き込み先が閉じられています）");
+        default:
+            return QStringLiteral(u"（ファイルに書き込めません）");
+    }
+}
 
 std::vector<QByteArray> split_raw_lines(const QByteArray& content) {
     std::vector<QByteArray> lines;
@@ -142,16 +187,44 @@ DecodedLines decode_cp932_lines(const QByteArray& content) {
     return decoded;
 }
 
-std::optional<QByteArray> read_whole_file(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+FileContent read_regular_file(const QString& path, qint64 max_bytes) {
+    using Failure = FileContent::Failure;
+    if (path.startsWith(u':')) {
+        return read_resource(path, max_bytes);
     }
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        return {{}, errno == ENOENT || errno == ENOTDIR ? Failure::missing : Failure::unreadable};
     }
+    if (const Failure refused = refusal_by_status(status, max_bytes); refused != Failure::none) {
+        return {{}, refused};
+    }
+    // Should a FIFO take the file's place after the stat, the open does not wait for its writer,
+    // and the status of what was opened is checked again.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return {{}, Failure::unreadable};
+    }
+    FileContent content;
+    if (::fstat(descriptor, &status) != 0) {
+        content.failure = Failure::unreadable;
+    } else {
+        content.failure = refusal_by_status(status, max_bytes);
+    }
+    if (content.ok()) {
+        content = read_descriptor(descriptor, status.st_size, max_bytes);
+    }
+    ::close(descriptor);
     return content;
+}
+
+std::optional<QByteArray> read_whole_file(const QString& path, qint64 max_bytes) {
+    FileContent content = read_regular_file(path, max_bytes);
+    if (!content.ok()) {
+        return std::nullopt;
+    }
+    return std::move(content.bytes);
 }
 
 bool FileStamp::operator==(const FileStamp& other) const {
@@ -204,20 +277,43 @@ WriteResult write_whole_file(const QString& path, const QByteArray& bytes) {
     return write_whole_file(file, bytes);
 }
 
+std::optional<QString> unwritable_target(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return QStringLiteral(u"（通常のファイルではありません）");
+}
+
 WriteResult write_whole_file(QSaveFile& file, const QByteArray& bytes) {
+    const WriteResult prepared = prepare_replacement(file, bytes);
+    return prepared.ok ? complete_replacement(file, bytes.size()) : prepared;
+}
+
+WriteResult prepare_replacement(QSaveFile& file, const QByteArray& bytes) {
+    if (const std::optional<QString> refusal = unwritable_target(file.fileName())) {
+        return {false, *refusal};
+    }
     // QSaveFile::commit() replaces the old file even when its own flush of the buffered bytes
     // fails (a full disk leaves an empty or cut file), so the bytes are flushed and checked first.
-    // Until commit the old file is untouched; a save file that is not committed is discarded.
     QString reason;
     if (!write_step([&] { return file.open(QIODevice::WriteOnly); }, reason) ||
         !write_step([&] { return file.write(bytes) == bytes.size(); }, reason) ||
-        !write_step([&] { return file.flush(); }, reason) ||
-        !write_step([&] { return file.commit() && file.error() == QFileDevice::NoError; }, reason)) {
+        !write_step([&] { return file.flush(); }, reason)) {
+        file.cancelWriting();
+        return {false, reason};
+    }
+    return {};
+}
+
+WriteResult complete_replacement(QSaveFile& file, qint64 size) {
+    QString reason;
+    if (!write_step([&] { return file.commit() && file.error() == QFileDevice::NoError; }, reason)) {
         file.cancelWriting();
         return {false, reason};
     }
     // What is on disk now is what later steps (a reload, a message of success) rely on.
-    if (QFileInfo(file.fileName()).size() != bytes.size()) {
+    if (QFileInfo(file.fileName()).size() != size) {
         return {false, QStringLiteral(u"（保存したファイルの大きさが書き込んだ内容と合いません）")};
     }
     return {};

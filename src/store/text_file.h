@@ -16,8 +16,25 @@ namespace md {
 std::vector<QByteArray> split_raw_lines(const QByteArray& content);
 QStringList split_text_lines(const QString& text);
 
-// Reads a whole file; nullopt when it cannot be opened or read.
-std::optional<QByteArray> read_whole_file(const QString& path);
+// A file read whole, or why it was not.
+struct FileContent {
+    enum class Failure { none, missing, not_regular, too_large, unreadable };
+    QByteArray bytes;
+    Failure failure = Failure::none;
+    bool ok() const { return failure == Failure::none; }
+};
+
+// Reads the file at path whole when it is a regular file (links followed) of at most max_bytes. A
+// FIFO, a device or a folder is refused without being opened, and a larger file before a byte of it
+// is read: no read waits for a writer, and no file fills the memory. Resources (":/...") are read
+// as they are.
+FileContent read_regular_file(const QString& path, qint64 max_bytes);
+
+// More than any file the program reads besides team files (help pages, setting.ini, a PDF it wrote).
+inline constexpr qint64 ordinary_file_limit = 64 * 1024 * 1024;
+
+// The bytes of read_regular_file; nullopt when it refuses the file or cannot read it.
+std::optional<QByteArray> read_whole_file(const QString& path, qint64 max_bytes = ordinary_file_limit);
 
 // What one stat of a file tells: which file it is, its size and the times of its last change. Any
 // write to the file, or a new file put in its place (as sync tools do), changes the stamp.
@@ -54,6 +71,9 @@ struct WriteResult {
     QString reason;  // why not, in Japanese within full-width parentheses
 };
 
+// Why a write failed, from the system's error number right after it: "（ディスクの空き容量が足りません）".
+QString write_failure_reason(int error_number);
+
 // Lines in cp932, each ended by CR LF; the bytes, or the reason they cannot be made.
 struct EncodedLines {
     QByteArray bytes;
@@ -62,12 +82,22 @@ struct EncodedLines {
 };
 EncodedLines encode_cp932_lines(const QStringList& lines, const VerbatimLines& verbatim = {});
 
+// Why nothing may be written at path: only a regular file (links followed) or a new name is. A
+// FIFO, a device or a folder there would be replaced by a regular file.
+std::optional<QString> unwritable_target(const QString& path);
+
 // Replaces a file with bytes atomically: on any failure the file on disk is left as it was, and
 // success means the file on disk now holds exactly these bytes. Every file the program writes is
 // written here.
 WriteResult write_whole_file(const QString& path, const QByteArray& bytes);
 // The same through a save file the caller made for the file (tests hand in one whose writes fail).
 WriteResult write_whole_file(QSaveFile& file, const QByteArray& bytes);
+
+// write_whole_file in two steps, for a caller that acts between them: the bytes are written beside
+// the file and flushed, then they take the file's place. Until then the file is as it was, and a
+// save file dropped without the second step is discarded.
+WriteResult prepare_replacement(QSaveFile& file, const QByteArray& bytes);
+WriteResult complete_replacement(QSaveFile& file, qint64 size);
 
 // Both of the above.
 WriteResult write_cp932_lines(const QString& path, const QStringList& lines,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capacities.h"
+
 #include <QString>
 #include <array>
 
@@ -44,7 +46,7 @@ inline const QString silver_goal_mode = QStringLiteral(u"シルバーゴール�
 
 // Position codes; the outfield ones in the order a formation line stores their counts.
 inline const QString goalkeeper = QStringLiteral(u"GK");
-inline const std::array<QString, 9> outfield_positions = {
+inline const std::array<QString, outfield_position_count> outfield_positions = {
     QStringLiteral(u"CF"), QStringLiteral(u"WF"), QStringLiteral(u"OH"),
     QStringLiteral(u"SH"), QStringLiteral(u"CH"), QStringLiteral(u"DH"),
     QStringLiteral(u"CB"), QStringLiteral(u"SB"), QStringLiteral(u"SW")};

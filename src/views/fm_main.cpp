@@ -20,12 +20,9 @@
 #include "master/fm_setting_input.h"
 #include "paper_output.h"
 #include "print/view_documents.h"
-#include "reports/career_texts.h"
-#include "reports/copy_texts.h"
 #include "reports/output_files.h"
 #include "share_commands.h"
 #include "statistics_views.h"
-#include "stats/head_to_head.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"
 #include "store/startup_settings.h"
@@ -40,7 +37,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -49,10 +45,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStackedLayout>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
@@ -105,7 +99,6 @@ fm_main::fm_main(md::DataStore& store)
       meeting_choices_(new ChoiceList(this)),
       member_choices_(new ChoiceList(this)) {
     setObjectName(QStringLiteral(u"fm_main"));
-    setWindowTitle(QStringLiteral(u"Kickledger"));
     setGeometry(design_geometry);
     build_views();
     build_toolbar();
@@ -124,11 +117,12 @@ fm_main::~fm_main() {
 void fm_main::build_views() {
     auto* central = new QWidget(this);
     views_ = new QStackedLayout(central);
-    game_list_ = new GameListView;
-    game_detail_ = new GameDetailView;
-    team_data_ = new TeamDataView;
-    personal_data_ = new PersonalDataView;
-    graph_data_ = new GraphDataView;
+    const SharedChoices choices{period_choices_, meeting_choices_, member_choices_};
+    game_list_ = new GameListView(store_);
+    game_detail_ = new GameDetailView(store_);
+    team_data_ = new TeamDataView(store_, choices);
+    personal_data_ = new PersonalDataView(store_, choices);
+    graph_data_ = new GraphDataView(store_, choices);
     for (QWidget* view :
          std::initializer_list<QWidget*>{game_list_, game_detail_, team_data_, personal_data_, graph_data_}) {
         views_->addWidget(view);
@@ -137,23 +131,10 @@ void fm_main::build_views() {
     // However narrow the window is made, every filter bar stays whole.
     central->setMinimumWidth(
         std::max(team_data_->minimumSizeHint().width(), personal_data_->minimumSizeHint().width()));
-    for (QComboBox* combo : {team_data_->cb_date[0], team_data_->cb_date[1], personal_data_->cb_date[0],
-                             personal_data_->cb_date[1], graph_data_->cb_date[0], graph_data_->cb_date[1]}) {
-        period_choices_->attach(combo);
-    }
-    meeting_choices_->attach(team_data_->cb_meeting);
-    meeting_choices_->attach(personal_data_->cb_player_meeting);
-    meeting_choices_->attach(graph_data_->cb_graph_meeting);
-    member_choices_->attach(personal_data_->cb_player);
-    connect(game_detail_, &GameDetailView::game_chosen, this, &fm_main::show_game_detail);
     connect(game_list_, &GameListView::context_menu_requested, this,
             [this](const QPoint& position) { menu_popup_lst->popup(position); });
     connect(team_data_, &TeamDataView::context_menu_requested, this,
             [this](const QPoint& position) { menu_popup_team->popup(position); });
-    connect(team_data_->cm_setting, &QPushButton::clicked, this, [this] { team_data_->update(store_); });
-    connect(personal_data_->cm_renew, &QPushButton::clicked, this,
-            [this] { personal_data_->update(store_); });
-    connect(graph_data_->cm_graph, &QPushButton::clicked, this, [this] { graph_data_->update(store_); });
 }
 
 void fm_main::build_toolbar() {
@@ -199,7 +180,7 @@ void fm_main::build_toolbar() {
         action->setObjectName(QStringLiteral(u"tb_main_") + QString::number(index));
         tb_main_buttons_[static_cast<size_t>(index)] = action;
     }
-    // グラフ joins the view buttons after 個人; the described buttons keep their indexes.
+    // グラフ joins the view buttons after 個人; the numbered buttons keep their indexes.
     tb_main_graph =
         new QAction(badge_icon(QStringLiteral(u"グ"), view_colour), QStringLiteral(u"グラフ"), this);
     tb_main_graph->setObjectName(QStringLiteral(u"tb_main_graph"));
@@ -253,7 +234,7 @@ void fm_main::build_menus() {
     // as web pages.
     separator(file, u"menu_partition5");
     const auto shown_game = [this] {
-        return visible_view() == View::game_detail ? chosen_game() : std::nullopt;
+        return visible_view() == View::game_detail ? game_detail_->chosen_game() : std::nullopt;
     };
     connect(entry(file, u"menu_share_image", u"結果画像を保存..."), &QAction::triggered, this,
             [this, shown_game] { save_result_image(this, store_, shown_game()); });
@@ -261,7 +242,7 @@ void fm_main::build_menus() {
             [this, shown_game] { copy_result_image(store_, shown_game()); });
     connect(entry(file, u"menu_share_card", u"個人カードを保存..."), &QAction::triggered, this, [this] {
         const bool shown = visible_view() == View::personal_data && personal_data_->has_results();
-        const PersonalViewContent content = personal_data_->content(store_);
+        const PersonalViewContent content = personal_data_->content();
         save_member_card(this, store_, shown ? content.member : QString(), personal_data_->filter(),
                          FilterTexts{content.from, content.to, content.meeting, {}, {}, {}});
     });
@@ -390,18 +371,6 @@ void fm_main::refresh_game_lists() {
     member_choices_->set(lists.members);
 }
 
-void fm_main::show_game_detail(int position) {
-    if (position < 0 || position >= store_.game_lines.size()) {
-        return;
-    }
-    if (const std::optional<md::GameRecord> game = md::GameRecord::parse(store_.game_lines[position])) {
-        const OpponentRecord before =
-            record_before(store_.game_lines, game->opponent(), game->date(), game->start_time());
-        game_detail_->show_sheet(
-            with_line_below_header(compose_game_sheet(*game, store_.team_name), record_line(before)));
-    }
-}
-
 // The game list's context menu: the selected row's game opens on the detail sheet, found by the
 // game the row shows rather than by its position, so any order of the stored games is right.
 void fm_main::open_selected_game_detail() {
@@ -411,8 +380,7 @@ void fm_main::open_selected_game_detail() {
     }
     game_list_->sort_by(0);
     show_view(View::game_detail, ViewSwitch::context_menu);
-    game_detail_->cb_game_data->setFocus();
-    game_detail_->cb_game_data->setCurrentIndex(*game);
+    game_detail_->choose_game(*game);
 }
 
 // The team list's context menu: the selected member's personal data over the team view's games.
@@ -423,16 +391,15 @@ void fm_main::jump_to_personal_data() {
             {QStringLiteral(u"選択エラー"), QStringLiteral(u"「更新」　をクリックしてから選択して下さい。")});
         return;
     }
-    personal_data_->take_filter_and_member(*team_data_, *member);
+    personal_data_->take_filter_and_member(team_data_->filter(), *member);
     show_view(View::personal_data, ViewSwitch::context_menu);
-    personal_data_->update(store_);
+    personal_data_->update();
 }
 
 void fm_main::open_new_file() {
     auto* dialog = new fm_new(store_, this, false);
     connect(dialog, &fm_new::team_file_created, this, &fm_main::team_file_created);
     open_window(dialog);
-    store_.main_window_ready = 1;
 }
 
 void fm_main::open_file() {
@@ -455,9 +422,9 @@ void fm_main::open_game_input() {
 // chosen when the window opens; its choice opens the wizard once the window is gone.
 void fm_main::open_game_modify() {
     std::optional<int> shown = game_list_->selected_game();
-    if (visible_view() == View::game_detail || !shown) {
-        const int chosen = game_detail_->cb_game_data->currentIndex();
-        shown = chosen >= 0 ? std::optional(chosen) : shown;
+    if (const std::optional<int> on_sheet = game_detail_->chosen_position();
+        on_sheet && (visible_view() == View::game_detail || !shown)) {
+        shown = on_sheet;
     }
     auto* dialog = new fm_game_modify(store_, this, shown);
     auto chosen_game = std::make_shared<std::optional<int>>();
@@ -474,10 +441,7 @@ void fm_main::open_game_modify() {
 
 // The wizard on a stored game, or the message of a game it could not have entered.
 void fm_main::open_game_correction(int position) {
-    const std::variant<GameCorrection, md::UserMessage> opened =
-        open_correction(store_, position,
-                        md::formations_from_fields(
-                            md::split_lines_into_fields(store_.formation_lines, md::formation_field_count)));
+    const std::variant<GameCorrection, md::UserMessage> opened = open_correction(store_, position);
     if (const auto* refusal = std::get_if<md::UserMessage>(&opened)) {
         show_message(*refusal);
         return;
@@ -538,20 +502,12 @@ void fm_main::open_window(QWidget* window) {
     open_child_window(this, window);
 }
 
+MainView* fm_main::visible_view_widget() const {
+    return static_cast<MainView*>(views_->currentWidget());
+}
+
 QString fm_main::view_copy_text() const {
-    switch (visible_view()) {
-        case View::game_list:
-            return game_list_copy_text(store_.team_name, game_list_->rows());
-        case View::game_detail:
-            return compose_game_detail_text(chosen_game(), store_.team_name);
-        case View::team_data:
-            return team_view_copy_text(store_.team_name, team_data_->content());
-        case View::personal_data:
-            return personal_view_copy_text(store_.team_name, personal_data_->content(store_));
-        case View::graph:
-            return graph_data_->copy_text();
-    }
-    return {};
+    return visible_view_widget()->copy_text();
 }
 
 void fm_main::copy_view_text() {
@@ -560,58 +516,13 @@ void fm_main::copy_view_text() {
     clipboard->setText(view_copy_text());
 }
 
-std::optional<md::GameRecord> fm_main::chosen_game() const {
-    const int chosen = game_detail_->cb_game_data->currentIndex();
-    if (chosen < 0 || chosen >= store_.game_lines.size()) {
-        return std::nullopt;
-    }
-    return md::GameRecord::parse(store_.game_lines[chosen]);
-}
-
 std::optional<PrintDocument> fm_main::view_document() const {
-    const QDate today = QDate::currentDate();
-    switch (visible_view()) {
-        case View::game_list:
-            if (store_.data_file_path.isEmpty()) {
-                break;
-            }
-            return game_list_document(store_.team_name, today, game_list_->rows());
-        case View::game_detail:
-            if (const std::optional<md::GameRecord> game = chosen_game()) {
-                return game_detail_document(store_.team_name, today, *game);
-            }
-            break;
-        case View::team_data:
-            if (team_data_->has_results()) {
-                return team_data_document(store_.team_name, today, team_data_->content());
-            }
-            break;
-        case View::personal_data:
-            if (personal_data_->has_results()) {
-                return personal_data_document(store_.team_name, today, personal_data_->content(store_),
-                                              personal_data_->stats(store_));
-            }
-            break;
-        case View::graph:
-            if (graph_data_->computed()) {
-                return graph_data_->chart_document(today);
-            }
-            break;
-    }
-    return std::nullopt;
+    return visible_view_widget()->print_document(QDate::currentDate());
 }
 
 QString fm_main::output_name(const PrintDocument& document) const {
-    QDate day = QDate::currentDate();
-    if (const std::optional<md::GameRecord> game =
-            visible_view() == View::game_detail ? chosen_game() : std::nullopt) {
-        if (const QDate played = QDate::fromString(game->date(), QStringLiteral(u"yyyy/MM/dd"));
-            played.isValid()) {
-            day = played;
-        }
-    }
     return output_base_name(store_.team_name, document.heading ? document.heading->view_title : QString(),
-                            day);
+                            visible_view_widget()->output_day(QDate::currentDate()));
 }
 
 void fm_main::print_view() {
@@ -669,33 +580,21 @@ void fm_main::open_help() {
 }
 
 void fm_main::start(const QString& given_file) {
-    store_.reload_path_override.clear();
-    const std::optional<QString> opening = accepted_given_file(given_file);
-    if (!opening && !QFileInfo::exists(md::settings_file_name)) {
+    // setting.ini, when there is one, still gives a given file the preferences and the fixed start
+    // file.
+    if (!given_file.isEmpty()) {
+        store_.read_settings();
+    }
+    const bool opened = !given_file.isEmpty() && open_given_team_file(given_file);
+    if (!opened && !QFileInfo::exists(md::settings_file_name)) {
         start_without_settings();
         return;
     }
-    if (opening) {
-        // setting.ini, when there is one, still gives the preferences and the fixed start-up file.
-        store_.read_settings();
-        open_given_team_file(*opening);
-    } else {
+    if (!opened) {
         apply_load_result(store_.load_team_data());
     }
     restore_placement();
-    store_.main_window_ready = 1;
     refresh_game_lists();
-}
-
-std::optional<QString> fm_main::accepted_given_file(const QString& path) {
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    if (const std::optional<md::UserMessage> refusal = check_given_file(path)) {
-        show_message(*refusal);
-        return std::nullopt;
-    }
-    return md::team_file_name(path);
 }
 
 void fm_main::open_given_file(const QString& path) {
@@ -708,19 +607,25 @@ void fm_main::open_given_file(const QString& path) {
                      u"」　を開けません。開いているウィンドウを閉じてから、もう一度開いて下さい。")});
         return;
     }
-    if (const std::optional<QString> file = accepted_given_file(path)) {
-        open_given_team_file(*file);
+    if (open_given_team_file(path)) {
         refresh_game_lists();
     }
 }
 
-// A file given on the command line opens as 開く opens it, with the same notices.
-void fm_main::open_given_team_file(const QString& file) {
-    const OpenedFile opened = open_team_file(store_, file);
+// A file given from outside opens as 開く opens it, read once, with the same notices; false when
+// it is refused.
+bool fm_main::open_given_team_file(const QString& path) {
+    std::variant<StagedFile, md::UserMessage> staged = stage_given_file(store_, path);
+    if (const auto* refusal = std::get_if<md::UserMessage>(&staged)) {
+        show_message(*refusal);
+        return false;
+    }
+    const OpenedFile opened = commit_team_file(store_, std::get<StagedFile>(std::move(staged)));
     apply_load_result(opened.loaded);
     for (const md::UserMessage& notice : opened.notices) {
         show_message(notice);
     }
+    return true;
 }
 
 void fm_main::bring_to_front() {
@@ -795,7 +700,6 @@ void fm_main::record_placement() {
 // A first start: the main window closes at once (writing setting.ini as every closing does) and
 // only the new-file dialog shows; closing it ends the program.
 void fm_main::start_without_settings() {
-    store_.main_window_ready = 0;
     write_closing_settings();
     auto* dialog = new fm_new(store_, nullptr, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -818,10 +722,10 @@ void fm_main::closeEvent(QCloseEvent* event) {
 
 void fm_main::write_closing_settings() {
     record_placement();
-    if (store_.start_mode == 0) {
-        store_.data_file_path = store_.start_file_path;
-    }
-    if (const md::SaveResult saved = store_.save_settings(); !saved.ok) {
+    const bool fixed_file = store_.start_mode == md::StartMode::fixed_file;
+    if (const md::SaveResult saved =
+            store_.save_settings(fixed_file ? store_.start_file_path : store_.data_file_path);
+        !saved.ok) {
         show_message(saved.message());
     }
 }

@@ -25,6 +25,7 @@ class fm_help;
 class GameDetailView;
 class GameListView;
 class GraphDataView;
+class MainView;
 class PersonalDataView;
 class TeamDataView;
 
@@ -83,14 +84,12 @@ class fm_main : public QMainWindow {
     // The toolbar button that shows view.
     QAction* view_button_action(View view) const;
     void apply_load_result(const md::LoadResult& result);
-    void open_given_team_file(const QString& file);
-    // The given file when it passes the checks of a given file; the refusal is shown.
-    std::optional<QString> accepted_given_file(const QString& path);
+    // Opens a file given from outside, or shows why not (false).
+    bool open_given_team_file(const QString& path);
     void show_loaded_caption();
     void show_reloaded_file();
     void restore_placement();
     void record_placement();
-    void show_game_detail(int position);
     void open_selected_game_detail();
     void jump_to_personal_data();
     void connect_commands();
@@ -108,7 +107,7 @@ class fm_main : public QMainWindow {
     void team_file_created(bool first_start);
     void start_without_settings();
     void write_closing_settings();
-    std::optional<md::GameRecord> chosen_game() const;
+    MainView* visible_view_widget() const;
     // 印刷, PDFに保存 and エクスポート of the visible view.
     void print_view();
     void save_view_pdf();

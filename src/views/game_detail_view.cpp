@@ -1,5 +1,9 @@
 #include "game_detail_view.h"
 
+#include "print/view_documents.h"
+#include "reports/career_texts.h"
+#include "reports/copy_texts.h"
+#include "stats/head_to_head.h"
 #include "widgets/choice_list.h"
 #include "widgets/fonts.h"
 #include "widgets/naming.h"
@@ -52,12 +56,13 @@ QTextEdit* make_box(QWidget* parent, int index) {
 
 }  // namespace
 
-GameDetailView::GameDetailView(QWidget* parent)
-    : QWidget(parent),
+GameDetailView::GameDetailView(const md::DataStore& store, QWidget* parent)
+    : MainView(parent),
       lb_game_data(named(new QLabel(QStringLiteral(u"試合データ"), this), QStringLiteral(u"lb_game_data"))),
       cb_game_data(named(new QComboBox(this), QStringLiteral(u"cb_game_data"))),
       pt_game_data(named(new QScrollArea(this), QStringLiteral(u"pt_game_data"))),
       fr_game_data(named(new QWidget, QStringLiteral(u"fr_game_data"))),
+      store_(store),
       entries_(new ChoiceList(this)),
       sheet_extent_(new QWidget) {
     setObjectName(QStringLiteral(u"fr_data_1"));
@@ -87,9 +92,13 @@ GameDetailView::GameDetailView(QWidget* parent)
     layout->addLayout(title_row);
     layout->addWidget(pt_game_data, 1);
 
-    connect(cb_game_data, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0) {
-            emit game_chosen(index);
+    connect(cb_game_data, &QComboBox::currentIndexChanged, this, [this] {
+        if (const std::optional<md::GameRecord> game = chosen_game()) {
+            // Below the header: the record against this opponent before this game.
+            const OpponentRecord before =
+                record_before(store_.game_lines, game->opponent(), game->date(), game->start_time());
+            show_sheet(
+                with_line_below_header(compose_game_sheet(*game, store_.team_name), record_line(before)));
         }
     });
 }
@@ -103,6 +112,45 @@ void GameDetailView::clear() {
 
 void GameDetailView::set_entries(const QStringList& entries) {
     entries_->set(entries);
+}
+
+void GameDetailView::choose_game(int position) {
+    cb_game_data->setFocus();
+    cb_game_data->setCurrentIndex(position);
+}
+
+std::optional<int> GameDetailView::chosen_position() const {
+    const int chosen = cb_game_data->currentIndex();
+    return chosen >= 0 ? std::optional(chosen) : std::nullopt;
+}
+
+std::optional<md::GameRecord> GameDetailView::chosen_game() const {
+    const std::optional<int> chosen = chosen_position();
+    if (!chosen || *chosen >= store_.game_lines.size()) {
+        return std::nullopt;
+    }
+    return md::GameRecord::parse(store_.game_lines[*chosen]);
+}
+
+QString GameDetailView::copy_text() const {
+    return compose_game_detail_text(chosen_game(), store_.team_name);
+}
+
+std::optional<PrintDocument> GameDetailView::print_document(const QDate& today) const {
+    if (const std::optional<md::GameRecord> game = chosen_game()) {
+        return game_detail_document(store_.team_name, today, *game);
+    }
+    return std::nullopt;
+}
+
+QDate GameDetailView::output_day(const QDate& today) const {
+    if (const std::optional<md::GameRecord> game = chosen_game()) {
+        if (const QDate played = QDate::fromString(game->date(), QStringLiteral(u"yyyy/MM/dd"));
+            played.isValid()) {
+            return played;
+        }
+    }
+    return today;
 }
 
 void GameDetailView::show_sheet(const GameSheet& sheet) {

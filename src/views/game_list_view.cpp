@@ -1,5 +1,7 @@
 #include "game_list_view.h"
 
+#include "print/view_documents.h"
+#include "reports/copy_texts.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
 
@@ -48,9 +50,10 @@ QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-GameListView::GameListView(QWidget* parent)
-    : QWidget(parent),
+GameListView::GameListView(const md::DataStore& store, QWidget* parent)
+    : MainView(parent),
       lstv_game(named(new QTreeView(this), QStringLiteral(u"lstv_game"))),
+      store_(store),
       model_(new GameListModel(this)) {
     setObjectName(QStringLiteral(u"fr_data_0"));
     lstv_game->setModel(model_);
@@ -59,9 +62,9 @@ GameListView::GameListView(QWidget* parent)
     lstv_game->setUniformRowHeights(true);
     lstv_game->setAllColumnsShowFocus(true);
     lstv_game->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[] = {1440, 1440, 1440, 3000, 1440};
-    for (int column = 0; column < 5; ++column) {
-        lstv_game->setColumnWidth(column, column_width(lstv_game, widths[column]));
+    const std::array<int, headers.size()> widths = {1440, 1440, 1440, 3000, 1440};
+    for (size_t column = 0; column < widths.size(); ++column) {
+        lstv_game->setColumnWidth(static_cast<int>(column), column_width(lstv_game, widths[column]));
     }
     lstv_game->header()->setSectionsClickable(true);
     lstv_game->header()->setStretchLastSection(false);
@@ -104,6 +107,17 @@ std::optional<int> GameListView::selected_game() const {
         return std::nullopt;
     }
     return selected.front().data(GameListModel::game_role).toInt();
+}
+
+QString GameListView::copy_text() const {
+    return game_list_copy_text(store_.team_name, rows());
+}
+
+std::optional<PrintDocument> GameListView::print_document(const QDate& today) const {
+    if (store_.data_file_path.isEmpty()) {
+        return std::nullopt;
+    }
+    return game_list_document(store_.team_name, today, rows());
 }
 
 }  // namespace kl

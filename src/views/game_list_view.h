@@ -1,9 +1,10 @@
 #pragma once
 
+#include "main_view.h"
 #include "reports/game_lists.h"
+#include "store/data_store.h"
 
 #include <QAbstractTableModel>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -34,21 +35,24 @@ class GameListModel : public QAbstractTableModel {
 };
 
 // View 0 of the main window: every stored game, one row each, kept sorted by one column.
-class GameListView : public QWidget {
+class GameListView : public MainView {
     Q_OBJECT
   public:
-    explicit GameListView(QWidget* parent = nullptr);
+    explicit GameListView(const md::DataStore& store, QWidget* parent = nullptr);
 
     void clear();
     // Shows rows (in stored order), sorted by the current sort column.
     void show_rows(std::vector<GameListRow> rows);
     // Re-sorts ascending by column's text; equal texts keep their order. The selection stays on its game.
     void sort_by(int column);
-    int sort_column() const { return sort_column_; }
     // The rows in the order shown.
     const std::vector<GameListRow>& rows() const { return model_->rows(); }
     // The stored position of the game in the selected row.
     std::optional<int> selected_game() const;
+
+    QString copy_text() const override;
+    // Nothing while no file is open.
+    std::optional<PrintDocument> print_document(const QDate& today) const override;
 
     QTreeView* lstv_game;
 
@@ -56,6 +60,7 @@ class GameListView : public QWidget {
     void context_menu_requested(const QPoint& global_position);
 
   private:
+    const md::DataStore& store_;
     GameListModel* model_;
     int sort_column_ = 0;
 };

@@ -3,9 +3,8 @@
 #include "print/view_documents.h"
 #include "reports/season_texts.h"
 #include "season_chart_pictures.h"
-#include "statistics_controls.h"
+#include "statistics_models.h"
 #include "store/text_file.h"
-#include "store/text_order.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
 #include "widgets/twips.h"
@@ -25,11 +24,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
 #include <QSvgGenerator>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -44,33 +44,6 @@ const std::array<QString, GraphDataView::chart_page_count> page_titles = {
 
 const QString png_filter = QStringLiteral(u"PNG 画像 (*.png)");
 const QString svg_filter = QStringLiteral(u"SVG 画像 (*.svg)");
-
-constexpr int sort_role = Qt::UserRole;
-
-// A squad row sorts by the numbers of its cells; an empty cell (no goalkeeping) below every number.
-class SquadItem : public QTreeWidgetItem {
-  public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
-        const QVariant mine = data(column, sort_role);
-        const QVariant theirs = other.data(column, sort_role);
-        if (!mine.isValid() && !theirs.isValid()) {
-            return md::text_less(text(column), other.text(column));
-        }
-        return (mine.isValid() ? mine.toDouble() : -1) < (theirs.isValid() ? theirs.toDouble() : -1);
-    }
-};
-
-QTreeWidget* table(QWidget* parent, const QString& name, const QStringList& headers) {
-    auto* list = named(new QTreeWidget(parent), name);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels(headers);
-    list->header()->setStretchLastSection(false);
-    return list;
-}
 
 // Charts smaller than this are not readable; one with many bars asks for room for each.
 constexpr QSize least_chart_size(200, 220);
@@ -101,8 +74,8 @@ constexpr QSize least_picture_size(960, 600);
 
 }  // namespace
 
-GraphDataView::GraphDataView(QWidget* parent)
-    : QWidget(parent),
+GraphDataView::GraphDataView(const md::DataStore& store, const SharedChoices& choices, QWidget* parent)
+    : MainView(parent),
       fr_graph_setting(named(new QWidget(this), QStringLiteral(u"fr_graph_setting"))),
       ck_graph_date(
           named(new QCheckBox(QStringLiteral(u"期間"), fr_graph_setting), QStringLiteral(u"ck_graph_date"))),
@@ -119,8 +92,11 @@ GraphDataView::GraphDataView(QWidget* parent)
       ts_graph(named(new QTabWidget, QStringLiteral(u"ts_graph"))),
       pt_graph{},
       lstv_squad(nullptr),
-      lb_caution(nullptr) {
+      lb_caution(nullptr),
+      store_(store),
+      squad_(new SquadTableModel(this)) {
     setObjectName(QStringLiteral(u"fr_data_4"));
+    share_filter_choices(choices, cb_date, cb_graph_meeting);
     lb_graph_date->setEnabled(false);
     auto* bar = new QHBoxLayout(fr_graph_setting);
     bar->setContentsMargins(0, 0, 0, 0);
@@ -131,6 +107,7 @@ GraphDataView::GraphDataView(QWidget* parent)
     }
     govern(ck_graph_date, {cb_date[0], cb_date[1], lb_graph_date});
     govern(ck_graph_meeting, {cb_graph_meeting});
+    connect(cm_graph, &QPushButton::clicked, this, &GraphDataView::update);
 
     build_chart_pages();
     sp_graph->addWidget(ts_graph);
@@ -182,35 +159,25 @@ QWidget* GraphDataView::chart_page(int page) const {
 
 QWidget* GraphDataView::build_squad_panel() {
     auto* panel = named(new QWidget, QStringLiteral(u"fr_squad"));
-    const SquadRow& headers = squad_headers();
-    lstv_squad = table(panel, QStringLiteral(u"lstv_squad"), {headers.begin(), headers.end()});
+    lstv_squad = named(new QTreeView(panel), QStringLiteral(u"lstv_squad"));
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(squad_);
+    sorted->setSortRole(SquadTableModel::sort_role);
+    lstv_squad->setModel(sorted);
+    lstv_squad->setRootIsDecorated(false);
+    lstv_squad->setItemsExpandable(false);
+    lstv_squad->setUniformRowHeights(true);
+    lstv_squad->setAllColumnsShowFocus(true);
+    lstv_squad->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstv_squad->header()->setStretchLastSection(false);
     // Wide enough for each header: two, three or four characters.
     const std::array<int, squad_column_count> widths = {1440, 700, 700, 950, 950, 800,
                                                         700,  950, 700, 700, 700, 800};
     for (int column = 0; column < squad_column_count; ++column) {
         lstv_squad->setColumnWidth(column, column_width(lstv_squad, widths[static_cast<size_t>(column)]));
     }
-    // What the counts count, for a reader who wonders.
-    const std::array<const char16_t*, squad_column_count> tips = {
-        nullptr,
-        u"出場した試合の数",
-        u"先発した試合の数",
-        u"途中から出場した試合の数",
-        nullptr,
-        u"メンバーに登録された試合の時間に対する出場時間の割合",
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        u"GKとしてピッチにいる間の失点",
-        u"GKとして試合の最初から最後まで出場し、失点しなかった試合の数"};
-    for (int column = 0; column < squad_column_count; ++column) {
-        if (const char16_t* tip = tips[static_cast<size_t>(column)]) {
-            lstv_squad->headerItem()->setToolTip(column, QString::fromUtf16(tip));
-        }
-    }
     lstv_squad->setSortingEnabled(true);
-    lstv_squad->sortByColumn(4, Qt::DescendingOrder);  // who played most first
+    lstv_squad->sortByColumn(squad_minutes, Qt::DescendingOrder);  // who played most first
     lb_caution = named(new QLabel(panel), QStringLiteral(u"lb_caution"));
     lb_caution->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* column = new QVBoxLayout(panel);
@@ -224,17 +191,17 @@ StatsFilter GraphDataView::filter() const {
     return filter_of(ck_graph_date, cb_date, ck_graph_meeting, cb_graph_meeting);
 }
 
-void GraphDataView::update(const md::DataStore& store) {
+void GraphDataView::update() {
     const StatsFilter chosen = filter();
     if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, chosen)) {
         show_message(*refusal);
         return;
     }
     filter_texts_ =
-        show_filter_texts(chosen, cb_date, cb_graph_meeting, static_cast<int>(store.game_lines.size()))
+        show_filter_texts(chosen, cb_date, cb_graph_meeting, static_cast<int>(store_.game_lines.size()))
             .value_or(FilterTexts{});
-    team_name_ = store.team_name;
-    charts_ = compute_season_charts(store.game_lines, chosen);
+    team_name_ = store_.team_name;
+    charts_ = compute_season_charts(store_.game_lines, chosen);
     show_charts();
     show_squad();
     cleared_ = false;
@@ -254,6 +221,13 @@ void GraphDataView::clear() {
 
 QString GraphDataView::copy_text() const {
     return season_copy_text(charts_, filter_texts_);
+}
+
+std::optional<PrintDocument> GraphDataView::print_document(const QDate& today) const {
+    if (!computed()) {
+        return std::nullopt;
+    }
+    return chart_document(today);
 }
 
 std::vector<ChartPart> GraphDataView::page_charts(int page) const {
@@ -304,23 +278,7 @@ std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page, Canvas canvas)
 }
 
 void GraphDataView::show_squad() {
-    lstv_squad->setSortingEnabled(false);
-    lstv_squad->clear();
-    QList<QTreeWidgetItem*> rows;
-    for (const SquadLine& member : charts_.squad) {
-        const SquadRow cells = squad_row(member);
-        auto* row = new SquadItem(QStringList(cells.begin(), cells.end()));
-        for (int column = 1; column < squad_column_count; ++column) {
-            if (const std::optional<double> value = squad_value(member, column)) {
-                row->setData(column, sort_role, *value);
-            }
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        }
-        rows.append(row);
-    }
-    lstv_squad->addTopLevelItems(rows);
-    lstv_squad->setSortingEnabled(true);
-
+    squad_->set_members(charts_.squad);
     lb_caution->setText(caution_summary(charts_.cautions));
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "main_view.h"
 #include "reports/chart_images.h"
+#include "statistics_controls.h"
 #include "stats/season_charts.h"
 #include "stats/stats_filter.h"
 #include "store/data_store.h"
 #include "store/user_message.h"
 
 #include <QDate>
-#include <QWidget>
 #include <array>
 #include <memory>
 #include <optional>
@@ -23,11 +24,11 @@ class QPushButton;
 class QRectF;
 class QSplitter;
 class QTabWidget;
-class QTreeWidget;
+class QTreeView;
 
 namespace kl {
 
-struct PrintDocument;
+class SquadTableModel;
 
 // A chart of a chart page, and how many bars it stands along which axis (a chart with many bars
 // asks for room for each).
@@ -39,15 +40,15 @@ struct ChartPart {
 
 // View 4 of the main window: the season in charts, the squad table and the cautions that add up,
 // over the games chosen by a filter bar like the team view's.
-class GraphDataView : public QWidget {
+class GraphDataView : public MainView {
     Q_OBJECT
   public:
-    explicit GraphDataView(QWidget* parent = nullptr);
+    GraphDataView(const md::DataStore& store, const SharedChoices& choices, QWidget* parent = nullptr);
 
     StatsFilter filter() const;
     // 更新: checks the filter as the team view does (showing the first failure), then computes and
     // shows every chart and table.
-    void update(const md::DataStore& store);
+    void update();
     // Empties the charts and tables: the games they showed have changed.
     void clear();
     const SeasonCharts& shown() const { return charts_; }
@@ -55,7 +56,9 @@ class GraphDataView : public QWidget {
     // printing asks before it prints the charts.
     bool computed() const { return !cleared_; }
     // The last computation as text, as kickledger-report charts prints it.
-    QString copy_text() const;
+    QString copy_text() const override;
+    // The chart page shown; nothing before 更新 (and after the games changed).
+    std::optional<PrintDocument> print_document(const QDate& today) const override;
 
     // The chart pages, one per tab. For printing: each page of the last computation drawn into area,
     // keeping its proportions, on a canvas of 960 by 600 (more where its bars need the room).
@@ -85,7 +88,7 @@ class GraphDataView : public QWidget {
     // 0 results, 1 goals and assists, 2 minutes, 3 time bands, 4-6 body part, area and action
     std::array<QChartView*, 7> pt_graph;
     QWidget* fr_graph_shape = nullptr;
-    QTreeWidget* lstv_squad;
+    QTreeView* lstv_squad;
     QLabel* lb_caution;  // 警告の累積
 
   protected:
@@ -105,6 +108,8 @@ class GraphDataView : public QWidget {
     std::unique_ptr<QWidget> picture_of_page(int page, Canvas canvas) const;
     void show_squad();
 
+    const md::DataStore& store_;
+    SquadTableModel* squad_;
     SeasonCharts charts_;
     FilterTexts filter_texts_;
     QString team_name_;

@@ -11,6 +11,13 @@
 
 namespace kl {
 
+void share_filter_choices(const SharedChoices& choices, const std::array<QComboBox*, 2>& keys,
+                          QComboBox* meeting) {
+    choices.periods->attach(keys[0]);
+    choices.periods->attach(keys[1]);
+    choices.meetings->attach(meeting);
+}
+
 QComboBox* selection_combo(QWidget* parent, const QString& name, int width) {
     auto* combo = named(new QComboBox(parent), name);
     combo->setFixedWidth(px(width));

@@ -14,7 +14,21 @@ class QWidget;
 
 namespace kl {
 
+class ChoiceList;
+
 // The pieces the filter bars of the statistics views share.
+
+// The entries of the bars' choosers, filled once for every bar by each refresh of the game lists:
+// the games' keys, their meetings, and the members who stood in a line-up.
+struct SharedChoices {
+    ChoiceList* periods = nullptr;
+    ChoiceList* meetings = nullptr;
+    ChoiceList* members = nullptr;
+};
+
+// Makes a bar's period and meeting choosers show the shared entries.
+void share_filter_choices(const SharedChoices& choices, const std::array<QComboBox*, 2>& keys,
+                          QComboBox* meeting);
 
 // A chooser of the bar, disabled until its check box is ticked.
 QComboBox* selection_combo(QWidget* parent, const QString& name, int width);

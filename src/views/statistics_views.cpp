@@ -1,6 +1,7 @@
 #include "statistics_views.h"
 
-#include "statistics_controls.h"
+#include "print/view_documents.h"
+#include "statistics_models.h"
 #include "stats/team_stats.h"
 #include "widgets/choice_list.h"
 #include "widgets/fonts.h"
@@ -20,21 +21,23 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace kl {
 namespace {
 
-QTreeWidget* statistics_list(QWidget* parent, const QString& name, const QString& first_header) {
-    auto* list = named(new QTreeWidget(parent), name);
+// A statistics list showing the rows of its model.
+QTreeView* statistics_list(QWidget* parent, const QString& name, StatsListModel* rows, int first_width) {
+    auto* list = named(new QTreeView(parent), name);
+    list->setModel(rows);
     list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
-    list->setHeaderLabels({first_header, QStringLiteral(u"出場時間"), QStringLiteral(u"得点"),
-                           QStringLiteral(u"アシスト"), QStringLiteral(u"警告"), QStringLiteral(u"退場")});
-    list->setColumnWidth(0, column_width(list, first_header == QStringLiteral(u"名前") ? 1440 : 1000));
-    for (int column = 1; column < 6; ++column) {
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setColumnWidth(0, column_width(list, first_width));
+    for (int column = 1; column < rows->columnCount(); ++column) {
         list->setColumnWidth(column, column_width(list, 1000));
     }
     list->header()->setSectionsClickable(true);
@@ -59,31 +62,10 @@ void record_filter_texts(const StatsFilter& filter, const std::array<QComboBox*,
     }
 }
 
-std::vector<StatsRow> rows_of(const QTreeWidget* list) {
-    std::vector<StatsRow> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        StatsRow row;
-        for (int column = 0; column < 6; ++column) {
-            row[static_cast<size_t>(column)] = list->topLevelItem(i)->text(column);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-void fill_list(QTreeWidget* list, const std::vector<StatsRow>& rows) {
-    list->clear();
-    QList<QTreeWidgetItem*> items;
-    for (const StatsRow& row : rows) {
-        items.append(new QTreeWidgetItem(QStringList(row.begin(), row.end())));
-    }
-    list->addTopLevelItems(items);
-}
-
 // Sizes a list to show its header and rows rows without scrolling.
-void fit_to_rows(QTreeWidget* list, int rows) {
+void fit_to_rows(QTreeView* list, int rows) {
     int width = 2 * list->frameWidth() + 2;
-    for (int column = 0; column < list->columnCount(); ++column) {
+    for (int column = 0; column < list->model()->columnCount(); ++column) {
         width += list->columnWidth(column);
     }
     const int row_height = list->fontMetrics().height() + 6;
@@ -116,8 +98,8 @@ void select_text(QComboBox* combo, const QString& text) {
 
 }  // namespace
 
-TeamDataView::TeamDataView(QWidget* parent)
-    : QWidget(parent),
+TeamDataView::TeamDataView(const md::DataStore& store, const SharedChoices& choices, QWidget* parent)
+    : MainView(parent),
       fr_setting(named(new QWidget(this), QStringLiteral(u"fr_setting"))),
       ck_date(named(new QCheckBox(QStringLiteral(u"期間"), fr_setting), QStringLiteral(u"ck_date"))),
       cb_date{selection_combo(fr_setting, indexed(u"cb_date", 0), 2100),
@@ -128,9 +110,13 @@ TeamDataView::TeamDataView(QWidget* parent)
       cm_setting(named(new QPushButton(QStringLiteral(u"更新"), fr_setting), QStringLiteral(u"cm_setting"))),
       lb_game(named(new QLabel(QStringLiteral(u"通算成績"), this), QStringLiteral(u"lb_game"))),
       lb_game_detail(named(new QLabel(this), QStringLiteral(u"lb_game_detail"))),
-      lstv_team(statistics_list(this, QStringLiteral(u"lstv_team"), QStringLiteral(u"名前"))),
-      tx_copy{hidden_copy_box(this, 0), hidden_copy_box(this, 1), hidden_copy_box(this, 2)} {
+      lstv_team(nullptr),
+      tx_copy{hidden_copy_box(this, 0), hidden_copy_box(this, 1), hidden_copy_box(this, 2)},
+      store_(store),
+      rows_(new StatsListModel(StatsList::team, this)) {
     setObjectName(QStringLiteral(u"fr_data_2"));
+    lstv_team = statistics_list(this, QStringLiteral(u"lstv_team"), rows_, 1440);
+    share_filter_choices(choices, cb_date, cb_meeting);
     lb_date->setEnabled(false);
     auto* bar = new QHBoxLayout(fr_setting);
     bar->setContentsMargins(0, 0, 0, 0);
@@ -140,6 +126,7 @@ TeamDataView::TeamDataView(QWidget* parent)
     }
     govern(ck_date, {cb_date[0], cb_date[1], lb_date});
     govern(ck_meeting, {cb_meeting});
+    connect(cm_setting, &QPushButton::clicked, this, &TeamDataView::update);
     connect(lstv_team->header(), &QHeaderView::sectionClicked, this, &TeamDataView::sort_by_column);
     lstv_team->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstv_team, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
@@ -156,8 +143,8 @@ TeamDataView::TeamDataView(QWidget* parent)
     layout->addWidget(lstv_team, 1);
 }
 
-PersonalDataView::PersonalDataView(QWidget* parent)
-    : QWidget(parent),
+PersonalDataView::PersonalDataView(const md::DataStore& store, const SharedChoices& choices, QWidget* parent)
+    : MainView(parent),
       fr_player_setting(named(new QWidget(this), QStringLiteral(u"fr_player_setting"))),
       lb_player{named(new QLabel(QStringLiteral(u"～"), fr_player_setting), indexed(u"lb_player", 0)),
                 named(new QLabel(QStringLiteral(u"メンバー"), fr_player_setting), indexed(u"lb_player", 1))},
@@ -175,8 +162,12 @@ PersonalDataView::PersonalDataView(QWidget* parent)
       lstv_player(nullptr),
       fr_player(named(new QWidget, QStringLiteral(u"fr_player"))),
       tx_player{},
-      tx_copy{hidden_copy_box(this, 3), hidden_copy_box(this, 4), hidden_copy_box(this, 5)} {
+      tx_copy{hidden_copy_box(this, 3), hidden_copy_box(this, 4), hidden_copy_box(this, 5)},
+      store_(store),
+      rows_(new StatsListModel(StatsList::personal, this)) {
     setObjectName(QStringLiteral(u"fr_data_3"));
+    share_filter_choices(choices, cb_date, cb_player_meeting);
+    choices.members->attach(cb_player);
     lb_player[0]->setEnabled(false);
     cb_player->setFixedWidth(px(1500));
     auto* top = new QHBoxLayout;
@@ -196,7 +187,7 @@ PersonalDataView::PersonalDataView(QWidget* parent)
 
     // The list and the breakdown boxes scroll together inside pt_player.
     auto* content = new QWidget;
-    lstv_player = statistics_list(content, QStringLiteral(u"lstv_player"), QStringLiteral(u"ポジション"));
+    lstv_player = statistics_list(content, QStringLiteral(u"lstv_player"), rows_, 1000);
     fit_to_rows(lstv_player, position_row_count);
     fr_player->setParent(content);
     auto* boxes = new QGridLayout(fr_player);
@@ -230,6 +221,7 @@ PersonalDataView::PersonalDataView(QWidget* parent)
 
     govern(ck_player_date, {cb_date[0], cb_date[1], lb_player[0]});
     govern(ck_player_meeting, {cb_player_meeting});
+    connect(cm_renew, &QPushButton::clicked, this, &PersonalDataView::update);
     connect(lstv_player->header(), &QHeaderView::sectionClicked, this, &PersonalDataView::sort_by_column);
 }
 
@@ -237,57 +229,63 @@ StatsFilter TeamDataView::filter() const {
     return filter_of(ck_date, cb_date, ck_meeting, cb_meeting);
 }
 
-void TeamDataView::update(const md::DataStore& store) {
+void TeamDataView::update() {
     const StatsFilter chosen = filter();
     if (const std::optional<md::UserMessage> refusal = validate_filter(StatsView::team, chosen)) {
         show_message(*refusal);
         return;
     }
-    record_filter_texts(chosen, cb_date, cb_meeting, tx_copy, static_cast<int>(store.game_lines.size()));
-    const TeamStats stats = compute_team_stats(store.game_lines, chosen);
+    record_filter_texts(chosen, cb_date, cb_meeting, tx_copy, static_cast<int>(store_.game_lines.size()));
+    const TeamStats stats = compute_team_stats(store_.game_lines, chosen);
     std::vector<StatsRow> rows = team_rows(stats);
     // The list's own sorting: ascending by the text of its sort column.
     ascending_text_sort(rows, sort_column_);
-    show_rows(rows);
+    rows_->set_rows(std::move(rows));
     lb_game->setText(team_totals_line(stats.totals));
     lb_game_detail->setText(decision_breakdown_line(stats.decisions));
     has_results_ = true;
 }
 
 void TeamDataView::clear_results() {
-    lstv_team->clear();
+    rows_->set_rows({});
     has_results_ = false;
 }
 
 void TeamDataView::sort_by_column(int column) {
     sort_column_ = column;
     lstv_team->header()->setSortIndicator(column, Qt::AscendingOrder);
-    std::vector<StatsRow> sorted = rows();
-    sort_after_header_click(sorted, column, StatsList::team);
-    show_rows(sorted);
+    rows_->sort_after_header_click(column);
 }
 
 std::vector<StatsRow> TeamDataView::rows() const {
-    return rows_of(lstv_team);
-}
-
-void TeamDataView::show_rows(const std::vector<StatsRow>& rows) {
-    fill_list(lstv_team, rows);
+    return rows_->rows();
 }
 
 std::optional<QString> TeamDataView::chosen_member() const {
-    const QList<QTreeWidgetItem*> selected = lstv_team->selectedItems();
+    const QModelIndexList selected = lstv_team->selectionModel()->selectedRows();
+    const std::vector<StatsRow>& shown = rows_->rows();
     if (!selected.isEmpty()) {
-        return selected.front()->text(0);
+        return shown[static_cast<size_t>(selected.front().row())][0];
     }
-    if (lstv_team->topLevelItemCount() > 0) {
-        return lstv_team->topLevelItem(0)->text(0);
+    if (!shown.empty()) {
+        return shown.front()[0];
     }
     return std::nullopt;
 }
 
 TeamViewContent TeamDataView::content() const {
     return {tx_copy[0]->text(), tx_copy[1]->text(), tx_copy[2]->text(), lb_game->text(), rows()};
+}
+
+QString TeamDataView::copy_text() const {
+    return team_view_copy_text(store_.team_name, content());
+}
+
+std::optional<PrintDocument> TeamDataView::print_document(const QDate& today) const {
+    if (!has_results_) {
+        return std::nullopt;
+    }
+    return team_data_document(store_.team_name, today, content());
 }
 
 StatsFilter PersonalDataView::filter() const {
@@ -298,7 +296,7 @@ QString PersonalDataView::member() const {
     return cb_player->currentText();
 }
 
-void PersonalDataView::update(const md::DataStore& store) {
+void PersonalDataView::update() {
     const StatsFilter chosen = filter();
     if (const std::optional<md::UserMessage> refusal =
             validate_filter(StatsView::personal, chosen, member())) {
@@ -306,9 +304,9 @@ void PersonalDataView::update(const md::DataStore& store) {
         return;
     }
     record_filter_texts(chosen, cb_date, cb_player_meeting, tx_copy,
-                        static_cast<int>(store.game_lines.size()));
-    const PersonalStats stats = compute_personal_stats(store.game_lines, chosen, member());
-    show_rows(personal_rows(stats));
+                        static_cast<int>(store_.game_lines.size()));
+    const PersonalStats stats = compute_personal_stats(store_.game_lines, chosen, member());
+    rows_->set_rows(personal_rows(stats));
     const std::array<QString, 8> texts = personal_box_texts(stats);
     for (size_t i = 0; i < texts.size(); ++i) {
         tx_player[i]->setPlainText(QString(texts[i]).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"\n")));
@@ -317,38 +315,43 @@ void PersonalDataView::update(const md::DataStore& store) {
 }
 
 void PersonalDataView::sort_by_column(int column) {
-    std::vector<StatsRow> sorted = rows();
-    sort_after_header_click(sorted, column, StatsList::personal);
-    show_rows(sorted);
+    rows_->sort_after_header_click(column);
 }
 
 std::vector<StatsRow> PersonalDataView::rows() const {
-    return rows_of(lstv_player);
+    return rows_->rows();
 }
 
-void PersonalDataView::show_rows(const std::vector<StatsRow>& rows) {
-    fill_list(lstv_player, rows);
+PersonalStats PersonalDataView::stats() const {
+    return compute_personal_stats(store_.game_lines, filter(), member());
 }
 
-PersonalStats PersonalDataView::stats(const md::DataStore& store) const {
-    return compute_personal_stats(store.game_lines, filter(), member());
-}
-
-PersonalViewContent PersonalDataView::content(const md::DataStore& store) const {
-    const PersonalStats breakdown = stats(store);
+PersonalViewContent PersonalDataView::content() const {
+    const PersonalStats breakdown = stats();
     return {member(), tx_copy[0]->text(),           tx_copy[1]->text(), tx_copy[2]->text(),
             rows(),   personal_copy_text(breakdown)};
 }
 
-void PersonalDataView::take_filter_and_member(const TeamDataView& team, const QString& name) {
-    ck_player_date->setChecked(team.ck_date->isChecked());
-    if (ck_player_date->isChecked()) {
-        select_text(cb_date[0], team.cb_date[0]->currentText());
-        select_text(cb_date[1], team.cb_date[1]->currentText());
+QString PersonalDataView::copy_text() const {
+    return personal_view_copy_text(store_.team_name, content());
+}
+
+std::optional<PrintDocument> PersonalDataView::print_document(const QDate& today) const {
+    if (!has_results_) {
+        return std::nullopt;
     }
-    ck_player_meeting->setChecked(team.ck_meeting->isChecked());
-    if (ck_player_meeting->isChecked()) {
-        select_text(cb_player_meeting, team.cb_meeting->currentText());
+    return personal_data_document(store_.team_name, today, content(), stats());
+}
+
+void PersonalDataView::take_filter_and_member(const StatsFilter& filter, const QString& name) {
+    ck_player_date->setChecked(filter.use_period);
+    if (filter.use_period) {
+        select_text(cb_date[0], filter.from_key);
+        select_text(cb_date[1], filter.to_key);
+    }
+    ck_player_meeting->setChecked(filter.use_meeting);
+    if (filter.use_meeting) {
+        select_text(cb_player_meeting, filter.meeting_name);
     }
     select_text(cb_player, name);
 }

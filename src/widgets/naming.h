@@ -4,7 +4,7 @@
 
 namespace kl {
 
-// Gives a control its name as tests and the description know it.
+// Gives a control its objectName: the name tests and the screen tour find it by.
 template <typename Widget>
 Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);

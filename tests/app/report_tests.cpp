@@ -1,12 +1,23 @@
 #include "app/report.h"
+#include "store/capacities.h"
 #include "store/data_store.h"
+#include "support/file_systems.h"
 #include "support/game_builder.h"
 #include "support/pdf_reader.h"
 #include "support/test_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QFile>
 #include <QProcess>
+#include <cstdio>
+#include <vector>
+
+extern char** environ;
 
 namespace kl {
 namespace {
@@ -104,6 +115,50 @@ TEST_F(Report, AFileThatCannotBeReadEndsWithOneLineAndCodeOne) {
     EXPECT_EQ(
         bad.err,
         QStringLiteral(u"「bad.kld」　を読み込めません。（2行目：試合データの形式が正しくありません）\n"));
+}
+
+// A link to /dev/zero filled the memory, a FIFO held the command in open() for ever.
+TEST_F(Report, ATeamFileThatIsNoRegularFileOrTooLargeEndsWithCodeOne) {
+    ASSERT_TRUE(QFile::link(QStringLiteral(u"/dev/zero"), QStringLiteral(u"zero.kld")));
+    const test::Fifo fifo(QStringLiteral(u"fifo.kld"));
+    QFile large(QStringLiteral(u"large.kld"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(md::max_team_file_bytes + 1));
+    large.close();
+    const std::pair<QString, QString> refusals[] = {
+        {QStringLiteral(u"zero.kld"), QStringLiteral(u"（通常のファイルではありません）")},
+        {QStringLiteral(u"fifo.kld"), QStringLiteral(u"（通常のファイルではありません）")},
+        {QStringLiteral(u"large.kld"), QStringLiteral(u"（ファイルが大きすぎます）")},
+    };
+    for (const auto& [file, reason] : refusals) {
+        const ReportOutcome refused = run_report({QStringLiteral(u"games"), file});
+        EXPECT_EQ(refused.exit_code, report_unreadable);
+        EXPECT_EQ(refused.out, QString());
+        EXPECT_EQ(refused.err,
+                  QStringLiteral(u"「") + file + QStringLiteral(u"」　を読み込めません。") + reason + u'\n');
+    }
+    EXPECT_FALSE(fifo.opened());
+}
+
+// Written to a full device, the report was lost and the command ended with 0.
+TEST_F(Report, AReportThatCannotBeWrittenIsToldAndEndsWith74) {
+    const ReportOutcome outcome = run_report({QStringLiteral(u"games"), QStringLiteral(u"team.kld")});
+    ASSERT_EQ(outcome.exit_code, 0);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    std::FILE* err = std::tmpfile();
+    ASSERT_TRUE(full != nullptr && err != nullptr);
+    EXPECT_EQ(print_outcome(outcome, full, err), report_output_failed);
+    std::rewind(err);
+    char message[512] = {};
+    EXPECT_GT(std::fread(message, 1, sizeof message - 1, err), 0U);
+    EXPECT_EQ(QString::fromUtf8(message),
+              QStringLiteral(u"標準出力に書き込めません。（ディスクの空き容量が足りません）\n"));
+    std::fclose(full);
+    // Nothing to write is no failure, on any device.
+    full = std::fopen("/dev/full", "w");
+    ASSERT_TRUE(full != nullptr);
+    EXPECT_EQ(print_outcome({0, {}, {}}, full, err), 0);
+    std::fclose(full);
+    std::fclose(err);
 }
 
 TEST_F(Report, TeamPrintsTheTeamViewAfterUpdateWithItsFilter) {
@@ -281,6 +336,65 @@ TEST_F(ReportProgram, PdfEndsWithTheCodesOfTheText) {
                    QStringLiteral(u"--pdf"), QStringLiteral(u"no/such/folder/detail.pdf")}),
               report_cannot_write);
     EXPECT_TRUE(err.startsWith(QStringLiteral(u"「no/such/folder/detail.pdf」　を保存できません。")));
+}
+
+// out.pdf, a FIFO, was replaced by a regular file.
+TEST_F(ReportProgram, APdfIsWrittenOnlyToARegularFileOrANewName) {
+    const test::Fifo fifo(QStringLiteral(u"out.pdf"));
+    EXPECT_EQ(run({QStringLiteral(u"games"), QStringLiteral(u"team.kld"), QStringLiteral(u"--pdf"),
+                   QStringLiteral(u"out.pdf")}),
+              report_cannot_write);
+    EXPECT_EQ(err, QStringLiteral(u"「out.pdf」　を保存できません。（通常のファイルではありません）\n"));
+    struct stat status {};
+    ASSERT_EQ(::lstat("out.pdf", &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+// The report program with its standard output on a descriptor; its exit status, or 128 and the
+// signal that ended it.
+int run_with_output(int output, const QStringList& arguments, QString& err) {
+    std::vector<QByteArray> words = {QByteArrayLiteral(KL_REPORT_PROGRAM)};
+    for (const QString& argument : arguments) {
+        words.push_back(argument.toLocal8Bit());
+    }
+    std::vector<char*> argv;
+    for (QByteArray& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << argv[0];
+        return -1;
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    err = QString::fromUtf8(test::read_bytes(QStringLiteral(u"err.txt")));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Into a closed pipe or onto a full device the command ended with 0 and nothing written.
+TEST_F(Report, StandardOutputThatTakesNothingEndsWith74) {
+    const QStringList games = {QStringLiteral(u"games"), QStringLiteral(u"team.kld")};
+    int pipe_ends[2];
+    ASSERT_EQ(::pipe(pipe_ends), 0);
+    ::close(pipe_ends[0]);
+    QString err;
+    EXPECT_EQ(run_with_output(pipe_ends[1], games, err), report_output_failed);
+    ::close(pipe_ends[1]);
+    EXPECT_EQ(err, QStringLiteral(u"標準出力に書き込めません。（書き込み先が閉じられています）\n"));
+
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    EXPECT_EQ(run_with_output(full, games, err), report_output_failed);
+    ::close(full);
+    EXPECT_EQ(err, QStringLiteral(u"標準出力に書き込めません。（ディスクの空き容量が足りません）\n"));
 }
 
 TEST_F(Report, BadUsageEndsWithCode64) {

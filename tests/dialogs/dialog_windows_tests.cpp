@@ -81,7 +81,7 @@ TEST_F(DialogWindows, AFirstStartShowsOnlyTheNewFileDialog) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral(u"Kickledger - さくらFC"));
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"さくらFC.kld")).size(), 15);
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"さくらFC.kld"));
-    EXPECT_EQ(store.main_window_ready, 1);
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(DialogWindows, NewFilesAreNamedByTeamOrByTheTypedNameAndNeverOverwrittenUnasked) {
@@ -216,7 +216,7 @@ TEST_F(DialogWindows, SmallSidedGamesAreASixthSettingsLineOnlyWhileOn) {
     auto* set = child<QPushButton>(dialog, u"cm_set");
     EXPECT_TRUE(set->isEnabled());
     set->click();
-    EXPECT_EQ(store.small_sided_games, 1);
+    EXPECT_TRUE(store.small_sided_games);
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).mid(2),
               (QStringList{QStringLiteral(u" 1 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
                            QStringLiteral(u" 1 ")}));
@@ -230,7 +230,7 @@ TEST_F(DialogWindows, SmallSidedGamesAreASixthSettingsLineOnlyWhileOn) {
     small_sided->click();
     child<QPushButton>(dialog, u"cm_set")->click();
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 5);
-    EXPECT_EQ(store.small_sided_games, 0);
+    EXPECT_FALSE(store.small_sided_games);
 }
 
 // The names of shared outputs: a choice of four, stored as a seventh line while not full names; 読み...
@@ -420,7 +420,7 @@ TEST_F(DialogWindows, InAReadOnlyFolderTheTeamOpensAndEveryFailedSaveIsReported)
     EXPECT_EQ(answerer.last_text(),
               QStringLiteral(u"「setting.ini」　を保存できません。（書き込みが許可されていません）"));
     EXPECT_TRUE(set->isEnabled());
-    EXPECT_EQ(store.keyboard_entry, 0);
+    EXPECT_FALSE(store.keyboard_entry);
     child<QPushButton>(settings_dialog, u"cm_cancel")->click();
     settle();
 

@@ -70,7 +70,7 @@ TEST_F(OpeningFiles, ModeOneNamesTheFileOpenedLast) {
     EXPECT_TRUE(open_team_file(store, QStringLiteral(u"B.kld")).loaded.ok());
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"B.kld"));
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"B.kld"));
-    EXPECT_EQ(store.start_mode, 1);
+    EXPECT_EQ(store.start_mode, md::StartMode::last_file);
 }
 
 class OpeningAFileSettingsCannotName : public OpeningFiles, public ::testing::WithParamInterface<int> {};
@@ -88,7 +88,7 @@ TEST_P(OpeningAFileSettingsCannotName, LoadsItsOwnTeamAndKeepsTheStartFile) {
     EXPECT_EQ(store.team_name, QStringLiteral(u"E"));
     EXPECT_EQ(store.data_file_path, accented);
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
-    EXPECT_EQ(store.start_mode, GetParam());
+    EXPECT_EQ(store.start_mode, static_cast<md::StartMode>(GetParam()));
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
     if (GetParam() == 1) {
         ASSERT_EQ(opened.notices.size(), 1U);
@@ -104,7 +104,7 @@ TEST_P(OpeningAFileSettingsCannotName, LoadsItsOwnTeamAndKeepsTheStartFile) {
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->text, QStringLiteral(u"「\u00e9.kld」　は起動ファイルに設定できません。"));
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
-    EXPECT_EQ(store.start_mode, GetParam());
+    EXPECT_EQ(store.start_mode, static_cast<md::StartMode>(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(StartModes, OpeningAFileSettingsCannotName, ::testing::Values(0, 1));
@@ -132,10 +132,10 @@ TEST_F(OpeningFiles, AReadOnlyFolderOpensTheFileAndSaysSettingsWereNotSaved) {
     ASSERT_TRUE(applied);
     EXPECT_EQ(applied->text,
               QStringLiteral(u"「setting.ini」　を保存できません。（書き込みが許可されていません）"));
-    EXPECT_EQ(store.start_mode, 1);
+    EXPECT_EQ(store.start_mode, md::StartMode::last_file);
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"B.kld"));
-    EXPECT_EQ(store.keyboard_entry, 0);
-    EXPECT_EQ(store.add_typed_names, 0);
+    EXPECT_FALSE(store.keyboard_entry);
+    EXPECT_FALSE(store.add_typed_names);
     EXPECT_EQ(test::read_bytes(QStringLiteral(u"setting.ini")), settings);
 
     // And a new file that cannot be written says why.
@@ -156,6 +156,19 @@ TEST_F(OpeningFiles, AFileThatCannotBeReadLeavesNoFileOpen) {
     EXPECT_TRUE(store.data_file_path.isEmpty());
     EXPECT_TRUE(store.team_name.isEmpty());
     EXPECT_FALSE(store.save_team_data().ok);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
+}
+
+// A FIFO held 開く in open() for ever.
+TEST_F(OpeningFiles, AFileThatIsNoRegularFileIsRefusedWithoutBeingOpened) {
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 ")});
+    ASSERT_TRUE(store.load_team_data().ok());
+    const test::Fifo fifo(QStringLiteral(u"fifo.kld"));
+    const OpenedFile opened = open_team_file(store, QStringLiteral(u"fifo.kld"));
+    EXPECT_EQ(opened.loaded.message().text,
+              QStringLiteral(u"「fifo.kld」　を読み込めません。（通常のファイルではありません）"));
+    EXPECT_FALSE(fifo.opened());
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).at(0), QStringLiteral(u"A.kld"));
 }
 

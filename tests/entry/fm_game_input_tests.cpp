@@ -31,7 +31,7 @@ class KeyboardEntry : public GameEntry {
     void reopen_with_keyboard_entry() {
         wizard->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        store.keyboard_entry = 1;
+        store.keyboard_entry = true;
         window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
         wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
         ASSERT_NE(wizard, nullptr);
@@ -268,8 +268,8 @@ TEST_F(GameEntry, ChoicesSetByTheProgramCountLikeClicks) {
 TEST_F(GameEntry, TypedNamesAreStoredAndAddedToTheMasterListsWhenAskedTo) {
     wizard->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    store.keyboard_entry = 1;
-    store.add_typed_names = 1;
+    store.keyboard_entry = true;
+    store.add_typed_names = true;
     window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
     wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
     ASSERT_NE(wizard, nullptr);

@@ -17,11 +17,6 @@ namespace {
 
 using test::GameBuilder;
 
-std::vector<md::Formation> formations_of(const md::DataStore& store) {
-    return md::formations_from_fields(
-        md::split_lines_into_fields(store.formation_lines, md::formation_field_count));
-}
-
 // The formations the tests' pages know (page_support.h).
 std::vector<md::Formation> formations_of_page() {
     return {
@@ -32,7 +27,7 @@ std::vector<md::Formation> formations_of_page() {
 // 次へ on pages 1 and 2 and the replay onto page 3, with nothing changed.
 EventPage reopened_page(const GameCorrection& correction, const md::DataStore& store) {
     EventPage page(game_info_fields(correction.info, correction.rules) + lineup_fields(correction.lineup),
-                   replay_formations(formations_of(store), correction.game),
+                   replay_formations(store.formations(), correction.game),
                    correction.lineup.small_sided_games);
     EXPECT_FALSE(replay_events(page, events_for_lineup(correction, correction.lineup), ReplayMatch::exact));
     return page;
@@ -70,7 +65,6 @@ TEST(GameCorrection, EveryStoredGameComesBackByteForByteWhenNothingChanges) {
         if (!loaded.load_team_bytes(bytes, QStringLiteral(u"team.kld")).ok()) {
             continue;
         }
-        loaded.build_game_index();
         // What a save writes of the file unchanged: the file itself, unless it is one of the odd
         // forms the loader reads (sections twice, lone line feeds, games out of order), which a
         // save writes plainly and 完了 in the stored order.
@@ -80,7 +74,7 @@ TEST(GameCorrection, EveryStoredGameComesBackByteForByteWhenNothingChanges) {
         for (int position = 0; position < loaded.game_lines.size(); ++position) {
             ++games;
             md::DataStore store = loaded;
-            const auto opened = open_correction(store, position, formations_of(store));
+            const auto opened = open_correction(store, position);
             if (const auto* refusal = std::get_if<md::UserMessage>(&opened)) {
                 ++refusals[refusal->text];
                 continue;
@@ -216,8 +210,7 @@ class Correction : public ::testing::Test {
         store.member_list = QStringLiteral(u"S1,S2,S3,S4,S5,S6,S7,S8,S9,S10,S11,R1,R2,R3,R4");
         store.formation_lines = {QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0")};
         store.game_lines = {first.line(), second.line()};
-        store.build_game_index();
-        const auto opened = open_correction(store, 1, formations_of(store));
+        const auto opened = open_correction(store, 1);
         ASSERT_TRUE(std::holds_alternative<GameCorrection>(opened));
         correction = std::get<GameCorrection>(opened);
     }
@@ -242,7 +235,7 @@ TEST_F(Correction, ARenamedMemberKeepsHisEventsAndAMemberLeftOutCutsTheReplay) {
     renamed.starters[9] = QStringLiteral(u"新人");  // S10, the scorer
     renamed.reserves[0] = QStringLiteral(u"R4");    // R1, who came on
     EventPage page(game_info_fields(correction.info, correction.rules) + lineup_fields(renamed),
-                   formations_of(store));
+                   store.formations());
     EXPECT_FALSE(
         replay_events(page, events_for_lineup(correction, renamed), ReplayMatch::positions_may_follow));
     EXPECT_EQ(page.state().event_fields[md::fixed_field_count + 4], QStringLiteral(u"新人"));
@@ -251,7 +244,7 @@ TEST_F(Correction, ARenamedMemberKeepsHisEventsAndAMemberLeftOutCutsTheReplay) {
     Lineup short_of_one = correction.lineup;
     short_of_one.reserves[0].clear();
     EventPage cut(game_info_fields(correction.info, correction.rules) + lineup_fields(short_of_one),
-                  formations_of(store));
+                  store.formations());
     const std::optional<ReplayStop> stop =
         replay_events(cut, events_for_lineup(correction, short_of_one), ReplayMatch::positions_may_follow);
     ASSERT_TRUE(stop);
@@ -265,7 +258,7 @@ TEST_F(Correction, AShorterGameTimeCutsAtTheFirstEventPastIt) {
     md::Meeting shorter = correction.rules;
     shorter.game_time = QStringLiteral(u"50");
     EventPage page(game_info_fields(correction.info, shorter) + lineup_fields(correction.lineup),
-                   formations_of(store));
+                   store.formations());
     const std::optional<ReplayStop> stop = replay_events(
         page, events_for_lineup(correction, correction.lineup), ReplayMatch::positions_may_follow);
     ASSERT_TRUE(stop);
@@ -294,13 +287,50 @@ TEST_F(Correction, TheCorrectedGameTakesItsPlaceInTheSortedOrderOrNothingChanges
     EXPECT_EQ(store.game_lines, before);
 }
 
+// Page 1 refuses a game that another stored game already is: so does opening it, as the games are
+// stored now, whether or not the wizard ever opened.
+TEST(CorrectionRefusal, AGameThatAnotherStoredGameAlreadyIsIsNotOpened) {
+    md::DataStore store;
+    GameBuilder first;
+    GameBuilder twin;
+    twin.recorder = QStringLiteral(u"B");
+    store.game_lines = {first.line()};
+    ASSERT_TRUE(std::holds_alternative<GameCorrection>(open_correction(store, 0)));
+    store.game_lines.append(twin.line());
+    const auto opened = open_correction(store, 1);
+    ASSERT_TRUE(std::holds_alternative<md::UserMessage>(opened));
+    EXPECT_EQ(std::get<md::UserMessage>(opened).text,
+              QStringLiteral(
+                  u"この試合データは修正できません。（試合情報かメンバーが入力できる形ではありません）"));
+}
+
+// Names the master lists no longer hold come back with the corrected game as stored, not as typed,
+// and a list they are missing from stays a list without names until a new name joins it.
+TEST_F(Correction, OnlyNewlyTypedNamesJoinTheMasterLists) {
+    store.member_list.clear();
+    TypedNames typed;
+    typed.recorder = correction.info.recorder;
+    typed.ground = correction.info.ground;
+    typed.opponent = QStringLiteral(u"新FC");
+    typed.members[0] = correction.lineup.starters[0];
+    typed.members[9] = correction.lineup.starters[9];
+    typed.members[11] = correction.lineup.reserves[0];
+    typed.members[12] = QStringLiteral(u"新人");
+    count_stored_names_as_known(typed, correction);
+    EventPage page = reopened_page(correction, store);
+    ASSERT_FALSE(replace_game(store, 1, page.state().event_fields, page.state().event_field_count, typed));
+    EXPECT_EQ(store.recorder_list, QString());
+    EXPECT_EQ(store.ground_list, QString());
+    EXPECT_EQ(store.opponent_list, QStringLiteral(u"新FC"));
+    EXPECT_EQ(store.member_list, QStringLiteral(u"新人"));
+}
+
 TEST(CorrectionRefusal, AGameTheWizardCouldNotHaveEnteredIsNotOpened) {
     md::DataStore store;
     GameBuilder game;
     game.card(30, QStringLiteral(u"警告"), QStringLiteral(u"誰か"));  // nobody of the line-up
     store.game_lines = {game.line()};
-    store.build_game_index();
-    const auto opened = open_correction(store, 0, {});
+    const auto opened = open_correction(store, 0);
     ASSERT_TRUE(std::holds_alternative<md::UserMessage>(opened));
     const md::UserMessage& refusal = std::get<md::UserMessage>(opened);
     EXPECT_EQ(refusal.title, QStringLiteral(u"読み込みエラー"));

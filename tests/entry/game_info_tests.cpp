@@ -43,7 +43,6 @@ TEST(GameInfoChecks, ComeInOrderAndRefuseAStoredGame) {
     md::DataStore store;
     test::GameBuilder stored;
     store.game_lines = {stored.line()};
-    store.build_game_index();
     auto text = [&](const GameInfo& info) {
         const std::optional<md::UserMessage> refusal = check_game_info(info, store);
         return refusal ? refusal->text : QString();

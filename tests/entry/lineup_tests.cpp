@@ -176,7 +176,7 @@ TEST(SmallSidedLineup, ChecksCountTheFormationsPlayers) {
     EXPECT_EQ(check_text(lineup), QString());
 }
 
-// Without the option a small formation is taken as the described eleven-row page takes it.
+// Without the option a small formation is taken on the eleven rows of the page: none is left out.
 TEST(SmallSidedLineup, WithTheOptionOffEveryRowStaysInPlay) {
     Lineup lineup = with_members(12);
     lineup.choose_formation(

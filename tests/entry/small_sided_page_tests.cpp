@@ -131,7 +131,7 @@ TEST(SmallSidedPage, DeletingEverythingKeepsTheRules) {
 
 // Eleven a side keeps every rule, whatever the option; without the option a stored line-up of
 // eight shows its eight rows and nobody comes back on.
-TEST(SmallSidedPage, ElevenASideAndTheOptionOffKeepTheDescribedRules) {
+TEST(SmallSidedPage, ElevenASideAndTheOptionOffKeepTheElevenASideRules) {
     EventPage eleven = small_sided_page(GameBuilder());
     EXPECT_FALSE(eleven.state().free_reentry);
     substitute(eleven, 10, 0);

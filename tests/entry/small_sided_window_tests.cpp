@@ -37,7 +37,7 @@ class SmallSidedEntry : public test::MainWindowOnTeam {
                   QStringLiteral(u"[フォーメーション]"), QStringLiteral(u"2-3-2,2,0,0,2,1,0,2,0,0"),
                   QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0"), QString(), QStringLiteral(u"[大会]"),
                   QStringLiteral(u"U-12リーグ,40,なし,,,なし"), QString(), QStringLiteral(u"[試合データ]")});
-        store.small_sided_games = 1;
+        store.small_sided_games = true;
         window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
         wizard = window->findChild<fm_game_input*>() != nullptr
                      ? window->findChild<fm_game_input*>()

@@ -202,7 +202,7 @@ TEST_F(WizardDisplay, UsedPicksLeaveNoHighlight) {
 TEST_F(WizardDisplay, ReserveSlotsThatWaitLookLocked) {
     wizard->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    store.keyboard_entry = 1;
+    store.keyboard_entry = true;
     window->findChild<QAction*>(QStringLiteral(u"tb_main_9"))->trigger();
     wizard = qobject_cast<fm_game_input*>(test::find_window(QStringLiteral(u"fm_game_input")));
     fill_page1();

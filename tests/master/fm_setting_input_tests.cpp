@@ -194,7 +194,7 @@ TEST_F(MasterDataWindow, FormationsMustHoldTenOutfieldPlayers) {
 
 TEST_F(MasterDataWindow, WithSmallSidedGamesAFormationMayHoldFourToElevenPlayers) {
     test::MessageBoxAnswerer answerer;
-    store.small_sided_games = 1;
+    store.small_sided_games = true;
     find<QTabBar>(u"ts_setting")->setCurrentIndex(3);
     click(u"cm_formation_add");
     type(u"tx_formation_name", QStringLiteral(u"1-1"));

@@ -46,7 +46,8 @@ TEST(MeetingEdits, ComposeTheLineWithAndWithoutExtraTime) {
               QStringLiteral(u"杯,80,あり,ゴールデンゴール方式,20,あり"));
     EXPECT_EQ(compose_meeting_line({QStringLiteral(u"リーグ"), 90, false, 1, 20, false}),
               QStringLiteral(u"リーグ,90,なし,,,なし"));
-    const MeetingDraft loaded = meeting_draft(QStringLiteral(u"杯,70,なし,,,あり").split(u','), 2);
+    const MeetingDraft loaded =
+        meeting_draft(md::parse_meeting_line(QStringLiteral(u"杯,70,なし,,,あり")), 2);
     EXPECT_EQ(loaded.game_time, 70);
     EXPECT_FALSE(loaded.extra_time);
     EXPECT_EQ(loaded.mode_index, 2);  // left as it was

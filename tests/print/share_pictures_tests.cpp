@@ -53,7 +53,7 @@ TEST(ResultPictureImage, KeepsItsSizeAndThePitchWithManyGoals) {
     const QImage image = result_picture_image(result_picture(game.record(), QStringLiteral(u"テストFC")));
     EXPECT_EQ(image.size(), QSize(share_picture_width, share_picture_height));
     EXPECT_EQ(colour_at(image, 540, 10), QColor(0x1f, 0x5f, 0x3a));  // the band of the meeting
-    EXPECT_EQ(colour_at(image, 60, share_picture_height - 60), QColor(0x2f, 0x7d, 0x4a));  // grass
+    EXPECT_EQ(colour_at(image, 80, share_picture_height - 80), QColor(0x2f, 0x7d, 0x4a));  // grass
     EXPECT_EQ(colour_at(image, 540, share_picture_height - 5), QColor(Qt::white));
     const QByteArray png = png_bytes(image);
     EXPECT_TRUE(png.startsWith("\x89PNG"));

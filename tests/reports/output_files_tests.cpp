@@ -20,6 +20,15 @@ TEST(CsvExport, FieldsWithCommasQuotesOrLineBreaksAreQuoted) {
               QStringLiteral(u"\" （頭 , 右サイド , CK）\",\"\"\"赤\"\"SC\",\"A\nB\",plain\r\n"));
 }
 
+// A name such as "=HYPERLINK(…)" became a live formula when the file was opened in a spreadsheet.
+TEST(CsvExport, TextThatAFormulaWouldStartWithIsWrittenAsTextNumbersStayNumbers) {
+    EXPECT_EQ(csv_from_copy_text(QStringLiteral(u"=1+2\t+81\t-選手\t@SUM(1+1)\t=HYPERLINK(\"x\",\"y\")\r\n")),
+              QStringLiteral(u"'=1+2,'+81,'-選手,'@SUM(1+1),\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"\r\n"));
+    EXPECT_EQ(csv_from_copy_text(QStringLiteral(u"\rA\tB\r\n")), QStringLiteral(u"\"'\rA\",B\r\n"));
+    EXPECT_EQ(csv_from_copy_text(QStringLiteral(u"-3\t-12.5\t0\t1-0\tA=B\t-\r\n")),
+              QStringLiteral(u"-3,-12.5,0,1-0,A=B,'-\r\n"));
+}
+
 TEST(CsvExport, FilesAreUtf8WithAByteOrderMark) {
     const QString text = QStringLiteral(u"さくらFC\r\n日付\tスコア\t\r\n");
     EXPECT_EQ(export_file_bytes(text, ExportFormat::csv),

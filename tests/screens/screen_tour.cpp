@@ -145,8 +145,8 @@ fm_game_input* wizard_on_page3(Tour& tour) {
     return wizard;
 }
 
-// The four described views, each computed, then グラフ: the demo cup game on the sheet, the member
-// of the personal view chosen by their place in the list.
+// The game list, the detail sheet and the two statistics views, each computed, then グラフ: the
+// demo cup game on the sheet, the member of the personal view chosen by their place in the list.
 void show_views(Tour& tour, int member) {
     take(tour.window.get(), QStringLiteral(u"main_game_list"));
     tour.trigger(u"tb_main_13");

@@ -87,7 +87,7 @@ class FullDisk : public kl::test::InTemporaryFolder {
             GTEST_SKIP() << disk->why_not().toStdString();
         }
         ASSERT_TRUE(store.save_team_data().ok);
-        ASSERT_TRUE(store.save_settings().ok);
+        ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
         team_bytes = read_bytes(QStringLiteral(u"team.kld"));
         settings_bytes = read_bytes(QStringLiteral(u"setting.ini"));
         ASSERT_GT(team_bytes.size(), 4096);
@@ -119,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(FreeBytes, FullDiskWithPagesLeft, ::testing::Values(0, 
 
 TEST_F(FullDisk, SettingsThatCannotBeSavedKeepTheOldFile) {
     disk->fill_leaving(0);
-    store.start_mode = 1;
-    const SaveResult saved = store.save_settings();
+    store.start_mode = StartMode::last_file;
+    const SaveResult saved = store.save_settings(store.data_file_path);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.message().text,
               QStringLiteral(u"「setting.ini」　を保存できません。（ディスクの空き容量が足りません）"));

@@ -69,8 +69,11 @@ TEST(GameRecord, PiecesAfterTheEndMarkerAreIgnored) {
     EXPECT_TRUE(is_readable_game_line(line + QStringLiteral(u",余り")));
 }
 
-TEST(GameIndex, PointsAtEachGamesDateField) {
+TEST(FindGame, FindsEachStoredGameByItsIdentityAsTheLinesAreNow) {
     DataStore store;
+    const auto identity = [](const QString& date) {
+        return GameIdentity{date, QStringLiteral(u"10:00"), QStringLiteral(u"G"), QStringLiteral(u"O")};
+    };
     for (const QString& date :
          {QStringLiteral(u"2006/04/01"), QStringLiteral(u"2006/04/02"), QStringLiteral(u"2006/04/03")}) {
         store.game_lines.append(
@@ -78,28 +81,31 @@ TEST(GameIndex, PointsAtEachGamesDateField) {
                                              QStringLiteral(u"G"), QStringLiteral(u"O")),
                                 0));
     }
-    store.build_game_index();
-    // A recorder named "#" does not start a game of its own.
-    ASSERT_EQ(store.game_index, (std::vector<int>{2, 47, 92}));
-    EXPECT_EQ(store.game_fields.size(), 135);
-    EXPECT_EQ(store.game_field(47), QStringLiteral(u"2006/04/02"));
-    EXPECT_EQ(store.game_field(92 + 1), QStringLiteral(u"10:00"));
+    // A recorder named "#" starts no game of its own.
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/01"))), 0);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/02"))), 1);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/03"))), 2);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/02")), 1), std::nullopt);
+    EXPECT_EQ(store.find_game(GameIdentity{QStringLiteral(u"2006/04/02"), QStringLiteral(u"10:00"),
+                                           QStringLiteral(u"G"), QStringLiteral(u"X")}),
+              std::nullopt);
+    // The ground field is not the recorder's: fields are read by their place in the line.
+    EXPECT_EQ(store.find_game(GameIdentity{QStringLiteral(u"#"), QStringLiteral(u"2006/04/01"),
+                                           QStringLiteral(u"10:00"), QStringLiteral(u"G")}),
+              std::nullopt);
 
-    // A place whose line is gone reads empty until the index is built again; past the table too.
+    // A game whose line is gone is not found, without anything built again.
     store.game_lines.removeLast();
-    EXPECT_EQ(store.game_field(47), QStringLiteral(u"2006/04/02"));
-    EXPECT_EQ(store.game_field(92), QString());
-    EXPECT_EQ(store.game_field(135), QString());
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/02"))), 1);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/03"))), std::nullopt);
     store.game_lines.clear();
 
-    // Building again starts afresh.
     store.game_lines.append(compose_record_line(
         fixed_fields(QStringLiteral(u"A"), QStringLiteral(u"2006/05/01"), QStringLiteral(u"10:00"),
                      QStringLiteral(u"G"), QStringLiteral(u"O")),
         0));
-    store.build_game_index();
-    EXPECT_EQ(store.game_index, std::vector<int>{2});
-    EXPECT_EQ(store.game_fields.size(), 45u);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/05/01"))), 0);
+    EXPECT_EQ(store.find_game(identity(QStringLiteral(u"2006/04/01"))), std::nullopt);
 }
 
 TEST(GameLines, SortByUtf16CodeUnitsKeepingEqualLines) {

@@ -20,9 +20,9 @@ class Settings : public kl::test::InTemporaryFolder {
 TEST_F(Settings, WritesFiveLinesWithIntegersInPrintForm) {
     store.data_file_path = QStringLiteral(u"チーム.kld");
     store.window_placement = QStringLiteral(u"1200,900,10800,9600,2");
-    store.start_mode = 1;
-    store.keyboard_entry = 1;
-    ASSERT_TRUE(store.save_settings().ok);
+    store.start_mode = StartMode::last_file;
+    store.keyboard_entry = true;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
               cp932_lines({QStringLiteral(u"チーム.kld"), QStringLiteral(u"1200,900,10800,9600,2"),
                            QStringLiteral(u" 1 "), QStringLiteral(u" 1 "), QStringLiteral(u" 0 ")}));
@@ -33,8 +33,8 @@ TEST_F(Settings, WritesFiveLinesWithIntegersInPrintForm) {
 TEST_F(Settings, AnOpenFileTheFileCannotNameLeavesTheStartFile) {
     store.start_file_path = QStringLiteral(u"A.kld");
     store.data_file_path = QStringLiteral(u"\u00e9.kld");
-    store.start_mode = 1;
-    ASSERT_TRUE(store.save_settings().ok);
+    store.start_mode = StartMode::last_file;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
               cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 1 "),
                            QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
@@ -43,22 +43,22 @@ TEST_F(Settings, AnOpenFileTheFileCannotNameLeavesTheStartFile) {
 // A program that never turns small-sided games on keeps writing the five lines of old.
 TEST_F(Settings, SmallSidedGamesAreASixthLineWrittenOnlyWhileOn) {
     store.data_file_path = QStringLiteral(u"A.kld");
-    store.small_sided_games = 1;
-    ASSERT_TRUE(store.save_settings().ok);
+    store.small_sided_games = true;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
               cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
                            QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 1 ")}));
     DataStore reader;
     reader.read_settings();
-    EXPECT_EQ(reader.small_sided_games, 1);
+    EXPECT_TRUE(reader.small_sided_games);
 
-    store.small_sided_games = 0;
-    ASSERT_TRUE(store.save_settings().ok);
+    store.small_sided_games = false;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
               cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
                            QStringLiteral(u" 0 "), QStringLiteral(u" 0 ")}));
     reader.read_settings();
-    EXPECT_EQ(reader.small_sided_games, 0);
+    EXPECT_FALSE(reader.small_sided_games);
 }
 
 // The names of shared outputs follow small-sided games as a seventh line, written only when not the
@@ -66,7 +66,7 @@ TEST_F(Settings, SmallSidedGamesAreASixthLineWrittenOnlyWhileOn) {
 TEST_F(Settings, SharedNamesAreASeventhLineAfterTheSixth) {
     store.data_file_path = QStringLiteral(u"A.kld");
     store.shared_names = SharedNames::initials;
-    ASSERT_TRUE(store.save_settings().ok);
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(
         read_bytes(QStringLiteral(u"setting.ini")),
         cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
@@ -74,17 +74,17 @@ TEST_F(Settings, SharedNamesAreASeventhLineAfterTheSixth) {
     DataStore reader;
     reader.read_settings();
     EXPECT_EQ(reader.shared_names, SharedNames::initials);
-    EXPECT_EQ(reader.small_sided_games, 0);
+    EXPECT_FALSE(reader.small_sided_games);
 
-    store.small_sided_games = 1;
+    store.small_sided_games = true;
     store.shared_names = SharedNames::none;
-    ASSERT_TRUE(store.save_settings().ok);
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     reader.read_settings();
-    EXPECT_EQ(reader.small_sided_games, 1);
+    EXPECT_TRUE(reader.small_sided_games);
     EXPECT_EQ(reader.shared_names, SharedNames::none);
 
     store.shared_names = SharedNames::full;
-    ASSERT_TRUE(store.save_settings().ok);
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 6);
     reader.read_settings();
     EXPECT_EQ(reader.shared_names, SharedNames::full);
@@ -129,19 +129,16 @@ TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {
     store.read_settings();
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"A.kld"));
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
-    EXPECT_EQ(store.start_mode, 1);
-    EXPECT_EQ(store.add_typed_names, 1);
+    EXPECT_EQ(store.start_mode, StartMode::last_file);
+    EXPECT_TRUE(store.add_typed_names);
 
-    store.reload_path_override = QStringLiteral(u"B.kld");
-    store.read_settings();
+    store.read_settings(QStringLiteral(u"B.kld"));
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"B.kld"));
     EXPECT_EQ(store.start_file_path, QStringLiteral(u"A.kld"));
-    EXPECT_TRUE(store.reload_path_override.isEmpty());
 }
 
 TEST_F(Settings, AReloadFindsItsFileEvenWithoutSettingsFile) {
-    store.reload_path_override = QStringLiteral(u"B.kld");
-    store.read_settings();
+    store.read_settings(QStringLiteral(u"B.kld"));
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"B.kld"));
 }
 
@@ -150,8 +147,8 @@ TEST_F(Settings, AOneLineFileLeavesThePreferencesAtZero) {
     store.read_settings();
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"A.kld"));
     EXPECT_TRUE(store.window_placement.isEmpty());
-    EXPECT_EQ(store.start_mode, 0);
-    EXPECT_EQ(store.keyboard_entry, 0);
+    EXPECT_EQ(store.start_mode, StartMode::fixed_file);
+    EXPECT_FALSE(store.keyboard_entry);
 }
 
 TEST_F(Settings, BadValuesAreIgnoredAndTheDefaultsKept) {
@@ -161,9 +158,18 @@ TEST_F(Settings, BadValuesAreIgnoredAndTheDefaultsKept) {
     store.window_placement = QStringLiteral(u"0,0,100,100,0");
     store.read_settings();
     EXPECT_EQ(store.window_placement, QStringLiteral(u"0,0,100,100,0"));
-    EXPECT_EQ(store.start_mode, 0);
-    EXPECT_EQ(store.keyboard_entry, 0);
-    EXPECT_EQ(store.add_typed_names, 0);
+    EXPECT_EQ(store.start_mode, StartMode::fixed_file);
+    EXPECT_FALSE(store.keyboard_entry);
+    EXPECT_FALSE(store.add_typed_names);
+
+    // A switch is 0 or 1.
+    write_cp932_lines(QStringLiteral(u"setting.ini"),
+                      {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 2 "), QStringLiteral(u" -1 "),
+                       QStringLiteral(u" 1 ")});
+    store.read_settings();
+    EXPECT_EQ(store.start_mode, StartMode::fixed_file);
+    EXPECT_FALSE(store.keyboard_entry);
+    EXPECT_TRUE(store.add_typed_names);
 }
 
 TEST(WindowPlacementLine, NeedsFiveNumbers) {

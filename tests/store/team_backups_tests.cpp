@@ -1,12 +1,20 @@
 #include "store/data_store.h"
+#include "store/save_lock.h"
 #include "store/team_backups.h"
+#include "support/file_systems.h"
 #include "support/test_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <optional>
 
 namespace md {
 namespace {
@@ -198,6 +206,142 @@ TEST_F(Backups, AChangedFileWhoseBackupFailsIsNotOverwritten) {
     EXPECT_EQ(kept.message.text, cannot_back_up);
     EXPECT_EQ(store.member_list, QStringLiteral(u"佐藤,鈴木"));
     EXPECT_EQ(read_bytes(team_file), theirs);
+}
+
+// A save that cannot be written wrote a backup and removed the oldest: 50 failed attempts left 50
+// copies of one version in place of 50 restore points.
+TEST_F(Backups, AFailedSaveKeepsNoBackupAndRemovesNone) {
+    load_team(QStringLiteral(u"佐藤"));
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral(u"backup")));
+    const kl::test::ReadOnlyFolder read_only(QDir::currentPath());
+    if (!read_only.ready()) {
+        GTEST_SKIP() << read_only.why_not().toStdString();
+    }
+    // Root writes into a read-only folder's subfolders only on a disk of their own.
+    std::optional<kl::test::SmallDisk> backup_disk;
+    if (::geteuid() == 0) {
+        backup_disk.emplace(path(QStringLiteral(u"backup")), 1024 * 1024);
+        ASSERT_TRUE(backup_disk->ready()) << backup_disk->why_not().toStdString();
+    }
+    const QDateTime start(QDate(2024, 4, 6), QTime(10, 0));
+    for (int i = 0; i < kept_backups; ++i) {
+        ASSERT_TRUE(write_backup(team_file, QByteArray::number(i), start.addSecs(i)).ok);
+    }
+    const QStringList restore_points = QDir(QStringLiteral(u"backup")).entryList(QDir::Files);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        store.member_list += QStringLiteral(u",鈴木");
+        const SaveResult failed = store.save_team_data();
+        EXPECT_FALSE(failed.ok);
+        EXPECT_EQ(failed.message().text,
+                  QStringLiteral(u"「team.kld」　を保存できません。（書き込みが許可されていません）"));
+    }
+    EXPECT_EQ(QDir(QStringLiteral(u"backup")).entryList(QDir::Files), restore_points);
+}
+
+// With backups named later than the clock (the clock set back, the time zone moved west), the new
+// backup was removed at once, and with it the file as it was before the save.
+TEST_F(Backups, TheBackupJustMadeIsKeptWhenOthersBearLaterNames) {
+    const QDateTime future(QDate(2099, 1, 1), QTime(0, 0));
+    for (int i = 0; i < kept_backups; ++i) {
+        ASSERT_TRUE(write_backup(team_file, QByteArray::number(i), future.addSecs(i)).ok);
+    }
+    load_team(QStringLiteral(u"佐藤"));
+    const QByteArray before_save = read_bytes(team_file);
+    store.member_list = QStringLiteral(u"佐藤,鈴木");
+    ASSERT_TRUE(store.save_team_data().ok);
+
+    const std::vector<BackupFile> backups = list_backups(team_file);
+    ASSERT_EQ(backups.size(), static_cast<size_t>(kept_backups));
+    EXPECT_EQ(read_bytes(backups.back().path), before_save);
+    EXPECT_EQ(read_bytes(backups.front().path), QByteArray::number(kept_backups - 1));
+    // The oldest by name made way.
+    EXPECT_EQ(read_bytes(backups[backups.size() - 2].path), QByteArray("1"));
+}
+
+TEST_F(Backups, WhileAnotherProgramSavesTheFileASaveWaitsASecondThenChangesNothing) {
+    load_team(QStringLiteral(u"佐藤"));
+    const QByteArray before = read_bytes(team_file);
+    EXPECT_EQ(save_lock_path(team_file), QStringLiteral(u"./.team.kld.lock"));
+    const int other = ::open(".team.kld.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    store.member_list = QStringLiteral(u"佐藤,鈴木");
+    QElapsedTimer waited;
+    waited.start();
+    const SaveResult busy = store.save_team_data();
+    EXPECT_GE(waited.elapsed(), 900);
+    EXPECT_FALSE(busy.ok);
+    EXPECT_EQ(busy.message().title, QStringLiteral(u"保存エラー"));
+    EXPECT_EQ(busy.message().text,
+              QStringLiteral(u"「team.kld」　は他のプログラムが保存中です。もう一度お試し下さい。"));
+    EXPECT_EQ(read_bytes(team_file), before);
+    EXPECT_TRUE(list_backups(team_file).empty());
+
+    ::close(other);
+    EXPECT_TRUE(store.save_team_data().ok);
+    EXPECT_EQ(newest_backup(), before);
+}
+
+// One of two programs on one team file: saves its own member list `saves` times, loading the file
+// again whenever the other one changed it, and writes down what it saved.
+int save_in_turn(const QString& program, int saves) {
+    DataStore store;
+    if (!store.load_team_file(team_file).ok()) {
+        return 1;
+    }
+    QStringList saved;
+    for (int attempt = 0; attempt < 2000 && saved.size() < saves; ++attempt) {
+        store.member_list = program + QString::number(saved.size());
+        const SaveResult result = store.save_team_data();
+        if (result.ok) {
+            saved.append(store.member_list);
+        } else if (result.changed_on_disk && !store.reload_team_data().ok()) {
+            return 2;
+        } else if (!result.changed_on_disk && !result.busy) {
+            return 3;
+        }
+    }
+    write_bytes(program + QStringLiteral(u".txt"), saved.join(u'\n').toUtf8());
+    return saved.size() == saves ? 0 : 4;
+}
+
+// Two programs saving within milliseconds: saves reported as saved were overwritten unseen and
+// were in no backup.
+TEST_F(Backups, TwoProgramsSavingOneFileAtOnceLoseNoSave) {
+    kl::test::write_cp932_lines(team_file, team_lines(QStringLiteral(u"start")));
+    const QStringList programs = {QStringLiteral(u"A"), QStringLiteral(u"B")};
+    constexpr int saves = 20;  // 40 backups in all: none is rotated away
+    std::vector<pid_t> children;
+    for (const QString& program : programs) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::_exit(save_in_turn(program, saves));
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    QStringList kept;
+    QStringList versions = {team_file};
+    for (const BackupFile& backup : list_backups(team_file)) {
+        versions.append(backup.path);
+    }
+    for (const QString& version : versions) {
+        DataStore store;
+        ASSERT_TRUE(store.load_team_file(version).ok());
+        kept.append(store.member_list);
+    }
+    for (const QString& program : programs) {
+        for (const QString& members :
+             QString::fromUtf8(read_bytes(program + QStringLiteral(u".txt"))).split(u'\n')) {
+            EXPECT_TRUE(kept.contains(members)) << members.toStdString() << " was lost";
+        }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "store/data_store.h"
+#include "store/game_record.h"
 #include "store/master_lists.h"
 #include "support/test_files.h"
 
@@ -74,8 +75,7 @@ TEST_F(TeamFile, LoadsEveryTable) {
     EXPECT_EQ(store.meeting_lines.size(), 4);
     EXPECT_EQ(store.game_lines.size(), 5);
     EXPECT_EQ(store.data_file_path, QStringLiteral(u"rich_team.kld"));
-    store.rebuild_meeting_fields();
-    const std::vector<Meeting> meetings = meetings_from_fields(store.meeting_fields);
+    const std::vector<Meeting> meetings = store.meetings();
     ASSERT_EQ(meetings.size(), 4u);
     EXPECT_EQ(meetings[1].extra_mode, QStringLiteral(u"ゴールデンゴール方式"));
     EXPECT_EQ(meetings[0].extra_length, QString());
@@ -275,18 +275,21 @@ TEST_F(TeamFile, NothingIsWrittenWhileNoFileIsOpen) {
 
 TEST_F(TeamFile, ClearingEmptiesEveryTableThePathAndTheMode) {
     ASSERT_TRUE(load_copy(QStringLiteral(u"rich_team.kld")).ok());
-    store.build_game_index();
-    store.rebuild_formation_fields();
-    store.start_mode = 1;
+    ASSERT_FALSE(store.formations().empty());
+    const std::optional<GameRecord> stored = GameRecord::parse(store.game_lines.front());
+    ASSERT_TRUE(stored);
+    const GameIdentity game{stored->date(), stored->start_time(), stored->ground(), stored->opponent()};
+    ASSERT_EQ(store.find_game(game), 0);
+    store.start_mode = StartMode::last_file;
     store.clear_data_store();
     EXPECT_TRUE(store.team_name.isEmpty());
     EXPECT_TRUE(store.member_list.isEmpty());
-    EXPECT_TRUE(store.formation_fields.isEmpty());
+    EXPECT_TRUE(store.formations().empty());
+    EXPECT_TRUE(store.meetings().empty());
     EXPECT_TRUE(store.game_lines.isEmpty());
-    EXPECT_TRUE(store.game_fields.empty());
-    EXPECT_TRUE(store.game_index.empty());
+    EXPECT_EQ(store.find_game(game), std::nullopt);
     EXPECT_TRUE(store.data_file_path.isEmpty());
-    EXPECT_EQ(store.start_mode, 0);
+    EXPECT_EQ(store.start_mode, StartMode::fixed_file);
 }
 
 TEST(SplitList, EmptyListsGiveNoItemsAndDoubleCommasAnEmptyOne) {
@@ -296,15 +299,17 @@ TEST(SplitList, EmptyListsGiveNoItemsAndDoubleCommasAnEmptyOne) {
               (QStringList{QStringLiteral(u"A"), QString(), QStringLiteral(u"B")}));
 }
 
-TEST(MasterLists, FieldTablesTakeTheFirstPiecesOfEachLineAndEndAtAnEmptyName) {
-    const QStringList fields =
-        split_lines_into_fields({QStringLiteral(u"杯,90,なし,,,なし,余分"),
-                                 QStringLiteral(u",60,なし,,,なし"), QStringLiteral(u"後,1,2,3,4,5")},
-                                6);
-    EXPECT_EQ(fields.size(), 18);
-    const std::vector<Meeting> meetings = meetings_from_fields(fields);
+TEST(MasterLists, LinesGiveTheirFirstPiecesAndEndAtAnEmptyName) {
+    const std::vector<Meeting> meetings =
+        meetings_of({QStringLiteral(u"杯,90,なし,,,なし,余分"), QStringLiteral(u",60,なし,,,なし"),
+                     QStringLiteral(u"後,1,2,3,4,5")});
     ASSERT_EQ(meetings.size(), 1u);
     EXPECT_EQ(meetings[0].shoot_out, QStringLiteral(u"なし"));
+    EXPECT_EQ(parse_meeting_line(QStringLiteral(u"短")).shoot_out, QString());
+    const Formation formation = parse_formation_line(QStringLiteral(u"4-4-2,2,0,0,2,2,0,2,2,0,余分"));
+    EXPECT_EQ(formation.name, QStringLiteral(u"4-4-2"));
+    EXPECT_EQ(formation.counts.back(), QStringLiteral(u"0"));
+    EXPECT_EQ(formations_of({QStringLiteral(u"F,1"), QString(), QStringLiteral(u"G,2")}).size(), 1u);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include "support/file_systems.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace kl::test {
@@ -105,6 +108,31 @@ ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : FileSystemTrap(folder) {
     const QByteArray path = QFile::encodeName(folder_);
     if (mount(path.constData(), nullptr, MS_BIND, {})) {
         remount(MS_BIND | MS_RDONLY);
+    }
+}
+
+Fifo::Fifo(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkfifo(name.constData(), 0600) != 0) {
+        ADD_FAILURE() << "cannot make the FIFO " << path.toStdString();
+        return;
+    }
+    writer_ = std::thread([this, name] {
+        while (!done_) {
+            // Without a reader the open fails at once (ENXIO).
+            if (const int descriptor = ::open(name.constData(), O_WRONLY | O_NONBLOCK); descriptor >= 0) {
+                opened_ = true;
+                ::close(descriptor);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+}
+
+Fifo::~Fifo() {
+    done_ = true;
+    if (writer_.joinable()) {
+        writer_.join();
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
+#include <thread>
 
 namespace kl::test {
 
@@ -41,6 +43,25 @@ class SmallDisk : public FileSystemTrap {
 class ReadOnlyFolder : public FileSystemTrap {
   public:
     explicit ReadOnlyFolder(const QString& folder);
+};
+
+// A FIFO at path for the life of the object. A thread opens it for writing, and closes it at once,
+// whenever a reader waits on it: code that opens it for reading then reads an empty file instead of
+// hanging the test, and the test can fail.
+class Fifo {
+  public:
+    explicit Fifo(const QString& path);
+    ~Fifo();
+    Fifo(const Fifo&) = delete;
+    Fifo& operator=(const Fifo&) = delete;
+
+    // Whether anything opened the FIFO for reading.
+    bool opened() const { return opened_; }
+
+  private:
+    std::atomic<bool> done_{false};
+    std::atomic<bool> opened_{false};
+    std::thread writer_;
 };
 
 }  // namespace kl::test

@@ -41,7 +41,7 @@ TEST_F(MainWindowStart, LoadsTheNamedFileAndWritesTheSettingsBackOnClose) {
     EXPECT_EQ(window.objectName(), QStringLiteral(u"fm_main"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral(u"Kickledger - テストFC  [試合データ詳細]"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(store.main_window_ready, 1);
+    EXPECT_TRUE(window.isEnabled());
 
     window.close();
     EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),

@@ -83,7 +83,7 @@ TEST_F(GivenFileWindow, AFileOfTheDataFolderIsNamedAsTheOpenDialogNamesIt) {
 TEST_F(GivenFileWindow, AFirstStartWithAFileOpensItInsteadOfAskingForANewOne) {
     start(b_file);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(store.main_window_ready, 1);
+    EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(store.team_name, QStringLiteral(u"チームB"));
     EXPECT_EQ(settings_file_line(), b_file);
 }

@@ -23,7 +23,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace kl {
 namespace {
@@ -72,11 +72,13 @@ class GraphView : public test::MainWindowOnTeam {
         return series != nullptr && !series->barSets().isEmpty() ? series->barSets()[0]->count() : -1;
     }
     void update() { find<QPushButton>(u"cm_graph")->click(); }
-    QTreeWidget* squad() { return find<QTreeWidget>(u"lstv_squad"); }
+    QTreeView* squad() { return find<QTreeView>(u"lstv_squad"); }
+    int squad_rows() { return squad()->model()->rowCount(); }
+    QString squad_cell(int row, int column) { return squad()->model()->index(row, column).data().toString(); }
     QStringList column(int index) {
         QStringList texts;
-        for (int row = 0; row < squad()->topLevelItemCount(); ++row) {
-            texts.append(squad()->topLevelItem(row)->text(index));
+        for (int row = 0; row < squad_rows(); ++row) {
+            texts.append(squad_cell(row, index));
         }
         return texts;
     }
@@ -91,7 +93,7 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
     EXPECT_EQ(graph->text(), QStringLiteral(u"グラフ"));
     EXPECT_TRUE(graph->isChecked());
     EXPECT_TRUE(find<QAction>(u"menu_game_reference5")->isChecked());
-    // Placed after 個人; the described buttons keep their indexes.
+    // Placed after 個人; the numbered buttons keep their indexes.
     const QList<QAction*> buttons = find<QToolBar>(u"tb_main")->actions();
     const qsizetype at = buttons.indexOf(graph);
     EXPECT_EQ(buttons[at - 1], find<QAction>(u"tb_main_15"));
@@ -113,7 +115,7 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
 
 TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     EXPECT_EQ(bars(0), 0);
-    EXPECT_EQ(squad()->topLevelItemCount(), 0);
+    EXPECT_EQ(squad_rows(), 0);
     EXPECT_FALSE(view()->computed());
     update();
     EXPECT_TRUE(view()->computed());
@@ -129,12 +131,12 @@ TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     for (int index = 4; index < 7; ++index) {
         EXPECT_EQ(bars(index), categories(index).size());
     }
-    EXPECT_EQ(squad()->topLevelItemCount(), 14);
+    EXPECT_EQ(squad_rows(), 14);
     // Who played most comes first; the goalkeeper's columns only for the goalkeeper.
-    EXPECT_EQ(squad()->topLevelItem(0)->text(0), QStringLiteral(u"S1"));
-    EXPECT_EQ(squad()->topLevelItem(0)->text(10), QStringLiteral(u"1"));
-    EXPECT_EQ(squad()->topLevelItem(0)->text(11), QStringLiteral(u"2"));
-    EXPECT_EQ(squad()->topLevelItem(1)->text(10), QString());
+    EXPECT_EQ(squad_cell(0, 0), QStringLiteral(u"S1"));
+    EXPECT_EQ(squad_cell(0, 10), QStringLiteral(u"1"));
+    EXPECT_EQ(squad_cell(0, 11), QStringLiteral(u"2"));
+    EXPECT_EQ(squad_cell(1, 10), QString());
     EXPECT_EQ(find<QLabel>(u"lb_caution")->text(),
               QStringLiteral(u"警告の累積\nリーグ戦　S3　2回（2006/04/01, 2006/06/01）"));
 
@@ -147,7 +149,7 @@ TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     // The games changed: the charts go as the team list does.
     window->refresh_game_lists();
     EXPECT_EQ(bars(0), 0);
-    EXPECT_EQ(squad()->topLevelItemCount(), 0);
+    EXPECT_EQ(squad_rows(), 0);
     EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
     EXPECT_FALSE(view()->computed());
 }

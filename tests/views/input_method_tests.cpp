@@ -42,7 +42,7 @@ class InputMethod : public test::MainWindowOnTeam {
 
 TEST_F(InputMethod, EveryTextBoxTakesWhatTheInputMethodCommits) {
     start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[試合データ]")});
-    store.keyboard_entry = 1;
+    store.keyboard_entry = true;
     const std::pair<const char16_t*, QString> windows[] = {
         {u"tb_main_2", QStringLiteral(u"fm_new")},
         {u"tb_main_9", QStringLiteral(u"fm_game_input")},

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace kl {
 namespace {
@@ -36,6 +36,11 @@ class StatisticsWindow : public test::MainWindowOnTeam {
         start_on({QStringLiteral(u"[チーム名]"), QStringLiteral(u"テストFC"), QStringLiteral(u"[試合データ]"),
                   league.line(), cup.line()});
     }
+    // The text of a cell of a list view, and its number of rows.
+    QString cell(const char16_t* list, int row, int column) {
+        return find<QTreeView>(list)->model()->index(row, column).data().toString();
+    }
+    int rows(const char16_t* list) { return find<QTreeView>(list)->model()->rowCount(); }
     QString copied(const char16_t* view_button) {
         find<QAction>(view_button)->trigger();
         find<QAction>(u"tb_main_7")->trigger();
@@ -59,20 +64,19 @@ TEST_F(StatisticsWindow, TeamUpdateShowsTotalsRowsAndKeepsTheFilterTexts) {
     find<QPushButton>(u"cm_setting")->click();
     EXPECT_EQ(find<QLabel>(u"lb_game")->text(),
               QStringLiteral(u"全 2 試合 (180 分)  1 勝 0 敗 1 分  2 得点 1 アシスト 1 失点"));
-    auto* list = find<QTreeWidget>(u"lstv_team");
-    ASSERT_EQ(list->topLevelItemCount(), 14);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(u"R1"));
+    ASSERT_EQ(rows(u"lstv_team"), 14);
+    EXPECT_EQ(cell(u"lstv_team", 0, 0), QStringLiteral(u"R1"));
     // Period unchecked: the bar shows the first and the last game.
     EXPECT_EQ(find<QComboBox>(u"cb_date_0")->currentText(), QStringLiteral(u"2006/04/01 10:00"));
     EXPECT_EQ(find<QComboBox>(u"cb_date_1")->currentText(), QStringLiteral(u"2006/05/01 10:00"));
     EXPECT_EQ(find<QLineEdit>(u"tx_copy_2")->text(), QStringLiteral(u"カップ戦 , リーグ戦"));
 
-    list->header()->sectionClicked(2);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(u"S10"));
+    find<QTreeView>(u"lstv_team")->header()->sectionClicked(2);
+    EXPECT_EQ(cell(u"lstv_team", 0, 0), QStringLiteral(u"S10"));
     // The next 更新 shows the rows in the text order of the clicked column.
     find<QPushButton>(u"cm_setting")->click();
-    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral(u"0"));
-    EXPECT_EQ(list->topLevelItem(13)->text(2), QStringLiteral(u"2"));
+    EXPECT_EQ(cell(u"lstv_team", 0, 2), QStringLiteral(u"0"));
+    EXPECT_EQ(cell(u"lstv_team", 13, 2), QStringLiteral(u"2"));
 }
 
 TEST_F(StatisticsWindow, AReversedPeriodIsRefusedWithEachViewsMessage) {
@@ -83,7 +87,7 @@ TEST_F(StatisticsWindow, AReversedPeriodIsRefusedWithEachViewsMessage) {
     find<QPushButton>(u"cm_setting")->click();
     EXPECT_EQ(answerer.last_text(),
               QStringLiteral(u"左ボックスは右ボックスより前の日付を選択して下さい。。"));
-    EXPECT_EQ(find<QTreeWidget>(u"lstv_team")->topLevelItemCount(), 0);
+    EXPECT_EQ(rows(u"lstv_team"), 0);
     find<QPushButton>(u"cm_renew")->click();
     EXPECT_EQ(answerer.last_text(), QStringLiteral(u"「メンバー」　を選択して下さい。"));
 }
@@ -97,13 +101,13 @@ TEST_F(StatisticsWindow, TheTeamListJumpsToTheMembersPersonalData) {
     find<QCheckBox>(u"ck_meeting")->setChecked(true);
     find<QComboBox>(u"cb_meeting")->setCurrentIndex(1);  // リーグ戦
     find<QPushButton>(u"cm_setting")->click();
-    auto* list = find<QTreeWidget>(u"lstv_team");
     find<QAction>(u"menu_popup_team_player")->trigger();  // no row selected: the first row's member
-    EXPECT_EQ(find<QComboBox>(u"cb_player")->currentText(), list->topLevelItem(0)->text(0));
+    EXPECT_EQ(find<QComboBox>(u"cb_player")->currentText(), cell(u"lstv_team", 0, 0));
     find<QAction>(u"tb_main_14")->trigger();
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->text(0) == QStringLiteral(u"S10")) {
-            list->setCurrentItem(list->topLevelItem(i));
+    auto* list = find<QTreeView>(u"lstv_team");
+    for (int i = 0; i < rows(u"lstv_team"); ++i) {
+        if (cell(u"lstv_team", i, 0) == QStringLiteral(u"S10")) {
+            list->setCurrentIndex(list->model()->index(i, 0));
         }
     }
     find<QAction>(u"menu_popup_team_player")->trigger();
@@ -112,11 +116,10 @@ TEST_F(StatisticsWindow, TheTeamListJumpsToTheMembersPersonalData) {
     EXPECT_TRUE(find<QCheckBox>(u"ck_player_meeting")->isChecked());
     EXPECT_EQ(find<QComboBox>(u"cb_player_meeting")->currentText(), QStringLiteral(u"リーグ戦"));
     EXPECT_EQ(find<QComboBox>(u"cb_player")->currentText(), QStringLiteral(u"S10"));
-    auto* personal = find<QTreeWidget>(u"lstv_player");
-    ASSERT_EQ(personal->topLevelItemCount(), 11);
-    EXPECT_EQ(personal->topLevelItem(1)->text(0), QStringLiteral(u"CF"));
-    EXPECT_EQ(personal->topLevelItem(1)->text(1), QStringLiteral(u"60"));
-    EXPECT_EQ(personal->topLevelItem(1)->text(2), QStringLiteral(u"2"));
+    ASSERT_EQ(rows(u"lstv_player"), 11);
+    EXPECT_EQ(cell(u"lstv_player", 1, 0), QStringLiteral(u"CF"));
+    EXPECT_EQ(cell(u"lstv_player", 1, 1), QStringLiteral(u"60"));
+    EXPECT_EQ(cell(u"lstv_player", 1, 2), QStringLiteral(u"2"));
     EXPECT_EQ(find<QTextEdit>(u"tx_player_0")->toPlainText(), QStringLiteral(u"得点数\t\t\t2"));
 }
 
