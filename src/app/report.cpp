@@ -8,6 +8,7 @@
 #include "reports/output_files.h"
 #include "reports/season_texts.h"
 #include "season_reports.h"
+#include "share_reports.h"
 #include "stats/list_sorting.h"
 #include "stats/player_stats.h"
 #include "stats/season_charts.h"
@@ -30,7 +31,9 @@ const QString usage_line = QStringLiteral(
     u"OUT.pdf)");
 
 ReportOutcome usage() {
-    return {report_usage, {}, usage_line + u'\n' + season_reports_usage() + u'\n'};
+    return {report_usage,
+            {},
+            usage_line + u'\n' + season_reports_usage() + u'\n' + share_reports_usage() + u'\n'};
 }
 
 // A report over several files, with the usage text when its arguments are wrong.
@@ -294,6 +297,15 @@ ReportOutcome run_report(const QStringList& arguments) {
     }
     if (view == QStringLiteral(u"h2h")) {
         return with_usage(h2h_report(arguments));
+    }
+    if (view == QStringLiteral(u"image")) {
+        return with_usage(image_report(arguments));
+    }
+    if (view == QStringLiteral(u"card")) {
+        return with_usage(card_report(arguments));
+    }
+    if (view == QStringLiteral(u"site")) {
+        return with_usage(site_report(arguments));
     }
     return usage();
 }

@@ -9,11 +9,15 @@
 
 namespace {
 
-// Painting a PDF (--pdf, or the book) needs fonts, and so a QGuiApplication; the report never shows a
-// window, so it runs on the offscreen platform and needs no display. Text and CSV need QtCore alone.
+// Painting a PDF (--pdf, or the book), a picture or a web site's charts needs fonts, and so a
+// QGuiApplication; the report never shows a window, so it runs on the offscreen platform and needs no
+// display. Text and CSV need QtCore alone.
 std::unique_ptr<QCoreApplication> application_for(int& argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || (i == 1 && std::strcmp(argv[i], "book") == 0)) {
+        const bool paints =
+            i == 1 && (std::strcmp(argv[i], "book") == 0 || std::strcmp(argv[i], "image") == 0 ||
+                       std::strcmp(argv[i], "card") == 0 || std::strcmp(argv[i], "site") == 0);
+        if (std::strcmp(argv[i], "--pdf") == 0 || paints) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             // Qt's notes about the platform (a missing runtime folder, say) are not the report's.
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});

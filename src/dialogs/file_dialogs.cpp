@@ -155,9 +155,11 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     }
     const auto settings = [&store] {
         return std::tie(store.start_mode, store.start_file_path, store.keyboard_entry, store.add_typed_names,
-                        store.small_sided_games, store.live_elapsed_minutes, store.live_target_share);
+                        store.small_sided_games, store.live_elapsed_minutes, store.live_target_share,
+                        store.shared_names);
     };
-    const std::tuple<md::StartMode, QString, bool, bool, bool, bool, int> before = settings();
+    const std::tuple<md::StartMode, QString, bool, bool, bool, bool, int, md::SharedNames> before =
+        settings();
     store.start_mode = chosen.fixed_start_file ? md::StartMode::fixed_file : md::StartMode::last_file;
     if (chosen.fixed_start_file) {
         store.start_file_path = chosen.start_file;
@@ -167,6 +169,7 @@ std::optional<md::UserMessage> apply_environment_settings(md::DataStore& store,
     store.small_sided_games = chosen.small_sided_games;
     store.live_elapsed_minutes = chosen.live_elapsed_minutes;
     store.live_target_share = std::clamp(chosen.live_target_share, 0, md::max_target_share);
+    store.shared_names = chosen.shared_names;
     // Until the program ends, setting.ini names the open file.
     if (const md::SaveResult saved = store.save_settings(store.data_file_path); !saved.ok) {
         settings() = before;

@@ -72,6 +72,7 @@ struct EnvironmentSettings {
     bool small_sided_games = false;     // 8人制など少人数の試合を入力する。
     bool live_elapsed_minutes = false;  // ライブ入力の時間を経過分（0分から）で数える。
     int live_target_share = 0;          // ライブ入力の出場時間の目標（%）; 0 is off
+    md::SharedNames shared_names = md::SharedNames::full;
 };
 
 // 設定: the store takes the choices and setting.ini is written. A start file setting.ini cannot

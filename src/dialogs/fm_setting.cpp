@@ -1,7 +1,9 @@
 #include "fm_setting.h"
 
 #include "file_dialogs.h"
+#include "fm_name_reading.h"
 #include "fm_open.h"
+#include "reports/shared_names_rule.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
@@ -9,9 +11,11 @@
 #include "widgets/window_keys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,6 +51,11 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
           new QCheckBox(QStringLiteral(u"ライブ入力で出場時間の目標を示す（試合時間に対する割合）："), this),
           QStringLiteral(u"ck_live_share"))),
       tx_live_share(named(new QSpinBox(this), QStringLiteral(u"tx_live_share"))),
+      lb_share_names(named(new QLabel(QStringLiteral(u"結果画像・個人カード・Webページの名前"), this),
+                           QStringLiteral(u"lb_share_names"))),
+      cb_share_names(named(new QComboBox(this), QStringLiteral(u"cb_share_names"))),
+      cm_name_reading(
+          named(new QPushButton(QStringLiteral(u"読み..."), this), QStringLiteral(u"cm_name_reading"))),
       cm_set(named(new QPushButton(QStringLiteral(u"設定"), this), QStringLiteral(u"cm_set"))),
       cm_cancel(named(new QPushButton(QStringLiteral(u"キャンセル"), this), QStringLiteral(u"cm_cancel"))),
       store_(store) {
@@ -77,6 +86,11 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     share->addWidget(tx_live_share);
     share->addStretch();
     layout->addLayout(share);
+    auto* share_names = new QHBoxLayout;
+    share_names->addWidget(lb_share_names);
+    share_names->addWidget(cb_share_names, 1);
+    share_names->addWidget(cm_name_reading);
+    layout->addLayout(share_names);
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7800), px(4500));
@@ -104,6 +118,10 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
     tx_live_share->setValue(store.live_target_share > 0 ? store.live_target_share : 50);
     ck_live_share->setChecked(store.live_target_share > 0);
     tx_live_share->setEnabled(ck_live_share->isChecked());
+    for (const QString& caption : shared_names_captions()) {
+        cb_share_names->addItem(caption);
+    }
+    cb_share_names->setCurrentIndex(static_cast<int>(store.shared_names));
     cm_set->setEnabled(false);
 
     // Set by a click or by the program, a box's change counts the same.
@@ -133,6 +151,9 @@ fm_setting::fm_setting(md::DataStore& store, const QWidget* owner)
         changed();
     });
     connect(tx_live_share, &QSpinBox::valueChanged, this, &fm_setting::changed);
+    connect(cb_share_names, &QComboBox::currentIndexChanged, this, &fm_setting::changed);
+    connect(cm_name_reading, &QPushButton::clicked, this,
+            [this] { open_child_window(this, new fm_name_reading(store_, this)); });
     connect(cm_input_file, &QPushButton::clicked, this, &fm_setting::choose_start_file);
     connect(cm_set, &QPushButton::clicked, this, &fm_setting::apply);
     connect(cm_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -157,7 +178,8 @@ void fm_setting::apply() {
                                      ck_game_input_Add->isChecked(),
                                      ck_small_sided->isChecked(),
                                      ck_live_elapsed->isChecked(),
-                                     ck_live_share->isChecked() ? tx_live_share->value() : 0};
+                                     ck_live_share->isChecked() ? tx_live_share->value() : 0,
+                                     static_cast<md::SharedNames>(cb_share_names->currentIndex())};
     // A failed save applies nothing: 設定 stays available to try again.
     if (const std::optional<md::UserMessage> failure = apply_environment_settings(store_, chosen)) {
         show_message(*failure);

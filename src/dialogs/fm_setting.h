@@ -6,7 +6,9 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -15,8 +17,9 @@ class QTabBar;
 
 namespace kl {
 
-// 環境設定: the start-up file, the keyboard entry of the game wizard, small-sided games and how live
-// entry counts minutes and playing time. 設定 applies and saves; closing drops what was not applied.
+// 環境設定: the start-up file, the keyboard entry of the game wizard, small-sided games, how live entry
+// counts minutes and playing time, and the names on shared outputs. 設定 applies and saves; closing
+// drops what was not applied.
 class fm_setting : public QWidget {
     Q_OBJECT
   public:
@@ -33,6 +36,9 @@ class fm_setting : public QWidget {
     QCheckBox* ck_live_elapsed;
     QCheckBox* ck_live_share;
     QSpinBox* tx_live_share;  // the target share in percent
+    QLabel* lb_share_names;
+    QComboBox* cb_share_names;  // how the picture, the card and the web pages name the members
+    QPushButton* cm_name_reading;
     QPushButton* cm_set;
     QPushButton* cm_cancel;
 

@@ -1,5 +1,7 @@
 #include "score_sheet_drawings.h"
 
+#include "pitch_drawing.h"
+
 #include "store/vocabulary.h"
 
 #include <QPainter>
@@ -220,89 +222,36 @@ void paint_form_timeline(MillimetrePainter& mm, const ScoreSheetForm& form) {
             6, row, lines, 7);
 }
 
-// Where a position stands on the sketch, attacking upwards: its line from the top (0-1) and whether
-// it plays on a wing. The midfield stands far enough up that the names below its marks end short of
-// the halfway line and the centre circle, and the defensive midfield's marks start below the line.
-struct PitchSpot {
-    double line;
-    bool wide;
-};
-
-PitchSpot pitch_spot(const QString& code) {
-    static const std::map<QString, PitchSpot> spots = {
-        {QStringLiteral(u"CF"), {0.06, false}}, {QStringLiteral(u"WF"), {0.06, true}},
-        {QStringLiteral(u"OH"), {0.20, false}}, {QStringLiteral(u"SH"), {0.33, true}},
-        {QStringLiteral(u"CH"), {0.33, false}}, {QStringLiteral(u"DH"), {0.56, false}},
-        {QStringLiteral(u"SB"), {0.73, true}},  {QStringLiteral(u"CB"), {0.73, false}},
-        {QStringLiteral(u"SW"), {0.84, false}}, {QStringLiteral(u"GK"), {0.94, false}}};
-    const auto spot = spots.find(code);
-    return spot != spots.end() ? spot->second : PitchSpot{0.5, false};
-}
-
-void paint_pitch(MillimetrePainter& mm, const QRectF& pitch) {
-    QPainter& painter = mm.painter();
-    painter.save();
-    painter.setPen(QPen(pitch_line, mm.unit() * 0.35));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(pitch);
-    const double w = pitch.width();
-    const double h = pitch.height();
-    painter.drawLine(QPointF(pitch.left(), pitch.center().y()), QPointF(pitch.right(), pitch.center().y()));
-    painter.drawEllipse(pitch.center(), w * 0.14, w * 0.14);
-    for (const bool top : {true, false}) {
-        const double box_h = h * 0.16;
-        const double goal_h = h * 0.055;
-        const double y_box = top ? pitch.top() : pitch.bottom() - box_h;
-        const double y_goal = top ? pitch.top() : pitch.bottom() - goal_h;
-        painter.drawRect(QRectF(pitch.left() + w * 0.2, y_box, w * 0.6, box_h));
-        painter.drawRect(QRectF(pitch.left() + w * 0.37, y_goal, w * 0.26, goal_h));
-    }
-    painter.restore();
-}
-
-// The starting eleven on their positions; the wings take the outer places of their line.
+// The starting eleven on their positions of the sketch.
 void paint_players(MillimetrePainter& mm, const QRectF& pitch, const ScoreSheetForm& form) {
-    std::map<double, std::pair<QList<size_t>, QList<size_t>>> lines;  // line: wide and central slots
-    for (size_t slot = 0; slot < form.starters.size(); ++slot) {
-        if (form.starters[slot].position.isEmpty()) {
-            continue;
-        }
-        const PitchSpot spot = pitch_spot(form.starters[slot].position);
-        auto& [wide, central] = lines[spot.line];
-        (spot.wide ? wide : central).append(slot);
+    std::vector<QString> positions;
+    for (const ScoreSheetForm::Member& starter : form.starters) {
+        positions.push_back(starter.position);
     }
     QPainter& painter = mm.painter();
-    for (const auto& [line, places] : lines) {
-        const QList<size_t>& wide = places.first;
-        QList<size_t> order =
-            wide.mid(0, (wide.size() + 1) / 2) + places.second + wide.mid((wide.size() + 1) / 2);
-        for (qsizetype i = 0; i < order.size(); ++i) {
-            const ScoreSheetForm::Member& member = form.starters[order[i]];
-            const QPointF at(pitch.left() + pitch.width() * static_cast<double>(i + 1) /
-                                                static_cast<double>(order.size() + 1),
-                             pitch.top() + pitch.height() * line);
-            const double radius = mm.unit() * 2.6;
-            painter.save();
-            painter.setPen(QPen(Qt::black, mm.unit() * 0.25));
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(at, radius, radius);
-            painter.restore();
-            mm.text(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius), member.position, 5,
-                    Qt::AlignCenter, true);
-            // A name too long for its place is set smaller, and only then goes on two lines at its
-            // blank (family name over given name).
-            const double spacing = pitch.width() / static_cast<double>(order.size() + 1);
-            QString name = member.name;
-            double points = 5.5;
-            while (points > 4 && mm.style().metrics(mm.font(points)).horizontalAdvance(name) > spacing) {
-                points -= 0.5;
-            }
-            if (mm.style().metrics(mm.font(points)).horizontalAdvance(name) > spacing) {
-                name.replace(u' ', u'\n');
-            }
-            mm.text(QRectF(at.x() - spacing / 2, at.y() + radius, spacing, mm.unit() * 6), name, points,
-                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+    for (const PitchPlace& place : pitch_places(positions, pitch, false)) {
+        const ScoreSheetForm::Member& member = form.starters[place.index];
+        const QPointF at = place.at;
+        const double radius = mm.unit() * 2.6;
+        painter.save();
+        painter.setPen(QPen(Qt::black, mm.unit() * 0.25));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, radius, radius);
+        painter.restore();
+        mm.text(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius), member.position, 5,
+                Qt::AlignCenter, true);
+        // A name too long for its place is set smaller, and only then goes on two lines at its blank
+        // (family name over given name).
+        QString name = member.name;
+        double points = 5.5;
+        while (points > 4 && mm.style().metrics(mm.font(points)).horizontalAdvance(name) > place.room) {
+            points -= 0.5;
         }
+        if (mm.style().metrics(mm.font(points)).horizontalAdvance(name) > place.room) {
+            name.replace(u' ', u'\n');
+        }
+        mm.text(QRectF(at.x() - place.room / 2, at.y() + radius, place.room, mm.unit() * 6), name, points,
+                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
     }
 }
 
@@ -312,7 +261,7 @@ void paint_form_formation(MillimetrePainter& mm, const ScoreSheetForm& form) {
     mm.label_cell(left, top, 22, 6, QStringLiteral(u"フォーメーション"), 6.5);
     mm.cell(left + 22, top, 24, 6, form.formation, 9);
     const QRectF pitch = mm.rect(left + 3, top + 8, 40, 60);
-    paint_pitch(mm, pitch);
+    paint_pitch(mm.painter(), pitch, QPen(pitch_line, mm.unit() * 0.35));
     paint_players(mm, pitch, form);
 }
 

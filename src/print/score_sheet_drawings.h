@@ -1,8 +1,8 @@
 #pragma once
 
-#include "print/score_sheet_form.h"
 #include "print_document.h"
 #include "reports/game_sheet.h"
+#include "reports/score_sheet_form.h"
 
 namespace kl {
 

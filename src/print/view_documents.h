@@ -1,9 +1,9 @@
 #pragma once
 
-#include "print/score_sheet_form.h"
 #include "print_document.h"
 #include "reports/copy_texts.h"
 #include "reports/game_lists.h"
+#include "reports/score_sheet_form.h"
 #include "stats/player_stats.h"
 #include "stats/stats_filter.h"
 #include "store/game_record.h"

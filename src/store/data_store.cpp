@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace md {
 namespace {
@@ -437,6 +438,7 @@ void DataStore::read_settings(const QString& reloaded_file) {
     small_sided_games = settings.small_sided_games.value_or(false);
     live_elapsed_minutes = settings.live_elapsed_minutes.value_or(false);
     live_target_share = settings.live_target_share.value_or(0);
+    shared_names = settings.shared_names.value_or(SharedNames::full);
 }
 
 SaveResult DataStore::save_settings(const QString& file) const {
@@ -444,17 +446,18 @@ SaveResult DataStore::save_settings(const QString& file) const {
     const QString named_file = encode_cp932(file) ? file : start_file_path;
     QStringList lines = {named_file, window_placement, print_form(static_cast<int>(start_mode)),
                          print_form(keyboard_entry), print_form(add_typed_names)};
-    // The later options in their line order; a line stands only when it or a later one is on, so
-    // each keeps its line number whichever of them are on.
-    const std::pair<bool, QString> later_options[] = {
-        {small_sided_games, print_form(small_sided_games)},
-        {live_elapsed_minutes, print_form(live_elapsed_minutes)},
-        {live_target_share != 0, print_form(live_target_share)},
+    // The later options in their line order, each with whether it is at its default; a line stands
+    // only when it or a later one is not, so each keeps its line number whichever of them are set.
+    const std::pair<QString, bool> later_options[] = {
+        {print_form(small_sided_games), !small_sided_games},
+        {print_form(live_elapsed_minutes), !live_elapsed_minutes},
+        {print_form(live_target_share), live_target_share == 0},
+        {print_form(static_cast<int>(shared_names)), shared_names == SharedNames::full},
     };
-    const auto last_on = std::find_if(std::rbegin(later_options), std::rend(later_options),
-                                      [](const auto& option) { return option.first; });
-    for (auto option = std::begin(later_options); option != last_on.base(); ++option) {
-        lines.append(option->second);
+    const auto last_set = std::find_if(std::rbegin(later_options), std::rend(later_options),
+                                       [](const auto& option) { return !option.second; });
+    for (auto option = std::begin(later_options); option != last_set.base(); ++option) {
+        lines.append(option->first);
     }
     const WriteResult written = write_cp932_lines(settings_file_name, lines);
     return {written.ok, settings_file_name, written.reason};

@@ -2,6 +2,7 @@
 
 #include "game_record.h"
 #include "master_lists.h"
+#include "shared_names.h"
 #include "startup_settings.h"
 #include "text_file.h"
 #include "user_message.h"
@@ -98,6 +99,8 @@ class DataStore {
     bool live_elapsed_minutes = false;
     // The share of the game (percent) each member should play, shown in live entry; 0 is off.
     int live_target_share = 0;
+    // How the picture, the card and the web pages name the members.
+    SharedNames shared_names = SharedNames::full;
 
     void clear_data_store();
 
@@ -137,7 +140,8 @@ class DataStore {
     void read_settings(const QString& reloaded_file = {});
     // Writes setting.ini; its first line names file (the team file the next start opens), or
     // start_file_path when cp932 cannot hold that name. Five lines, then the later options' lines up
-    // to the last one that is on, so the settings of a program that never used them stay as they were.
+    // to the last one that is not at its default, so the settings of a program that never used them
+    // stay as they were.
     SaveResult save_settings(const QString& file) const;
 
   private:

@@ -42,6 +42,7 @@ StartupSettings parse_settings(const std::vector<QByteArray>& raw_lines) {
         share && *share >= 0 && *share <= max_target_share) {
         settings.live_target_share = share;
     }
+    settings.shared_names = shared_names_from_line(line(8));
     return settings;
 }
 

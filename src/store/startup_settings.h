@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared_names.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,10 +18,11 @@ inline constexpr qint64 max_settings_file_bytes = 64 * 1024;
 enum class StartMode { fixed_file = 0, last_file = 1 };
 
 // What setting.ini says, line by line. A missing line, or a value that is not of its line's form
-// (five numbers on line 2, 0 or 1 on lines 3-7, a share of 0-100 on line 8, cp932 text everywhere),
-// is absent. Lines 6-8, the options added since the five lines of old (small-sided games, live
-// entry counting elapsed minutes, the target share of playing time), are written only up to the
-// last one that is on: a user who never turns one on keeps the five lines.
+// (five numbers on line 2, 0 or 1 on lines 3-7, a share of 0-100 on line 8, one of 0-3 on line 9,
+// cp932 text everywhere), is absent. Lines 6-9, the options added since the five lines of old
+// (small-sided games, live entry counting elapsed minutes, the target share of playing time, the
+// names of shared outputs), are written only up to the last one that is not at its default: a user
+// who never changes them keeps the five lines.
 struct StartupSettings {
     std::optional<QString> file_path;
     std::optional<QString> window_placement;
@@ -29,6 +32,7 @@ struct StartupSettings {
     std::optional<bool> small_sided_games;
     std::optional<bool> live_elapsed_minutes;
     std::optional<int> live_target_share;
+    std::optional<SharedNames> shared_names;
 };
 
 // The largest target share of playing time, in percent; 0 is off.

@@ -23,6 +23,7 @@
 #include "paper_output.h"
 #include "print/view_documents.h"
 #include "reports/output_files.h"
+#include "share_commands.h"
 #include "statistics_views.h"
 #include "store/file_location.h"
 #include "store/master_lists.h"
@@ -242,6 +243,24 @@ void fm_main::build_menus() {
             &fm_main::save_view_pdf);
     connect(entry(file, u"menu_export", u"エクスポート(&T)..."), &QAction::triggered, this,
             &fm_main::export_view);
+    // Sharing: the detail view's game as a picture, the personal view's member as a card, the season
+    // as web pages.
+    separator(file, u"menu_partition5");
+    const auto shown_game = [this] {
+        return visible_view() == View::game_detail ? game_detail_->chosen_game() : std::nullopt;
+    };
+    connect(entry(file, u"menu_share_image", u"結果画像を保存..."), &QAction::triggered, this,
+            [this, shown_game] { save_result_image(this, store_, shown_game()); });
+    connect(entry(file, u"menu_copy_image", u"結果画像をコピー"), &QAction::triggered, this,
+            [this, shown_game] { copy_result_image(store_, shown_game()); });
+    connect(entry(file, u"menu_share_card", u"個人カードを保存..."), &QAction::triggered, this, [this] {
+        const bool shown = visible_view() == View::personal_data && personal_data_->has_results();
+        const PersonalViewContent content = personal_data_->content();
+        save_member_card(this, store_, shown ? content.member : QString(), personal_data_->filter(),
+                         FilterTexts{content.from, content.to, content.meeting, {}, {}, {}});
+    });
+    connect(entry(file, u"menu_export_site", u"Webページとして書き出し..."), &QAction::triggered, this,
+            [this] { export_season_site(this, store_); });
     separator(file, u"menu_partition2");
     connect(entry(file, u"menu_end", u"終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
             this, &QWidget::close);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 namespace kl {
@@ -347,6 +349,46 @@ TEST_F(DialogWindows, LiveEntrysCountingAndTargetShareAreSettingsLinesSevenAndEi
     share->click();
     child<QPushButton>(dialog, u"cm_set")->click();
     EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 5);
+}
+
+// The names of shared outputs: a choice of four, stored as the ninth line while not full names; 読み...
+// keeps each member's reading beside the team file and shows the initials it gives.
+TEST_F(DialogWindows, SharedNamesAreChosenAndReadingsKeptBesideTheFile) {
+    write_cp932_lines(QStringLiteral(u"A.kld"),
+                      {QStringLiteral(u"[チーム名]"), QStringLiteral(u"A"), QStringLiteral(u"[メンバー]"),
+                       QStringLiteral(u"佐藤 翔,たなか ひなた"), QStringLiteral(u"[試合データ]")});
+    write_cp932_lines(QStringLiteral(u"readings.ini"), {QStringLiteral(u"他の チーム,ほかの ちーむ")});
+    start_on(QStringLiteral(u"A.kld"), QStringLiteral(u" 1 "));
+    QWidget* dialog = open(u"tb_main_18", u"fm_setting");
+    ASSERT_NE(dialog, nullptr);
+    auto* names = child<QComboBox>(dialog, u"cb_share_names");
+    EXPECT_EQ(names->count(), 4);
+    EXPECT_EQ(names->currentText(), QStringLiteral(u"フルネーム（佐藤 翔）"));
+    names->setCurrentIndex(2);
+    child<QPushButton>(dialog, u"cm_set")->click();
+    EXPECT_EQ(store.shared_names, md::SharedNames::initials);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).mid(5),
+              (QStringList{QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 2 ")}));
+
+    child<QPushButton>(dialog, u"cm_name_reading")->click();
+    QWidget* readings = find_window(QStringLiteral(u"fm_name_reading"));
+    ASSERT_NE(readings, nullptr);
+    EXPECT_FALSE(dialog->isEnabled());
+    auto* table = child<QTableWidget>(readings, u"lstv_reading");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral(u"（番号で表示）"));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral(u"H.T."));
+    table->item(0, 1)->setText(QStringLiteral(u"さとう しょう"));
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral(u"S.S."));
+    child<QPushButton>(readings, u"cm_set")->click();
+    settle();
+    EXPECT_EQ(find_window(QStringLiteral(u"fm_name_reading")), nullptr);
+    EXPECT_TRUE(dialog->isEnabled());
+    // The readings of other files' members stay.
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"readings.ini")),
+              (QStringList{QStringLiteral(u"他の チーム,ほかの ちーむ"),
+                           QStringLiteral(u"佐藤 翔,さとう しょう")}));
 }
 
 TEST_F(DialogWindows, GamesAreDeletedByTheirStoredPosition) {

@@ -1,4 +1,4 @@
-#include "print/score_sheet_form.h"
+#include "reports/score_sheet_form.h"
 #include "support/game_builder.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,9 @@
 #include "entry/fm_game_input.h"
 #include "entry/fm_live.h"
 #include "master/fm_name_import.h"
+#include "print/share_pictures.h"
+#include "reports/game_lists.h"
+#include "reports/share_contents.h"
 #include "store/data_store.h"
 #include "store/team_backups.h"
 #include "support/message_boxes.h"
@@ -20,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -644,12 +648,49 @@ void manual_live(Tour& tour) {
     }
 }
 
+// Sharing: 読みの設定 beside 環境設定's names, and the result picture and the card as the program
+// makes them (the cup game decided on penalties; the top scorer's season).
+void manual_sharing(Tour& tour) {
+    test::write_cp932_lines(QStringLiteral(u"readings.ini"), {QStringLiteral(u"佐藤 翔,さとう しょう"),
+                                                              QStringLiteral(u"加藤 颯太,かとう そうた")});
+    tour.trigger(u"tb_main_18");
+    if (QWidget* setting = opened_top(u"fm_setting")) {
+        setting->findChild<QComboBox*>(QStringLiteral(u"cb_share_names"))->setCurrentIndex(2);
+        setting->findChild<QPushButton*>(QStringLiteral(u"cm_name_reading"))->click();
+        settle();
+        if (QWidget* readings = Tour::find_top(QStringLiteral(u"fm_name_reading"))) {
+            take(readings, QStringLiteral(u"fm_name_reading"));
+            readings->close();
+        }
+        settle();
+        setting->close();
+    }
+    settle();
+    tour.trigger(u"tb_main_13");
+    tour.window->findChild<QComboBox*>(QStringLiteral(u"cb_game_data"))->setCurrentIndex(4);
+    tour.trigger(u"menu_copy_image");
+    const QString result = QDir(output_folder).filePath(QStringLiteral(u"share_result.png"));
+    if (QApplication::clipboard()->image().save(result)) {
+        std::printf("%s\n", qPrintable(result));
+    }
+    const QString member = QStringLiteral(u"加藤 颯太");
+    const QString card = QDir(output_folder).filePath(QStringLiteral(u"share_card.png"));
+    const GameLists lists = build_game_lists(tour.store);
+    const FilterTexts texts =
+        filter_texts({}, lists.period_keys, lists.meetings, static_cast<int>(tour.store.game_lines.size()))
+            .value_or(FilterTexts{});
+    if (member_card_image(season_card(tour.store.team_name, tour.store.game_lines, {}, texts, member))
+            .save(card)) {
+        std::printf("%s\n", qPrintable(card));
+    }
+}
+
 // The scenes whose pictures the manual shows.
 const QStringList manual_scenes = {QStringLiteral(u"manual_views"),       QStringLiteral(u"manual_windows"),
                                    QStringLiteral(u"manual_wizard"),      QStringLiteral(u"manual_paper"),
                                    QStringLiteral(u"manual_correction"),  QStringLiteral(u"manual_backups"),
                                    QStringLiteral(u"manual_small_sided"), QStringLiteral(u"manual_seasons"),
-                                   QStringLiteral(u"manual_live")};
+                                   QStringLiteral(u"manual_live"),        QStringLiteral(u"manual_sharing")};
 
 struct Scene {
     std::function<void(Tour&)> play;
@@ -674,6 +715,7 @@ const std::map<QString, Scene>& scenes() {
         {QStringLiteral(u"manual_small_sided"), {manual_small_sided, true}},
         {QStringLiteral(u"manual_seasons"), {manual_seasons}},
         {QStringLiteral(u"manual_live"), {manual_live}},
+        {QStringLiteral(u"manual_sharing"), {manual_sharing}},
     };
     return all;
 }

@@ -9,6 +9,7 @@ namespace {
 
 using kl::test::cp932_lines;
 using kl::test::read_bytes;
+using kl::test::read_lines_cp932;
 using kl::test::write_cp932_lines;
 
 class Settings : public kl::test::InTemporaryFolder {
@@ -99,6 +100,68 @@ TEST_F(Settings, LiveEntryOptionsAreLinesSevenAndEightWrittenOnlyUpToTheLastOpti
     write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"A.kld")});
     reader.read_settings();
     EXPECT_FALSE(reader.live_elapsed_minutes);
+}
+
+// The names of shared outputs are the ninth line, written only when not the default; the lines before
+// it are then written too, at their own defaults, so every line keeps its place.
+TEST_F(Settings, SharedNamesAreTheNinthLine) {
+    store.data_file_path = QStringLiteral(u"A.kld");
+    store.shared_names = SharedNames::initials;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"setting.ini")),
+              cp932_lines({QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 2 ")}));
+    DataStore reader;
+    reader.read_settings();
+    EXPECT_EQ(reader.shared_names, SharedNames::initials);
+    EXPECT_FALSE(reader.small_sided_games);
+
+    store.small_sided_games = true;
+    store.shared_names = SharedNames::none;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
+    reader.read_settings();
+    EXPECT_TRUE(reader.small_sided_games);
+    EXPECT_EQ(reader.shared_names, SharedNames::none);
+
+    store.shared_names = SharedNames::full;
+    ASSERT_TRUE(store.save_settings(store.data_file_path).ok);
+    EXPECT_EQ(read_lines_cp932(QStringLiteral(u"setting.ini")).size(), 6);  // up to small-sided games
+    reader.read_settings();
+    EXPECT_EQ(reader.shared_names, SharedNames::full);
+}
+
+// A ninth line that names none of the four choices leaves the names full.
+TEST_F(Settings, AnUnknownSharedNamesLineMeansFullNames) {
+    for (const QString& line : {QStringLiteral(u" 4 "), QStringLiteral(u"initials"), QStringLiteral(u"-1")}) {
+        write_cp932_lines(QStringLiteral(u"setting.ini"),
+                          {QStringLiteral(u"A.kld"), QString(), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), QStringLiteral(u" 0 "),
+                           QStringLiteral(u" 0 "), QStringLiteral(u" 0 "), line});
+        DataStore reader;
+        reader.shared_names = SharedNames::none;
+        reader.read_settings();
+        EXPECT_EQ(reader.shared_names, SharedNames::full) << line.toStdString();
+    }
+}
+
+// Readings are kept beside the team files, one "name,reading" line each; lines of another shape are
+// passed over and a member without a reading is not written.
+TEST_F(Settings, ReadingsAreKeptBesideTheTeamFile) {
+    EXPECT_EQ(readings_path_for(QStringLiteral(u"/club/さくらFC.kld")),
+              QStringLiteral(u"/club/readings.ini"));
+    EXPECT_TRUE(read_name_readings(QStringLiteral(u"readings.ini")).empty());
+    ASSERT_TRUE(write_name_readings(QStringLiteral(u"readings.ini"),
+                                    {{QStringLiteral(u"佐藤 翔"), QStringLiteral(u"さとう しょう")},
+                                     {QStringLiteral(u"林 駿"), QStringLiteral(u"  ")}})
+                    .ok);
+    EXPECT_EQ(read_bytes(QStringLiteral(u"readings.ini")),
+              cp932_lines({QStringLiteral(u"佐藤 翔,さとう しょう")}));
+    write_cp932_lines(QStringLiteral(u"readings.ini"), {QStringLiteral(u"佐藤 翔,Sato Sho"),
+                                                        QStringLiteral(u"no comma"), QStringLiteral(u",x")});
+    const NameReadings readings = read_name_readings(QStringLiteral(u"readings.ini"));
+    ASSERT_EQ(readings.size(), 1U);
+    EXPECT_EQ(readings.at(QStringLiteral(u"佐藤 翔")), QStringLiteral(u"Sato Sho"));
 }
 
 TEST_F(Settings, ReadingTheFirstLineSetsBothPathsUnlessAReloadNamesTheFile) {

@@ -1,7 +1,7 @@
 #include "score_sheet_form.h"
 
-#include "reports/game_analysis.h"
-#include "reports/game_sheet.h"
+#include "game_analysis.h"
+#include "game_sheet.h"
 #include "store/vocabulary.h"
 
 #include <algorithm>
