@@ -170,6 +170,13 @@ md::UserMessage restore_question(const BackupRow& row) {
             QStringLiteral(u"「") + row.taken + QStringLiteral(u"」　の状態に戻しますか？")};
 }
 
+md::UserMessage restored_message(const BackupRow& row) {
+    return {QStringLiteral(u"復元"), QStringLiteral(u"「") + row.taken +
+                                         QStringLiteral(u"」　の状態に戻しました。（") + row.team_name +
+                                         QStringLiteral(u"、") + QString::number(row.games) +
+                                         QStringLiteral(u"試合）")};
+}
+
 md::SaveResult restore_backup(md::DataStore& store, const QString& backup_file, md::OnDiskChange on_change) {
     const md::FileContent backup = md::read_team_file(backup_file);
     // Only what loads in full goes over the team file.

@@ -39,6 +39,8 @@ QString backup_rows_text(const std::vector<BackupRow>& rows);
 
 // 復元's question: "「yyyy/MM/dd HH:mm:ss」　の状態に戻しますか？"
 md::UserMessage restore_question(const BackupRow& row);
+// What a restore ends with: "「yyyy/MM/dd HH:mm:ss」　の状態に戻しました。（テストFC、2試合）"
+md::UserMessage restored_message(const BackupRow& row);
 
 // Writes the backup's bytes over the open team file, as a save does (the file as it is becomes a
 // backup first, so the restore can be undone). A backup that cannot be read in full is refused.

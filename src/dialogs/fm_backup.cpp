@@ -63,6 +63,8 @@ void fm_backup::fill_list() {
         items.append(item);
     }
     lst_backup->addTopLevelItems(items);
+    // With no backup there is nothing to restore.
+    cm_restore->setEnabled(!rows_.empty());
 }
 
 void fm_backup::restore_selected() {
@@ -89,6 +91,7 @@ void fm_backup::restore_selected() {
             reload_or_report(store_);
             emit team_file_reloaded();
             close();
+            show_message(restored_message(row));
             break;
         case SaveOutcome::reloaded:
             emit team_file_reloaded();

@@ -166,8 +166,9 @@ QByteArray results_svg(const std::vector<GameBar>& games) {
         }
         const double slot = plot.width() / std::max<double>(1, static_cast<double>(games.size()));
         const double bar = std::min(28.0, slot * 0.7);
-        // Dates under the bars, as many as there is room for.
-        const auto every = static_cast<size_t>(std::ceil(48 / slot));
+        // Dates under the bars, as many as there is room for, labelled as the chart view labels them.
+        const QStringList dates = trend_labels(results_trend(games, static_cast<int>(games.size())), games);
+        const auto every = static_cast<size_t>(std::ceil((dates.value(0).size() > 5 ? 80 : 48) / slot));
         for (size_t i = 0; i < games.size(); ++i) {
             const GameBar& game = games[i];
             const double centre = plot.left() + slot * (static_cast<double>(i) + 0.5);
@@ -177,8 +178,8 @@ QByteArray results_svg(const std::vector<GameBar>& games) {
             painter.fillRect(QRectF(centre - bar / 2, zero, bar, game.score.conceded * unit),
                              result_colour(game.score.result(), true));
             if (i % every == 0) {
-                text(painter, {centre - 30, plot.bottom() + 6, 60, 22}, game.date.mid(5), Qt::AlignCenter,
-                     ink, 12);
+                text(painter, {centre - 40, plot.bottom() + 6, 80, 22},
+                     dates.value(static_cast<qsizetype>(i)), Qt::AlignCenter, ink, 12);
             }
         }
         painter.setPen(ink);

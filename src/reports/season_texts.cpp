@@ -225,12 +225,18 @@ QStringList trend_labels(const ResultsTrend& trend, const std::vector<GameBar>& 
     // Labels must differ: a label taken already gets the next free "(n)".
     QSet<QString> taken;
     QHash<QString, int> next_copy;
+    // A day's label leaves out the year unless the games shown span more than one.
+    const auto year_of = [&games](const TrendBar& bar) {
+        const QString& date = games[static_cast<size_t>(bar.first_game)].date;
+        return date.left(date.indexOf(u'/'));
+    };
+    const bool one_year = trend.bars.empty() || year_of(trend.bars.front()) == year_of(trend.bars.back());
     for (const TrendBar& bar : trend.bars) {
         const GameBar& game = games[static_cast<size_t>(bar.first_game)];
         QString label;
         if (trend.step == TrendStep::game) {
             const qsizetype year_end = game.date.indexOf(u'/');
-            label = year_end > 0 ? game.date.mid(year_end + 1) : game.date;
+            label = one_year && year_end > 0 ? game.date.mid(year_end + 1) : game.date;
         } else {
             label = trend_key(game, trend.step) +
                     (trend.step == TrendStep::season ? QStringLiteral(u"年") : QString());

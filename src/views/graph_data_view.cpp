@@ -19,9 +19,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -126,6 +128,14 @@ class LinesLabel : public QLabel {
         }
     }
 };
+
+void unclip(QGraphicsItem* item) {
+    item->setFlag(QGraphicsItem::ItemClipsChildrenToShape, false);
+    item->setFlag(QGraphicsItem::ItemClipsToShape, false);
+    for (QGraphicsItem* child : item->childItems()) {
+        unclip(child);
+    }
+}
 
 // A saved or printed chart is drawn on a canvas at least this large, whatever the window's size.
 constexpr QSize least_picture_size(960, 600);
@@ -395,16 +405,24 @@ std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page, Canvas canvas)
     picture->show();  // laid out, never on the screen
     // The charts are laid out when their series and axes are in, as a posted request.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Qt's PDF output cuts a legend clipped to its own shape down to its first label; the legend is
+    // laid out to fit, so it needs no clipping.
+    for (const QChartView* view : picture->findChildren<QChartView*>()) {
+        unclip(view->chart()->legend());
+    }
     return picture;
 }
 
 void GraphDataView::show_squad() {
     squad_->set_members(charts_.squad);
     if (lb_caution != nullptr) {
-        lb_caution->setText(caution_summary(charts_.cautions));
+        // Before 更新 there is nothing to sum up: "なし" would claim a computation.
+        lb_caution->setText(cleared_ ? QString() : caution_summary(charts_.cautions));
         // As tall as its lines up to a few, with room for a scroll bar below long lines.
         const int lines = static_cast<int>(lb_caution->text().count(u'\n')) + 1;
-        const int line_height = lb_caution->sizeHint().height() / lines;
+        // An empty label keeps the height of a line, so the table does not jump at 更新.
+        const int line_height =
+            std::max(lb_caution->fontMetrics().height(), lb_caution->sizeHint().height() / lines);
         sc_caution->setFixedHeight(line_height * std::min(lines, shown_caution_lines) +
                                    sc_caution->horizontalScrollBar()->sizeHint().height());
     }

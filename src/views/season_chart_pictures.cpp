@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
 #include <QFontMetrics>
@@ -64,18 +65,40 @@ int tick_step(int span) {
     }
 }
 
-// A value axis for counts: whole numbers from low to high and a step beyond.
-QValueAxis* count_axis(int low, int high, const QString& title) {
+// A value axis for counts: whole numbers from 0 to high and a step beyond, so no bar ends at the
+// frame.
+QValueAxis* count_axis(int high, const QString& title) {
     auto* axis = new QValueAxis;
-    const int step = tick_step(high - low + (low < 0 ? 2 : 1));
-    // A step of room beyond the longest bar, so no bar ends at the frame.
-    axis->setRange(low < 0 ? std::floor(double(low - 1) / step) * step : low,
-                   std::ceil(double(high + 1) / step) * step);
+    const int step = tick_step(high + 1);
+    axis->setRange(0, std::ceil(double(high + 1) / step) * step);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
     axis->setLabelFormat(QStringLiteral(u"%d"));
     axis->setTitleText(title);
+    return axis;
+}
+
+// The goals axis of the results trend: goals for above zero, goals against below it, both
+// labelled as the counts they are.
+QCategoryAxis* goals_axis(int most_against, int most_for) {
+    auto* axis = new QCategoryAxis;
+    const int step = tick_step(most_for + most_against + 2);
+    const int low = -static_cast<int>(std::ceil(double(most_against + 1) / step)) * step;
+    const int high = static_cast<int>(std::ceil(double(most_for + 1) / step)) * step;
+    axis->setRange(low, high);
+    axis->setStartValue(low);
+    for (int value = low; value <= high; value += step) {
+        // A category's label must be its own, so a count below zero is led by one blank more;
+        // right-aligned against the axis, the blanks do not show. They also keep a one-digit axis
+        // as wide as the "..." that QtCharts measures its title's room against, which would cut
+        // the title otherwise. Labels are rich text: only a no-break space is not collapsed.
+        const QString lead =
+            value < 0 ? QStringLiteral(u"\u00a0\u00a0\u00a0") : QStringLiteral(u"\u00a0\u00a0");
+        axis->append(lead + QString::number(std::abs(value)), value);
+    }
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setTitleText(QStringLiteral(u"得点（上）／失点（下）"));
     return axis;
 }
 
@@ -94,6 +117,8 @@ QBarCategoryAxis* category_axis(const QStringList& labels) {
     axis->setLabelsFont(font);
     // A chart is made long enough for its bars, so names are shown whole.
     axis->setTruncateLabels(false);
+    // The counts' axis draws the one set of grid lines.
+    axis->setGridLineVisible(false);
     return axis;
 }
 
@@ -148,11 +173,11 @@ void results_chart(QChart* chart, const ResultsTrend& trend, const std::vector<G
     QBarCategoryAxis* dates = category_axis(trend_labels(trend, games));
     dates->setLabelsAngle(trend.bars.size() > 12 ? -90 : 0);
     chart->addAxis(dates, Qt::AlignBottom);
-    QValueAxis* goals =
-        count_axis(-std::max(most_against, 1), std::max(most_for, 1), QStringLiteral(u"得点／失点"));
+    QCategoryAxis* goals = goals_axis(std::max(most_against, 1), std::max(most_for, 1));
     chart->addAxis(goals, Qt::AlignLeft);
-    QValueAxis* total = count_axis(0, std::max(trend.bars.empty() ? 0 : trend.bars.back().points_after, 3),
-                                   QStringLiteral(u"勝点"));
+    // Untitled: the legend names the line, and QtCharts cuts a title beside one-digit labels.
+    QValueAxis* total = count_axis(std::max(trend.bars.empty() ? 0 : trend.bars.back().points_after, 3), {});
+    total->setGridLineVisible(false);
     chart->addAxis(total, Qt::AlignRight);
     series->attachAxis(dates);
     series->attachAxis(goals);
@@ -192,7 +217,7 @@ void scorers_chart(QChart* chart, const std::vector<SquadLine>& squad) {
     chart->addSeries(series);
     QBarCategoryAxis* members = category_axis(names);
     chart->addAxis(members, Qt::AlignLeft);
-    QValueAxis* counts = count_axis(0, most, {});
+    QValueAxis* counts = count_axis(most, {});
     chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(members);
     series->attachAxis(counts);
@@ -243,8 +268,8 @@ void time_bands_chart(QChart* chart, const TimeBands& bands) {
     chart->addSeries(series);
     QBarCategoryAxis* minutes = category_axis(bands.labels);
     chart->addAxis(minutes, Qt::AlignBottom);
-    QValueAxis* counts = count_axis(0, std::max({largest(bands.goals_for), largest(bands.conceded), 1}),
-                                    QStringLiteral(u"点"));
+    QValueAxis* counts =
+        count_axis(std::max({largest(bands.goals_for), largest(bands.conceded), 1}), QStringLiteral(u"点"));
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(minutes);
     series->attachAxis(counts);
@@ -271,7 +296,7 @@ void goal_shape_chart(QChart* chart, const QString& title, const LabelledCounts&
     QMargins margins = chart->margins();
     margins.setLeft(margins.left() + QFontMetrics(words->labelsFont()).horizontalAdvance(u'中'));
     chart->setMargins(margins);
-    QValueAxis* counts = count_axis(0, std::max(largest(counted.counts), 1), {});
+    QValueAxis* counts = count_axis(std::max(largest(counted.counts), 1), {});
     chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(words);
     series->attachAxis(counts);

@@ -109,10 +109,13 @@ TEST_F(BackupWindow, ADeletedGameComesBackThroughRestoreAndTheRestoreCanBeUndone
 
     answerer.clear();
     const QString taken = restore_newest();
-    ASSERT_EQ(answerer.seen().size(), 1U);
+    ASSERT_EQ(answerer.seen().size(), 2U);
     EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"復元の確認"));
     EXPECT_EQ(answerer.seen()[0].text,
               QStringLiteral(u"「") + taken + QStringLiteral(u"」　の状態に戻しますか？"));
+    // A short confirmation of what came back.
+    EXPECT_EQ(answerer.seen()[1].text,
+              QStringLiteral(u"「") + taken + QStringLiteral(u"」　の状態に戻しました。（テストFC、2試合）"));
     EXPECT_EQ(find_window(QStringLiteral(u"fm_backup")), nullptr);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(read_bytes(team_file), both_games);
@@ -123,6 +126,13 @@ TEST_F(BackupWindow, ADeletedGameComesBackThroughRestoreAndTheRestoreCanBeUndone
     restore_newest();
     EXPECT_EQ(read_bytes(team_file), one_game);
     EXPECT_EQ(listed_games(), 1);
+}
+
+TEST_F(BackupWindow, WithoutBackupsThereIsNothingToRestore) {
+    QWidget* restore = open(u"menu_restore", u"fm_backup");
+    ASSERT_NE(restore, nullptr);
+    EXPECT_EQ(find_child<QTreeWidget>(restore, u"lst_backup")->topLevelItemCount(), 0);
+    EXPECT_FALSE(find_child<QPushButton>(restore, u"cm_restore")->isEnabled());
 }
 
 TEST_F(BackupWindow, NoMeansNoRestore) {

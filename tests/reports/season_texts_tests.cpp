@@ -80,9 +80,14 @@ TEST(SeasonTexts, TrendBarsAreLabelledByDayMonthOrSeason) {
     const std::vector<GameBar> games =
         games_on({u"2023/04/01", u"2023/04/01", u"2024/04/01", u"2024/04/08", u"2024/05/06"});
     const ResultsTrend by_game = results_trend(games, 10);
+    // Two years: each day carries its year.
     EXPECT_EQ(trend_labels(by_game, games),
-              (QStringList{QStringLiteral(u"04/01"), QStringLiteral(u"04/01(2)"), QStringLiteral(u"04/01(3)"),
-                           QStringLiteral(u"04/08"), QStringLiteral(u"05/06")}));
+              (QStringList{QStringLiteral(u"2023/04/01"), QStringLiteral(u"2023/04/01(2)"),
+                           QStringLiteral(u"2024/04/01"), QStringLiteral(u"2024/04/08"),
+                           QStringLiteral(u"2024/05/06")}));
+    const std::vector<GameBar> one_year = games_on({u"2024/04/01", u"2024/04/01", u"2024/05/06"});
+    EXPECT_EQ(trend_labels(results_trend(one_year, 10), one_year),
+              (QStringList{QStringLiteral(u"04/01"), QStringLiteral(u"04/01(2)"), QStringLiteral(u"05/06")}));
     EXPECT_EQ(trend_bar_tooltip(by_game, by_game.bars[1], games),
               QStringLiteral(u"2023/04/01 10:00\n青葉FC\n0-1　敗"));
 

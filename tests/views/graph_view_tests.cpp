@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -119,12 +120,25 @@ TEST_F(GraphView, TheChartViewIsTheFifthViewAfterThePersonalButton) {
 TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     EXPECT_EQ(bars(0), 0);
     EXPECT_EQ(squad_rows(), 0);
+    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QString());  // nothing computed, nothing summed up
     EXPECT_FALSE(view()->computed());
     update();
     EXPECT_TRUE(view()->computed());
     EXPECT_EQ(categories(0),
               (QStringList{QStringLiteral(u"04/01"), QStringLiteral(u"05/01"), QStringLiteral(u"06/01")}));
     EXPECT_EQ(bars(0), 3);
+    // Goals against stand below zero, labelled as counts; one set of grid lines.
+    auto* goals = qobject_cast<QCategoryAxis*>(chart(0)->axes(Qt::Vertical, chart(0)->series()[0]).value(0));
+    ASSERT_NE(goals, nullptr);
+    EXPECT_LT(goals->min(), 0);
+    for (const QString& label : goals->categoriesLabels()) {
+        EXPECT_FALSE(label.contains(u'-')) << label.toStdString();
+    }
+    qsizetype with_grid = 0;
+    for (QAbstractAxis* axis : chart(0)->axes()) {
+        with_grid += axis->isGridLineVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(with_grid, 1);
     EXPECT_EQ(categories(1),
               (QStringList{QStringLiteral(u"S9"), QStringLiteral(u"S11"), QStringLiteral(u"S10")}));
     EXPECT_EQ(bars(2), 14);
@@ -153,7 +167,7 @@ TEST_F(GraphView, UpdateFillsEveryChartAndTheSquad) {
     window->refresh_game_lists();
     EXPECT_EQ(bars(0), 0);
     EXPECT_EQ(squad_rows(), 0);
-    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
+    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QString());
     EXPECT_FALSE(view()->computed());
 }
 
@@ -225,7 +239,7 @@ TEST_F(GraphView, ChartsOfGamesChangedMeanwhileAreEmptyWhenShownAgain) {
     find<QAction>(u"tb_main_graph")->trigger();
     EXPECT_EQ(bars(0), 0);
     EXPECT_EQ(squad_rows(), 0);
-    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QStringLiteral(u"警告の累積：なし"));
+    EXPECT_EQ(find<QLabel>(u"lb_caution")->text(), QString());
     find<QAction>(u"menu_print")->trigger();
     EXPECT_EQ(answerer_.last_text(), QStringLiteral(u"印刷するデータがありません。"));
 }

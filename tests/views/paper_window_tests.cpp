@@ -11,11 +11,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -210,6 +212,36 @@ TEST_F(PaperWindow, TheChartsPrintTheChartPageShown) {
         pdf.text,
         {QStringLiteral(u"テストFC"), QStringLiteral(u"グラフ"), QStringLiteral(u"期間"),
          QStringLiteral(u"2006/04/01"), QStringLiteral(u"2006/05/01"), QStringLiteral(u"得点・アシスト")}));
+}
+
+// The legend is drawn whole on paper: the two games are draws, so the colour of 敗 is only in the
+// legend's square.
+TEST_F(PaperWindow, TheChartsLegendIsWholeInThePdf) {
+    find<QAction>(u"tb_main_graph")->trigger();
+    find<QPushButton>(u"cm_graph")->click();
+    SaveDialogAnswerer dialog(path(QStringLiteral(u"charts.pdf")));
+    find<QAction>(u"menu_pdf")->trigger();
+    QProcess drawing;
+    drawing.start(
+        QStringLiteral(u"pdftoppm"),
+        {QStringLiteral(u"-png"), QStringLiteral(u"-singlefile"), QStringLiteral(u"-r"),
+         QStringLiteral(u"100"), path(QStringLiteral(u"charts.pdf")), path(QStringLiteral(u"page"))});
+    ASSERT_TRUE(drawing.waitForFinished(30000));
+    const QImage page(path(QStringLiteral(u"page.png")));
+    ASSERT_FALSE(page.isNull());
+    const QColor loss(0xc0, 0x39, 0x2b);
+    int loss_pixels = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor pixel = page.pixelColor(x, y);
+            loss_pixels += std::abs(pixel.red() - loss.red()) + std::abs(pixel.green() - loss.green()) +
+                                       std::abs(pixel.blue() - loss.blue()) <
+                                   12
+                               ? 1
+                               : 0;
+        }
+    }
+    EXPECT_GT(loss_pixels, 4);
 }
 
 TEST_F(PaperWindow, ExportWritesTheCopyTextAsCsvOrTsv) {
