@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
 #include <QLegendMarker>
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 
 namespace kl {
 namespace {
@@ -53,39 +55,70 @@ void set_up_chart(QChart* chart, const QString& title) {
     chart->legend()->setAlignment(Qt::AlignBottom);
 }
 
-// The step between axis ticks: the smallest of 1, 2, 5, 10, 20, 50, … that keeps at most five steps,
-// few enough for a chart at the window's smallest.
-int tick_step(int span) {
-    for (long long magnitude = 1;; magnitude *= 10) {
-        for (const long long factor : {1, 2, 5}) {
-            if (span / (magnitude * factor) <= 5) {
-                return static_cast<int>(magnitude * factor);
+// How many ticks a count up to most needs with this step: a step of room beyond it, so that no bar
+// ends at the frame.
+int ticks_needed(int most, int step) {
+    return (most + step) / step;
+}
+
+// The step between ticks: the smallest of 1, 2, 5, 10, 20, 50, … with which an axis takes at most
+// most_steps steps (steps_with: how many a step gives).
+int tick_step(const std::function<int(int)>& steps_with, int most_steps) {
+    for (int magnitude = 1;; magnitude *= 10) {
+        for (const int factor : {1, 2, 5}) {
+            if (steps_with(magnitude * factor) <= most_steps) {
+                return magnitude * factor;
             }
         }
     }
 }
 
-// A value axis for counts: whole numbers from 0 to high and a step beyond, so no bar ends at the
-// frame.
-QValueAxis* count_axis(int high, const QString& title) {
+// The steps a vertical axis this tall shows readably: QtCharts cuts a label to "..." when its share
+// of the axis is shorter than the label, so each step gets a label's height and as much again.
+int steps_for_height(double height, const QFont& font) {
+    return std::clamp(static_cast<int>(height / (2 * QFontMetricsF(font).height())), 2, 5);
+}
+
+// Sets an axis's steps to as many as its plot's height has room for, now and whenever the chart
+// is laid out anew.
+void follow_plot_height(QChart* chart, QAbstractAxis* axis, const std::function<void(int)>& set_steps) {
+    set_steps(5);
+    QObject::connect(chart, &QChart::plotAreaChanged, axis, [axis, set_steps](const QRectF& plot) {
+        set_steps(steps_for_height(plot.height(), axis->labelsFont()));
+    });
+}
+
+void set_count_steps(QValueAxis* axis, int most, int most_steps) {
+    const int step = tick_step([most](int step) { return ticks_needed(most, step); }, most_steps);
+    axis->setRange(0, ticks_needed(most, step) * step);
+    axis->setTickInterval(step);
+}
+
+// A value axis for counts: whole numbers from 0 to a step beyond most.
+QValueAxis* count_axis(int most, const QString& title) {
     auto* axis = new QValueAxis;
-    const int step = tick_step(high + 1);
-    axis->setRange(0, std::ceil(double(high + 1) / step) * step);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(step);
     axis->setLabelFormat(QStringLiteral(u"%d"));
     axis->setTitleText(title);
+    set_count_steps(axis, most, 5);
     return axis;
 }
 
 // The goals axis of the results trend: goals for above zero, goals against below it, both
 // labelled as the counts they are.
-QCategoryAxis* goals_axis(int most_against, int most_for) {
-    auto* axis = new QCategoryAxis;
-    const int step = tick_step(most_for + most_against + 2);
-    const int low = -static_cast<int>(std::ceil(double(most_against + 1) / step)) * step;
-    const int high = static_cast<int>(std::ceil(double(most_for + 1) / step)) * step;
+void set_goal_steps(QCategoryAxis* axis, int most_against, int most_for, int most_steps) {
+    const int step =
+        tick_step([=](int step) { return ticks_needed(most_against, step) + ticks_needed(most_for, step); },
+                  most_steps);
+    const int low = -ticks_needed(most_against, step) * step;
+    const int high = ticks_needed(most_for, step) * step;
+    if (axis->count() == (high - low) / step + 1 && axis->min() == low && axis->max() == high) {
+        return;
+    }
+    for (const QString& label : axis->categoriesLabels()) {
+        axis->remove(label);
+    }
     axis->setRange(low, high);
     axis->setStartValue(low);
     for (int value = low; value <= high; value += step) {
@@ -97,8 +130,12 @@ QCategoryAxis* goals_axis(int most_against, int most_for) {
             value < 0 ? QStringLiteral(u"\u00a0\u00a0\u00a0") : QStringLiteral(u"\u00a0\u00a0");
         axis->append(lead + QString::number(std::abs(value)), value);
     }
+}
+
+QCategoryAxis* goals_axis() {
+    auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setTitleText(QStringLiteral(u"得点（上）／失点（下）"));
+    axis->setTitleText(QStringLiteral(u"得点／失点"));
     return axis;
 }
 
@@ -173,10 +210,17 @@ void results_chart(QChart* chart, const ResultsTrend& trend, const std::vector<G
     QBarCategoryAxis* dates = category_axis(trend_labels(trend, games));
     dates->setLabelsAngle(trend.bars.size() > 12 ? -90 : 0);
     chart->addAxis(dates, Qt::AlignBottom);
-    QCategoryAxis* goals = goals_axis(std::max(most_against, 1), std::max(most_for, 1));
+    QCategoryAxis* goals = goals_axis();
+    follow_plot_height(chart, goals, [goals, most_against, most_for](int most_steps) {
+        set_goal_steps(goals, std::max(most_against, 1), std::max(most_for, 1), most_steps);
+    });
     chart->addAxis(goals, Qt::AlignLeft);
     // Untitled: the legend names the line, and QtCharts cuts a title beside one-digit labels.
-    QValueAxis* total = count_axis(std::max(trend.bars.empty() ? 0 : trend.bars.back().points_after, 3), {});
+    const int most_points = std::max(trend.bars.empty() ? 0 : trend.bars.back().points_after, 3);
+    QValueAxis* total = count_axis(most_points, {});
+    follow_plot_height(chart, total, [total, most_points](int most_steps) {
+        set_count_steps(total, most_points, most_steps);
+    });
     total->setGridLineVisible(false);
     chart->addAxis(total, Qt::AlignRight);
     series->attachAxis(dates);
@@ -268,8 +312,10 @@ void time_bands_chart(QChart* chart, const TimeBands& bands) {
     chart->addSeries(series);
     QBarCategoryAxis* minutes = category_axis(bands.labels);
     chart->addAxis(minutes, Qt::AlignBottom);
-    QValueAxis* counts =
-        count_axis(std::max({largest(bands.goals_for), largest(bands.conceded), 1}), QStringLiteral(u"点"));
+    const int most = std::max({largest(bands.goals_for), largest(bands.conceded), 1});
+    QValueAxis* counts = count_axis(most, QStringLiteral(u"点"));
+    follow_plot_height(chart, counts,
+                       [counts, most](int most_steps) { set_count_steps(counts, most, most_steps); });
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(minutes);
     series->attachAxis(counts);
