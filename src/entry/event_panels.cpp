@@ -89,6 +89,39 @@ PanelNames panel_names(DetailPanel panel) {
 
 }  // namespace
 
+void show_event_lines(QTreeWidget* list, const EventPageState& page, const QString& missing_tip,
+                      bool whole_line_tips) {
+    const int count = static_cast<int>(page.lines.size());
+    while (list->topLevelItemCount() > count) {
+        delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+    }
+    const int kept = list->topLevelItemCount();
+    const QColor normal = list->palette().color(QPalette::Active, QPalette::Text);
+    for (int i = 0; i < count; ++i) {
+        const md::EventListLine& line = page.lines[static_cast<size_t>(i)];
+        const bool missing = page.details_missing[static_cast<size_t>(i)];
+        QTreeWidgetItem* item = i < kept ? list->topLevelItem(i) : new QTreeWidgetItem(list);
+        if (i < kept && item->text(2) == line.content && item->text(0) == line.time &&
+            (item->background(0) != QBrush()) == missing) {
+            continue;
+        }
+        item->setText(0, line.time);
+        item->setText(1, line.kind);
+        item->setText(2, line.content);
+        item->setForeground(2, line_colour(line.colour, normal));
+        const QString whole = whole_line_tips ? line.time + QStringLiteral(u"　") + line.kind +
+                                                    QStringLiteral(u"　") + line.content
+                                              : QString();
+        for (int column = 0; column < 3; ++column) {
+            item->setBackground(column, missing ? QBrush(details_missing_colour) : QBrush());
+            item->setToolTip(column, missing ? missing_tip : whole);
+        }
+    }
+    if (count > kept) {
+        list->scrollToBottom();
+    }
+}
+
 EventPageView::EventPageView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral(u"fr_input_2"));
     auto* right = new QVBoxLayout;
@@ -773,42 +806,9 @@ void EventPageView::sync_events() {
     }
 }
 
-// The lines as the page holds them: those taken back go, changed ones are written anew, new ones
-// are added below; a line whose details are missing is marked.
 void EventPageView::show_event_lines() {
-    const EventPageState& page = state_->state();
-    const int count = static_cast<int>(page.lines.size());
-    while (lstv_event->topLevelItemCount() > count) {
-        delete lstv_event->takeTopLevelItem(lstv_event->topLevelItemCount() - 1);
-    }
-    const int kept = lstv_event->topLevelItemCount();
-    const QColor normal = lstv_event->palette().color(QPalette::Active, QPalette::Text);
-    for (int i = 0; i < count; ++i) {
-        const md::EventListLine& line = page.lines[static_cast<size_t>(i)];
-        QTreeWidgetItem* item = i < kept ? lstv_event->topLevelItem(i) : new QTreeWidgetItem;
-        const bool missing = page.details_missing[static_cast<size_t>(i)];
-        if (i < kept && item->text(2) == line.content && item->text(0) == line.time &&
-            (item->background(0) != QBrush()) == missing) {
-            continue;
-        }
-        item->setText(0, line.time);
-        item->setText(1, line.kind);
-        item->setText(2, line.content);
-        item->setForeground(2, line_colour(line.colour, normal));
-        const QString whole =
-            line.time + QStringLiteral(u"　") + line.kind + QStringLiteral(u"　") + line.content;
-        for (int column = 0; column < 3; ++column) {
-            item->setBackground(column, missing ? QBrush(details_missing_colour) : QBrush());
-            item->setToolTip(
-                column, missing ? QStringLiteral(u"詳細が未入力です。行を選んで入力して下さい。") : whole);
-        }
-        if (i >= kept) {
-            lstv_event->addTopLevelItem(item);
-        }
-    }
-    if (count > kept) {
-        lstv_event->scrollToBottom();
-    }
+    kl::show_event_lines(lstv_event, state_->state(),
+                         QStringLiteral(u"詳細が未入力です。行を選んで入力して下さい。"), true);
 }
 
 // Page 3 left by 戻る: empty lists, time and scores at zero, 交代 chosen, no shoot-out.

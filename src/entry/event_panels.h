@@ -22,6 +22,12 @@ class QTreeWidget;
 namespace kl {
 
 // One detail panel: three groups of options (body part, area, action) and OK.
+// Shows the page's event lines in list (時間, イベント, 内容): lines taken back go, changed ones are
+// written anew and new ones added below, so a long game stays quick. A line whose details are
+// missing is marked and says missing_tip; with whole_line_tips the others show their whole line.
+void show_event_lines(QTreeWidget* list, const EventPageState& page, const QString& missing_tip,
+                      bool whole_line_tips);
+
 struct DetailPanelControls {
     QGroupBox* frame = nullptr;
     std::array<QButtonGroup*, 3> groups{};

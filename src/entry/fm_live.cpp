@@ -1,5 +1,6 @@
 #include "fm_live.h"
 
+#include "event_panels.h"
 #include "widgets/child_window.h"
 #include "widgets/message_box.h"
 #include "widgets/naming.h"
@@ -31,24 +32,9 @@ constexpr int tick_ms = 200;
 constexpr std::array<int, 3> detail_option_counts = {4, 5, 8};  // body parts, areas, actions
 
 const QColor caution_colour(0xC0, 0xC0, 0x00);
-const QColor details_missing_colour(0xFF, 0xE0, 0xA0);
 const QColor at_risk_colour(0xFF, 0xC8, 0x6E);
 const QColor out_of_reach_colour(0xD8, 0xD8, 0xD8);
 const QColor typed_minute_colour(0xFF, 0xF4, 0xB0);
-
-QColor line_colour(md::LineColour colour, const QColor& normal) {
-    switch (colour) {
-        case md::LineColour::yellow:
-            return QColor(0xC0, 0xC0, 0x00);
-        case md::LineColour::red:
-            return QColor(0xC0, 0x00, 0x00);
-        case md::LineColour::grey:
-            return QColor(0x80, 0x80, 0x80);
-        case md::LineColour::normal:
-            break;
-    }
-    return normal;
-}
 
 QTreeWidget* list(QWidget* parent, const QString& name, const QStringList& headers) {
     auto* view = named(new QTreeWidget(parent), name);
@@ -597,36 +583,7 @@ void fm_live::show_events() {
         return;
     }
     shown_revision_ = page.lines_revision;
-    const int count = static_cast<int>(page.lines.size());
-    while (lstv_live_event->topLevelItemCount() > count) {
-        delete lstv_live_event->takeTopLevelItem(lstv_live_event->topLevelItemCount() - 1);
-    }
-    const int kept = lstv_live_event->topLevelItemCount();
-    const QColor normal = lstv_live_event->palette().color(QPalette::Active, QPalette::Text);
-    // Only new lines and changed ones (details given) are written: a long game stays quick.
-    for (int i = 0; i < count; ++i) {
-        const md::EventListLine& line = page.lines[static_cast<size_t>(i)];
-        const bool missing = page.details_missing[static_cast<size_t>(i)];
-        QTreeWidgetItem* item = i < kept ? lstv_live_event->topLevelItem(i) : nullptr;
-        if (item != nullptr && item->text(2) == line.content && item->text(0) == line.time &&
-            (item->background(0) != QBrush()) == missing) {
-            continue;
-        }
-        if (item == nullptr) {
-            item = new QTreeWidgetItem(lstv_live_event);
-        }
-        item->setText(0, line.time);
-        item->setText(1, line.kind);
-        item->setText(2, line.content);
-        item->setForeground(2, line_colour(line.colour, normal));
-        for (int column = 0; column < 3; ++column) {
-            item->setBackground(column, missing ? QBrush(details_missing_colour) : QBrush());
-            item->setToolTip(column, missing ? QStringLiteral(u"詳細が未入力です。") : QString());
-        }
-    }
-    if (count > kept) {
-        lstv_live_event->scrollToBottom();
-    }
+    show_event_lines(lstv_live_event, page, QStringLiteral(u"詳細が未入力です。"), false);
 }
 
 void fm_live::show_details() {

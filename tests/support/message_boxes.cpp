@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace kl::test {
 
@@ -62,6 +63,17 @@ void close_windows_opened_from(const QWidget* main) {
         }
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FileChooserAnswerer::FileChooserAnswerer(const QString& path) {
+    connect(&timer_, &QTimer::timeout, this, [this, path] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    timer_.start(5);
 }
 
 }  // namespace kl::test

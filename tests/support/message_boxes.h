@@ -71,4 +71,14 @@ T* find_child(const QObject* parent, const char16_t* name) {
     return find_child<T>(parent, QString::fromUtf16(name));
 }
 
+// While alive, answers the next file chooser with path, remembering the file name it offered.
+class FileChooserAnswerer : public QObject {
+  public:
+    explicit FileChooserAnswerer(const QString& path);
+    QString offered;
+
+  private:
+    QTimer timer_;
+};
+
 }  // namespace kl::test

@@ -30,26 +30,6 @@ namespace {
 
 using test::GameBuilder;
 
-// Answers the next save dialog: remembers the file it offered, then saves as file.
-class SaveDialogAnswerer : public QObject {
-  public:
-    explicit SaveDialogAnswerer(const QString& file) : file_(file) {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-                dialog->selectFile(file_);
-                static_cast<QDialog*>(dialog)->accept();
-            }
-        });
-        timer_.start(5);
-    }
-    QString offered;
-
-  private:
-    QString file_;
-    QTimer timer_;
-};
-
 // Receives what the program asks the desktop to open.
 class DesktopViewer : public QObject {
     Q_OBJECT
@@ -123,7 +103,7 @@ TEST_F(PaperWindow, PrintShowsThePreviewOfTheVisibleView) {
 // The print dialog offers the document's name for printing to a file: the name PDFに保存 offers.
 TEST_F(PaperWindow, PrintingToAFileOffersTheNamePdfOffers) {
     const auto expect_same_names = [this](const char* view) {
-        SaveDialogAnswerer dialog(path(QString::fromLatin1(view) + QStringLiteral(u".pdf")));
+        test::FileChooserAnswerer dialog(path(QString::fromLatin1(view) + QStringLiteral(u".pdf")));
         find<QAction>(u"menu_pdf")->trigger();
         find<QAction>(u"menu_print")->trigger();
         ASSERT_NE(open_preview(), nullptr) << view;
@@ -186,7 +166,7 @@ TEST_F(PaperWindow, AViewWithNothingToPrintSaysSo) {
 
 TEST_F(PaperWindow, PdfWritesTheVisibleViewUnderTheNameItOffers) {
     choose_game(1);
-    SaveDialogAnswerer dialog(path(QStringLiteral(u"sheet.pdf")));
+    test::FileChooserAnswerer dialog(path(QStringLiteral(u"sheet.pdf")));
     find<QAction>(u"menu_pdf")->trigger();
     EXPECT_EQ(dialog.offered, QStringLiteral(u"テストFC_試合データ詳細_2006-05-01.pdf"));
     const test::PdfReading pdf = test::read_pdf(path(QStringLiteral(u"sheet.pdf")));
@@ -201,7 +181,7 @@ TEST_F(PaperWindow, TheChartsPrintTheChartPageShown) {
     find<QAction>(u"tb_main_graph")->trigger();
     find<QPushButton>(u"cm_graph")->click();
     find<QTabWidget>(u"ts_graph")->setCurrentIndex(1);
-    SaveDialogAnswerer dialog(path(QStringLiteral(u"charts.pdf")));
+    test::FileChooserAnswerer dialog(path(QStringLiteral(u"charts.pdf")));
     find<QAction>(u"menu_pdf")->trigger();
     EXPECT_EQ(dialog.offered, QStringLiteral(u"テストFC_グラフ_") +
                                   QDate::currentDate().toString(QStringLiteral(u"yyyy-MM-dd")) +
@@ -219,7 +199,7 @@ TEST_F(PaperWindow, TheChartsPrintTheChartPageShown) {
 TEST_F(PaperWindow, TheChartsLegendIsWholeInThePdf) {
     find<QAction>(u"tb_main_graph")->trigger();
     find<QPushButton>(u"cm_graph")->click();
-    SaveDialogAnswerer dialog(path(QStringLiteral(u"charts.pdf")));
+    test::FileChooserAnswerer dialog(path(QStringLiteral(u"charts.pdf")));
     find<QAction>(u"menu_pdf")->trigger();
     QProcess drawing;
     drawing.start(
@@ -246,7 +226,7 @@ TEST_F(PaperWindow, TheChartsLegendIsWholeInThePdf) {
 
 TEST_F(PaperWindow, ExportWritesTheCopyTextAsCsvOrTsv) {
     {
-        SaveDialogAnswerer dialog(path(QStringLiteral(u"list.csv")));
+        test::FileChooserAnswerer dialog(path(QStringLiteral(u"list.csv")));
         find<QAction>(u"menu_export")->trigger();
         EXPECT_TRUE(dialog.offered.startsWith(QStringLiteral(u"テストFC_試合データ一覧_")));
         EXPECT_TRUE(dialog.offered.endsWith(QStringLiteral(u".csv")));
@@ -258,7 +238,7 @@ TEST_F(PaperWindow, ExportWritesTheCopyTextAsCsvOrTsv) {
                                  u"2006/05/01 10:00,赤坂SC,0-0,リーグ戦,市民グラウンド\r\n")
                       .toUtf8());
     {
-        SaveDialogAnswerer dialog(path(QStringLiteral(u"list.tsv")));
+        test::FileChooserAnswerer dialog(path(QStringLiteral(u"list.tsv")));
         find<QAction>(u"menu_export")->trigger();
     }
     EXPECT_EQ(test::read_bytes(path(QStringLiteral(u"list.tsv"))),
@@ -272,7 +252,7 @@ TEST_F(PaperWindow, AFileThatCannotBeWrittenIsReported) {
         GTEST_SKIP() << locked.why_not().toStdString();
     }
     test::MessageBoxAnswerer answerer;
-    SaveDialogAnswerer dialog(path(QStringLiteral(u"locked/list.csv")));
+    test::FileChooserAnswerer dialog(path(QStringLiteral(u"locked/list.csv")));
     find<QAction>(u"menu_export")->trigger();
     ASSERT_EQ(answerer.seen().size(), 1u);
     EXPECT_EQ(answerer.seen()[0].title, QStringLiteral(u"保存エラー"));

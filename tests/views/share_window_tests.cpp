@@ -17,25 +17,6 @@ namespace {
 
 using test::GameBuilder;
 
-// Answers the next file chooser with path, remembering the name it offered.
-class FileChooserAnswerer : public QObject {
-  public:
-    explicit FileChooserAnswerer(const QString& path) {
-        connect(&timer_, &QTimer::timeout, this, [this, path] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-                dialog->selectFile(path);
-                static_cast<QDialog*>(dialog)->accept();
-            }
-        });
-        timer_.start(5);
-    }
-    QString offered;
-
-  private:
-    QTimer timer_;
-};
-
 // A main window on two games of テストFC whose shared outputs show no names.
 class ShareWindow : public test::MainWindowOnTeam {
   protected:
@@ -79,7 +60,7 @@ TEST_F(ShareWindow, ThePictureIsOfTheGameTheDetailViewShows) {
     find<QAction>(u"menu_copy_image")->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(1080, 1350));
 
-    FileChooserAnswerer chooser(path(QStringLiteral(u"result.png")));
+    test::FileChooserAnswerer chooser(path(QStringLiteral(u"result.png")));
     find<QAction>(u"menu_share_image")->trigger();
     EXPECT_EQ(chooser.offered, QStringLiteral(u"テストFC_赤坂SC_2006-05-01.png"));
     EXPECT_EQ(QImage(path(QStringLiteral(u"result.png"))).size(), QSize(1080, 1350));
@@ -96,7 +77,7 @@ TEST_F(ShareWindow, TheCardIsOfThePersonalViewsMember) {
     auto* member = find<QComboBox>(u"cb_player");
     member->setCurrentIndex(member->findText(QStringLiteral(u"S10")));
     find<QPushButton>(u"cm_renew")->click();
-    FileChooserAnswerer chooser(path(QStringLiteral(u"card.png")));
+    test::FileChooserAnswerer chooser(path(QStringLiteral(u"card.png")));
     find<QAction>(u"menu_share_card")->trigger();
     EXPECT_EQ(chooser.offered, QStringLiteral(u"テストFC_選手10_") +
                                    QDate::currentDate().toString(QStringLiteral(u"yyyy-MM-dd")) +
@@ -105,7 +86,7 @@ TEST_F(ShareWindow, TheCardIsOfThePersonalViewsMember) {
 }
 
 TEST_F(ShareWindow, TheSiteIsWrittenIntoTheChosenFolder) {
-    FileChooserAnswerer chooser(path(QStringLiteral(u"web")));
+    test::FileChooserAnswerer chooser(path(QStringLiteral(u"web")));
     QDir().mkdir(path(QStringLiteral(u"web")));
     find<QAction>(u"menu_export_site")->trigger();
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral(u"web/index.html"))));
