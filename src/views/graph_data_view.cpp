@@ -403,7 +403,9 @@ std::unique_ptr<QWidget> GraphDataView::picture_of_page(int page, Canvas canvas)
         canvas == Canvas::as_shown && sp_graph != nullptr ? chart_page(page)->size() : QSize();
     picture->resize(shown.expandedTo(least_picture_size).expandedTo(picture->minimumSizeHint()));
     picture->show();  // laid out, never on the screen
-    // The charts are laid out when their series and axes are in, as a posted request.
+    // The charts are laid out when their series and axes are in, as a posted request; an axis
+    // that takes fewer steps for its height asks once more.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     // Qt's PDF output cuts a legend clipped to its own shape down to its first label; the legend is
     // laid out to fit, so it needs no clipping.
