@@ -82,7 +82,10 @@ int steps_for_height(double height, const QFont& font) {
 // Sets an axis's steps to as many as its plot's height has room for, now and whenever the chart
 // is laid out anew.
 void follow_plot_height(QChart* chart, QAbstractAxis* axis, const std::function<void(int)>& set_steps) {
-    set_steps(5);
+    // A first guess from the chart's height, less the title, legend and labels around the plot
+    // (about eight lines), spares most charts a second layout.
+    const double lines = QFontMetricsF(axis->labelsFont()).height();
+    set_steps(steps_for_height(chart->size().height() - 8 * lines, axis->labelsFont()));
     QObject::connect(chart, &QChart::plotAreaChanged, axis, [axis, set_steps](const QRectF& plot) {
         set_steps(steps_for_height(plot.height(), axis->labelsFont()));
     });
