@@ -91,6 +91,7 @@ void follow_plot_height(QChart* chart, QAbstractAxis* axis, const std::function<
     });
 }
 
+// Puts a count axis's ticks at the smallest step that keeps within most_steps.
 void set_count_steps(QValueAxis* axis, int most, int most_steps) {
     const int step = tick_step([most](int step) { return ticks_needed(most, step); }, most_steps);
     axis->setRange(0, ticks_needed(most, step) * step);
@@ -108,8 +109,8 @@ QValueAxis* count_axis(int most, const QString& title) {
     return axis;
 }
 
-// The goals axis of the results trend: goals for above zero, goals against below it, both
-// labelled as the counts they are.
+// Puts the goals axis's ticks at the smallest step that keeps within most_steps, labelling each
+// tick with its count (goals against below zero are counts too).
 void set_goal_steps(QCategoryAxis* axis, int most_against, int most_for, int most_steps) {
     const int step =
         tick_step([=](int step) { return ticks_needed(most_against, step) + ticks_needed(most_for, step); },
@@ -135,6 +136,7 @@ void set_goal_steps(QCategoryAxis* axis, int most_against, int most_for, int mos
     }
 }
 
+// The goals axis of the results trend: goals for above zero, goals against below it.
 QCategoryAxis* goals_axis() {
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
