@@ -1,5 +1,6 @@
 #include "season_chart_svgs.h"
 
+#include "chart_colours.h"
 #include "print_document.h"
 #include "reports/season_site.h"
 #include "reports/season_texts.h"
@@ -17,24 +18,8 @@ namespace {
 constexpr double chart_width = 440;
 constexpr double text_size = 15;
 
-const QColor for_colour(0x2f, 0x6f, 0xb5);
-const QColor against_colour(0xc0, 0x39, 0x2b);
-const QColor assist_colour(0xf0, 0xa0, 0x30);
-const QColor minutes_colour(0x3a, 0x8f, 0x4e);
 const QColor rule_colour(0xc8, 0xd0, 0xca);
 const QColor ink(0x1d, 0x2a, 0x22);
-
-QColor result_colour(GameResult result, bool lighter) {
-    switch (result) {
-        case GameResult::win:
-            return lighter ? QColor(0x9b, 0xd3, 0xae) : QColor(0x2e, 0x8b, 0x57);
-        case GameResult::loss:
-            return lighter ? QColor(0xec, 0xa8, 0xa0) : QColor(0xc0, 0x39, 0x2b);
-        case GameResult::draw:
-            break;
-    }
-    return lighter ? QColor(0xc9, 0xcf, 0xd1) : QColor(0x7f, 0x8c, 0x8d);
-}
 
 QFont chart_font(double pixels = text_size, bool bold = false) {
     QFont font = print_font(10, bold);
@@ -192,7 +177,7 @@ QByteArray results_svg(const std::vector<GameBar>& games) {
 
 QByteArray scorers_svg(const std::vector<SquadLine>& squad) {
     Across across;
-    across.colours = {for_colour, assist_colour};
+    across.colours = {goals_for_colour, assist_colour};
     for (const SquadLine& member : scorers_order(squad)) {
         across.labels.append(member.name);
         across.parts.push_back({static_cast<double>(member.goals), static_cast<double>(member.assists)});
@@ -200,7 +185,7 @@ QByteArray scorers_svg(const std::vector<SquadLine>& squad) {
     }
     return across_chart(
         site_charts()[1].title, across,
-        {{QStringLiteral(u"得点"), for_colour}, {QStringLiteral(u"アシスト"), assist_colour}});
+        {{QStringLiteral(u"得点"), goals_for_colour}, {QStringLiteral(u"アシスト"), assist_colour}});
 }
 
 QByteArray minutes_svg(const std::vector<SquadLine>& squad, double possible) {
@@ -218,8 +203,9 @@ QByteArray minutes_svg(const std::vector<SquadLine>& squad, double possible) {
 QByteArray time_bands_svg(const TimeBands& bands) {
     const double height = 280;
     return svg_of(height, site_charts()[3].title, [&](QPainter& painter) {
-        legend(painter, 8,
-               {{QStringLiteral(u"得点"), for_colour}, {QStringLiteral(u"失点"), against_colour}});
+        legend(
+            painter, 8,
+            {{QStringLiteral(u"得点"), goals_for_colour}, {QStringLiteral(u"失点"), goals_against_colour}});
         int most = 1;
         for (size_t i = 0; i < bands.goals_for.size(); ++i) {
             most = std::max({most, bands.goals_for[i], bands.conceded[i]});
@@ -239,10 +225,10 @@ QByteArray time_bands_svg(const TimeBands& bands) {
             const double centre = plot.left() + slot * (static_cast<double>(i) + 0.5);
             painter.fillRect(QRectF(centre - bar, plot.bottom() - bands.goals_for[k] * unit, bar,
                                     bands.goals_for[k] * unit),
-                             for_colour);
+                             goals_for_colour);
             painter.fillRect(
                 QRectF(centre, plot.bottom() - bands.conceded[k] * unit, bar, bands.conceded[k] * unit),
-                against_colour);
+                goals_against_colour);
             text(painter, {centre - slot / 2, plot.bottom() + 6, slot, 22}, bands.labels[i], Qt::AlignCenter,
                  ink, 12);
         }
@@ -251,7 +237,7 @@ QByteArray time_bands_svg(const TimeBands& bands) {
 
 Across counted_across(const LabelledCounts& counted) {
     Across across;
-    across.colours = {for_colour};
+    across.colours = {goals_for_colour};
     for (qsizetype i = 0; i < counted.labels.size(); ++i) {
         const int count = counted.counts[static_cast<size_t>(i)];
         across.labels.append(counted.labels[i]);

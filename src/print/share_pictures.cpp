@@ -1,5 +1,6 @@
 #include "share_pictures.h"
 
+#include "chart_colours.h"
 #include "pitch_drawing.h"
 #include "print_document.h"
 
@@ -25,19 +26,6 @@ const QColor grass(0x2f, 0x7d, 0x4a);
 const QColor came_on_colour(0xff, 0xe0, 0x8a);
 const QColor caution_colour(0xf2, 0xc2, 0x1b);
 const QColor sending_off_colour(0xd0, 0x30, 0x30);
-const QColor bar_colour(0x3a, 0x8f, 0x4e);
-
-QColor result_colour(GameResult result) {
-    switch (result) {
-        case GameResult::win:
-            return {0x2e, 0x8b, 0x57};
-        case GameResult::loss:
-            return {0xc0, 0x39, 0x2b};
-        case GameResult::draw:
-            break;
-    }
-    return {0x7f, 0x8c, 0x8d};
-}
 
 QFont pixel_font(double pixels, bool bold) {
     QFont font = print_font(10, bold);
@@ -302,7 +290,7 @@ double paint_positions(QPainter& painter, PictureText& text,
         text.draw({margin, row_top, 90, 44}, positions[i].position, 32, ink, true);
         const double bar_room = width - 2 * margin - 90 - 170;
         const double bar = bar_room * positions[i].minutes / std::max(1, longest);
-        painter.fillRect(QRectF(margin + 90, row_top + 8, std::max(4.0, bar), 30), bar_colour);
+        painter.fillRect(QRectF(margin + 90, row_top + 8, std::max(4.0, bar), 30), minutes_colour);
         text.draw({margin + 90 + bar + 12, row_top, 170, 44},
                   QString::number(positions[i].minutes) + QStringLiteral(u"分"), 30, ink);
     }

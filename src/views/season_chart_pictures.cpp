@@ -1,5 +1,6 @@
 #include "season_chart_pictures.h"
 
+#include "print/chart_colours.h"
 #include "reports/season_texts.h"
 #include "store/numbers.h"
 
@@ -26,23 +27,7 @@
 namespace kl {
 namespace {
 
-const QColor for_colour(0x2f, 0x6f, 0xb5);
-const QColor against_colour(0xc0, 0x39, 0x2b);
-const QColor assist_colour(0xf0, 0xa0, 0x30);
-const QColor minutes_colour(0x3a, 0x8f, 0x4e);
 const QColor points_colour(0x1f, 0x3a, 0x5f);
-
-// A result's colour for goals for, and a lighter one for goals against.
-struct ResultColours {
-    GameResult result;
-    QColor up;
-    QColor down;
-};
-const std::array<ResultColours, 3> result_colours = {{
-    {GameResult::win, QColor(0x2e, 0x8b, 0x57), QColor(0x9b, 0xd3, 0xae)},
-    {GameResult::draw, QColor(0x7f, 0x8c, 0x8d), QColor(0xc9, 0xcf, 0xd1)},
-    {GameResult::loss, QColor(0xc0, 0x39, 0x2b), QColor(0xec, 0xa8, 0xa0)},
-}};
 
 void set_up_chart(QChart* chart, const QString& title) {
     chart->setTitle(title);
@@ -178,16 +163,16 @@ void results_chart(QChart* chart, const ResultsTrend& trend, const std::vector<G
     points->setColor(points_colour);
     points->setPointsVisible(true);
     const auto sum = [](const std::array<int, 3>& counts) { return counts[0] + counts[1] + counts[2]; };
-    for (const ResultColours& colours : result_colours) {
-        const auto result = static_cast<size_t>(colours.result);
+    for (const GameResult outcome : {GameResult::win, GameResult::draw, GameResult::loss}) {
+        const auto result = static_cast<size_t>(outcome);
         QList<qreal> ups;
         QList<qreal> downs;
         for (const TrendBar& bar : trend.bars) {
             ups.append(bar.goals_for[result]);
             downs.append(-bar.conceded[result]);
         }
-        QBarSet* up = bar_set(result_text(colours.result), colours.up);
-        QBarSet* down = bar_set(result_text(colours.result), colours.down);
+        QBarSet* up = bar_set(result_text(outcome), result_colour(outcome));
+        QBarSet* down = bar_set(result_text(outcome), result_colour(outcome, true));
         up->append(ups);
         down->append(downs);
         series->append(up);
@@ -251,7 +236,7 @@ void scorers_chart(QChart* chart, const std::vector<SquadLine>& squad) {
     std::vector<SquadLine> scorers = scorers_order(squad);
     std::reverse(scorers.begin(), scorers.end());  // bars are drawn from the bottom up
     auto* series = new QHorizontalStackedBarSeries;
-    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), goals_for_colour);
     QBarSet* assists = bar_set(QStringLiteral(u"アシスト"), assist_colour);
     QStringList names;
     int most = 1;
@@ -306,8 +291,8 @@ void minutes_chart(QChart* chart, const std::vector<SquadLine>& squad, double po
 void time_bands_chart(QChart* chart, const TimeBands& bands) {
     set_up_chart(chart, QStringLiteral(u"得点の時間帯"));
     auto* series = new QBarSeries;
-    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
-    QBarSet* conceded = bar_set(QStringLiteral(u"失点"), against_colour);
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), goals_for_colour);
+    QBarSet* conceded = bar_set(QStringLiteral(u"失点"), goals_against_colour);
     for (size_t i = 0; i < bands.goals_for.size(); ++i) {
         goals->append(bands.goals_for[i]);
         conceded->append(bands.conceded[i]);
@@ -329,7 +314,7 @@ void time_bands_chart(QChart* chart, const TimeBands& bands) {
 void goal_shape_chart(QChart* chart, const QString& title, const LabelledCounts& counted) {
     set_up_chart(chart, title);
     auto* series = new QHorizontalBarSeries;
-    QBarSet* goals = bar_set(QStringLiteral(u"得点"), for_colour);
+    QBarSet* goals = bar_set(QStringLiteral(u"得点"), goals_for_colour);
     QStringList labels = counted.labels;
     std::reverse(labels.begin(), labels.end());  // the first word on top
     for (auto count = counted.counts.rbegin(); count != counted.counts.rend(); ++count) {
