@@ -3,6 +3,7 @@
 #include "store/data_store.h"
 #include "support/file_systems.h"
 #include "support/game_builder.h"
+#include "support/headless_run.h"
 #include "support/pdf_reader.h"
 #include "support/test_files.h"
 
@@ -13,7 +14,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>
-#include <QProcess>
 #include <cstdio>
 #include <vector>
 
@@ -281,17 +281,10 @@ TEST_F(Report, CsvPrintsTheViewAsTheExportedFileHoldsIt) {
 class ReportProgram : public Report {
   protected:
     int run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral(u"DISPLAY"));
-        environment.remove(QStringLiteral(u"WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral(u"QT_QPA_PLATFORM"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KL_REPORT_PROGRAM), arguments);
-        EXPECT_TRUE(program.waitForFinished(60000));
-        out = program.readAllStandardOutput();
-        err = QString::fromUtf8(program.readAllStandardError());
-        return program.exitCode();
+        test::HeadlessRun ran = test::run_headless(QStringLiteral(KL_REPORT_PROGRAM), arguments, 60000);
+        out = std::move(ran.out);
+        err = ran.err;
+        return ran.exit_code;
     }
     QByteArray out;
     QString err;

@@ -1,3 +1,4 @@
+#include "support/headless_run.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +24,10 @@ class ShareProgram : public test::InTemporaryFolder {
                                                                   QStringLiteral(u"加藤 颯太,Kato Sota")});
     }
     int run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral(u"DISPLAY"));
-        environment.remove(QStringLiteral(u"WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral(u"QT_QPA_PLATFORM"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KL_REPORT_PROGRAM), arguments);
-        EXPECT_TRUE(program.waitForFinished(120000));
-        err = QString::fromUtf8(program.readAllStandardError());
-        return program.exitCode();
+        const test::HeadlessRun ran =
+            test::run_headless(QStringLiteral(KL_REPORT_PROGRAM), arguments, 120000);
+        err = ran.err;
+        return ran.exit_code;
     }
     QString err;
 };

@@ -1,4 +1,5 @@
 #include "store/cp932_codec.h"
+#include "support/headless_run.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -109,17 +110,9 @@ TEST_F(ProgramStart, DemoOpensACopyOfTheDemoSeasonInTheDataFolder) {
 
 // Where no window can open (a terminal without a display), the help and the version still come.
 TEST_F(ProgramStart, HelpAndVersionNeedNoDisplay) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    const auto run = [&](const QStringList& arguments) {
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KL_PROGRAM), arguments);
-        EXPECT_TRUE(program.waitForFinished(30000));
-        return std::make_tuple(program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-                               QString::fromUtf8(program.readAllStandardError()));
+    const auto run = [](const QStringList& arguments) {
+        const test::HeadlessRun ran = test::run_headless(QStringLiteral(KL_PROGRAM), arguments, 30000);
+        return std::make_tuple(ran.exit_code, QString::fromUtf8(ran.out), ran.err);
     };
     const auto [help_code, help, help_errors] = run({QStringLiteral(u"--help")});
     EXPECT_EQ(help_code, 0);
