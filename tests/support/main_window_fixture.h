@@ -5,6 +5,8 @@
 #include "support/test_files.h"
 #include "views/fm_main.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 namespace kl::test {
@@ -16,6 +18,15 @@ class MainWindowOnTeam : public InTemporaryFolder {
     void start_on(const QStringList& team_lines) {
         write_cp932_lines(QStringLiteral(u"team.kld"), team_lines);
         write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"team.kld")});
+        window = std::make_unique<fm_main>(store);
+        window->start();
+    }
+    // Starts the window on a writable copy of a team file of the repository (the demo season).
+    void start_on_copy_of(const QString& team_file) {
+        const QString name = QFileInfo(team_file).fileName();
+        QFile::copy(team_file, name);
+        QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
+        write_cp932_lines(QStringLiteral(u"setting.ini"), {name});
         window = std::make_unique<fm_main>(store);
         window->start();
     }

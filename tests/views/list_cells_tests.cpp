@@ -71,11 +71,7 @@ class ListCells : public test::MainWindowOnTeam {
         QFont font = previous_font_;
         font.setPointSize(9);
         QApplication::setFont(font);
-        QFile::copy(QStringLiteral(KL_DEMO_FILE), QStringLiteral(u"demo.kld"));
-        QFile::setPermissions(QStringLiteral(u"demo.kld"), QFile::ReadOwner | QFile::WriteOwner);
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"demo.kld")});
-        window = std::make_unique<fm_main>(store);
-        window->start();
+        start_on_copy_of(QStringLiteral(KL_DEMO_FILE));
         settle();
     }
     void TearDown() override {

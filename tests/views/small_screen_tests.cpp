@@ -41,11 +41,7 @@ class SmallScreen : public test::MainWindowOnTeam {
   protected:
     void SetUp() override {
         InTemporaryFolder::SetUp();
-        QFile::copy(QStringLiteral(KL_DEMO_FILE), QStringLiteral(u"demo.kld"));
-        QFile::setPermissions(QStringLiteral(u"demo.kld"), QFile::ReadOwner | QFile::WriteOwner);
-        test::write_cp932_lines(QStringLiteral(u"setting.ini"), {QStringLiteral(u"demo.kld")});
-        window = std::make_unique<fm_main>(store);
-        window->start();
+        start_on_copy_of(QStringLiteral(KL_DEMO_FILE));
         settle();
     }
     void TearDown() override {
