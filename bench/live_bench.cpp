@@ -12,26 +12,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-struct LargeFile {
-    LargeFile() {
-        path = folder.filePath(QStringLiteral(u"large.kld"));
-        std::printf("large team file: %d games\n", kl::bench::write_large_team_file(path));
-    }
-    QTemporaryDir folder;
-    QString path;
-};
-
-LargeFile& large_file() {
-    static LargeFile file;
-    return file;
-}
+using kl::bench::large_file;
 
 void load_team_data(benchmark::State& state) {
     for (auto _ : state) {

@@ -10,16 +10,6 @@
 
 namespace kl::bench {
 
-LargeFile::LargeFile() : path(folder.filePath(QStringLiteral(u"large.kld"))) {
-    games = write_large_team_file(path);
-    std::printf("large team file: %d games\n", games);
-}
-
-LargeFile& large_file() {
-    static LargeFile file;
-    return file;
-}
-
 void settle() {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

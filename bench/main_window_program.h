@@ -1,24 +1,15 @@
 #pragma once
 
 #include "store/data_store.h"
+#include "team_file_generator.h"
 #include "views/fm_main.h"
 
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 class QWidget;
 
 namespace kl::bench {
-
-// The largest team file, written once per run into a folder of its own.
-struct LargeFile {
-    LargeFile();
-    QTemporaryDir folder;
-    QString path;
-    int games = 0;
-};
-LargeFile& large_file();
 
 // Lets the window handle what is queued: layouts, paints, windows deleted on close.
 void settle();

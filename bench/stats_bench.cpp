@@ -9,16 +9,13 @@
 #include "team_file_generator.h"
 
 #include <benchmark/benchmark.h>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
 
-struct LargeFile {
-    LargeFile() {
-        path = folder.filePath(QStringLiteral(u"large.kld"));
-        const int games = kl::bench::write_large_team_file(path);
-        store.load_team_file(path);
+struct LoadedFile {
+    LoadedFile() {
+        store.load_team_file(kl::bench::large_file().path);
         // The member in the most games, and the game with the most events.
         const kl::TeamStats stats = kl::compute_team_stats(store.game_lines, {});
         int most = -1;
@@ -33,30 +30,28 @@ struct LargeFile {
                 busiest_game = line;
             }
         }
-        std::printf("large team file: %d games; busiest member %s\n", games, qPrintable(busiest_member));
+        std::printf("busiest member %s\n", qPrintable(busiest_member));
     }
-    QTemporaryDir folder;
-    QString path;
     md::DataStore store;
     QString busiest_member;
     QString busiest_game;
 };
 
-LargeFile& large_file() {
-    static LargeFile file;
+LoadedFile& loaded_file() {
+    static LoadedFile file;
     return file;
 }
 
 void load_team_data(benchmark::State& state) {
     for (auto _ : state) {
         md::DataStore store;
-        benchmark::DoNotOptimize(store.load_team_file(large_file().path));
+        benchmark::DoNotOptimize(store.load_team_file(kl::bench::large_file().path));
     }
 }
 
 // 更新 of the team view over every game.
 void team_statistics(benchmark::State& state) {
-    const QStringList& games = large_file().store.game_lines;
+    const QStringList& games = loaded_file().store.game_lines;
     for (auto _ : state) {
         benchmark::DoNotOptimize(kl::compute_team_stats(games, {}));
     }
@@ -64,15 +59,15 @@ void team_statistics(benchmark::State& state) {
 
 // 更新 of the personal view for the member who played most.
 void personal_statistics(benchmark::State& state) {
-    const QStringList& games = large_file().store.game_lines;
+    const QStringList& games = loaded_file().store.game_lines;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kl::compute_personal_stats(games, {}, large_file().busiest_member));
+        benchmark::DoNotOptimize(kl::compute_personal_stats(games, {}, loaded_file().busiest_member));
     }
 }
 
 // 更新 of the chart view over every game.
 void season_charts(benchmark::State& state) {
-    const QStringList& games = large_file().store.game_lines;
+    const QStringList& games = loaded_file().store.game_lines;
     for (auto _ : state) {
         benchmark::DoNotOptimize(kl::compute_season_charts(games, {}));
     }
@@ -81,14 +76,14 @@ void season_charts(benchmark::State& state) {
 // Choosing the game with the most events in the detail view.
 void game_sheet(benchmark::State& state) {
     for (auto _ : state) {
-        const std::optional<md::GameRecord> game = md::GameRecord::parse(large_file().busiest_game);
-        benchmark::DoNotOptimize(kl::compose_game_sheet(*game, large_file().store.team_name));
+        const std::optional<md::GameRecord> game = md::GameRecord::parse(loaded_file().busiest_game);
+        benchmark::DoNotOptimize(kl::compose_game_sheet(*game, loaded_file().store.team_name));
     }
 }
 
 // The record against the opponent that the detail sheet shows, for the latest game.
 void record_before_a_game(benchmark::State& state) {
-    const md::DataStore& store = large_file().store;
+    const md::DataStore& store = loaded_file().store;
     QString latest_key;
     std::optional<md::GameRecord> latest;
     for (const QString& line : store.game_lines) {

@@ -8,31 +8,11 @@
 #include <benchmark/benchmark.h>
 #include <QFile>
 #include <QSaveFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
 
-// One large team file shared by every case of the run.
-struct LargeFile {
-    LargeFile() {
-        path = folder.filePath(QStringLiteral(u"large.kld"));
-        games = kl::bench::write_large_team_file(path);
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        size = file.size();
-        std::printf("large team file: %d games, %lld bytes\n", games, static_cast<long long>(size));
-    }
-    QTemporaryDir folder;
-    QString path;
-    int games = 0;
-    qint64 size = 0;
-};
-
-LargeFile& large_file() {
-    static LargeFile file;
-    return file;
-}
+using kl::bench::large_file;
 
 // Baseline of loading: read the file and convert it from cp932.
 void baseline_read_and_convert(benchmark::State& state) {

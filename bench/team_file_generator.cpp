@@ -6,7 +6,9 @@
 #include "store/vocabulary.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 #include <random>
 
 namespace kl::bench {
@@ -272,6 +274,17 @@ int write_large_team_file(const QString& path, unsigned seed) {
     store.data_file_path = path;
     store.save_team_data();
     return static_cast<int>(store.game_lines.size());
+}
+
+LargeFile::LargeFile() : path(folder.filePath(QStringLiteral(u"large.kld"))) {
+    games = write_large_team_file(path);
+    size = QFileInfo(path).size();
+    std::printf("large team file: %d games, %lld bytes\n", games, static_cast<long long>(size));
+}
+
+LargeFile& large_file() {
+    static LargeFile file;
+    return file;
 }
 
 }  // namespace kl::bench
